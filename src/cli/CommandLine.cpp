@@ -1,0 +1,28 @@
+#include "cli/CommandLine.h"
+
+#include <ostream>
+
+namespace tarvo::cli {
+
+void printUsage(std::ostream& out) {
+    out << "Usage: tarvo-posts [FILE.tvp]\n"
+           "       tarvo-posts check FILE.tvp [--json]\n"
+           "\n"
+           "Checks wooden columns (posts) of timber buildings by the allowable-stress rules.\n"
+           "  check FILE.tvp    check every column item of a project and print a table of verdicts\n"
+           "    --json          print every input, result and derived value as UTF-8 JSON\n"
+           "  help              print this text\n";
+}
+
+int runCommandLine(const std::vector<std::string>& args, const std::string& /*programDir*/, std::ostream& out,
+                   std::ostream& err) {
+    if (args.empty() || args[0] == "help" || args[0] == "--help" || args[0] == "-h") {
+        printUsage(out);
+        return 0;
+    }
+    err << "tarvo-posts: unknown command \"" << args[0] << "\"\n";
+    printUsage(err);
+    return 2;
+}
+
+} // namespace tarvo::cli

@@ -1,0 +1,110 @@
+// The only file of the core that talks to the platform's iconv.
+#include "core/text/Cp932Codec.h"
+
+#include <cerrno>
+#include <iconv.h>
+
+namespace tarvo {
+namespace {
+
+// One conversion descriptor per direction and thread, opened on first use:
+// opening one costs far more than converting a short name, and a project
+// file holds thousands of names.
+class IconvHandle {
+public:
+    IconvHandle(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+    ~IconvHandle() {
+        if (valid()) iconv_close(cd_);
+    }
+    IconvHandle(const IconvHandle&) = delete;
+    IconvHandle& operator=(const IconvHandle&) = delete;
+    [[nodiscard]] bool valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+    [[nodiscard]] iconv_t get() const { return cd_; }
+
+private:
+    iconv_t cd_;
+};
+
+bool isAscii(std::string_view s) {
+    for (const char c : s) {
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    }
+    return true;
+}
+
+// Length of the UTF-8 character at `pos`: its lead byte and the continuation
+// bytes that follow it, at most as many as the lead byte announces.
+std::size_t utf8CharLength(std::string_view s, std::size_t pos) {
+    const auto lead = static_cast<unsigned char>(s[pos]);
+    std::size_t want = 1;
+    if (lead >= 0xF0) want = 4;
+    else if (lead >= 0xE0) want = 3;
+    else if (lead >= 0xC0) want = 2;
+    std::size_t n = 1;
+    while (n < want && pos + n < s.size() && (static_cast<unsigned char>(s[pos + n]) & 0xC0) == 0x80) ++n;
+    return n;
+}
+
+// Runs iconv over `in`; on a byte it cannot take it appends `standIn`, skips
+// `skip(in, pos)` bytes and goes on.
+template <typename SkipFn>
+TextConversion convert(const IconvHandle& handle, std::string_view in, std::string_view standIn,
+                       SkipFn skip) {
+    TextConversion result;
+    if (!handle.valid()) {
+        result.ok = false;
+        result.errorOffset = 0;
+        return result;
+    }
+    iconv(handle.get(), nullptr, nullptr, nullptr, nullptr); // reset the shift state
+    result.text.reserve(in.size() * 3 / 2 + 4);
+
+    char buffer[512];
+    std::size_t pos = 0;
+    auto noteProblem = [&](std::size_t at) {
+        if (result.ok) {
+            result.ok = false;
+            result.errorOffset = at;
+        }
+    };
+    while (pos < in.size()) {
+        // iconv's prototype wants a non-const input pointer; it does not write through it.
+        char* inPtr = const_cast<char*>(in.data() + pos);
+        std::size_t inLeft = in.size() - pos;
+        char* outPtr = buffer;
+        std::size_t outLeft = sizeof buffer;
+        const std::size_t rc = iconv(handle.get(), &inPtr, &inLeft, &outPtr, &outLeft);
+        const int err = errno;
+        result.text.append(buffer, static_cast<std::size_t>(outPtr - buffer));
+        pos = in.size() - inLeft;
+        if (rc != static_cast<std::size_t>(-1)) continue;
+        if (err == E2BIG) continue; // buffer full: flush and go on
+        // EILSEQ (invalid or unconvertible) or EINVAL (cut off at the end).
+        noteProblem(pos);
+        result.text.append(standIn);
+        pos += (err == EINVAL) ? in.size() - pos : skip(in, pos);
+        iconv(handle.get(), nullptr, nullptr, nullptr, nullptr);
+    }
+    return result;
+}
+
+} // namespace
+
+TextConversion cp932ToUtf8(std::string_view cp932) {
+    if (isAscii(cp932)) return {std::string(cp932), true, 0};
+    thread_local const IconvHandle handle("UTF-8", "CP932");
+    // A bad byte is skipped alone, so that a following ASCII byte survives.
+    return convert(handle, cp932, kUtf8Replacement, [](std::string_view, std::size_t) { return std::size_t{1}; });
+}
+
+TextConversion utf8ToCp932(std::string_view utf8) {
+    if (isAscii(utf8)) return {std::string(utf8), true, 0};
+    thread_local const IconvHandle handle("CP932", "UTF-8");
+    // A character CP932 has no code for is skipped whole.
+    return convert(handle, utf8, std::string_view(&kCp932Replacement, 1), utf8CharLength);
+}
+
+std::string toUtf8(std::string_view cp932) { return cp932ToUtf8(cp932).text; }
+std::string toCp932(std::string_view utf8) { return utf8ToCp932(utf8).text; }
+
+} // namespace tarvo

@@ -1,0 +1,24 @@
+#pragma once
+// printf-style formatting into a std::string, for report and message texts.
+// The compiler checks the arguments against the format; pass std::string
+// arguments with .c_str(). Text is UTF-8, so "%-10s" pads by bytes, as the
+// report layout expects for its ASCII columns.
+#include <cstdarg>
+#include <string>
+
+namespace tarvo {
+
+#if defined(__GNUC__) || defined(__clang__)
+#define TARVO_PRINTF_FORMAT(fmtIndex, argIndex) __attribute__((format(printf, fmtIndex, argIndex)))
+#else
+#define TARVO_PRINTF_FORMAT(fmtIndex, argIndex)
+#endif
+
+std::string formatText(const char* format, ...) TARVO_PRINTF_FORMAT(1, 2);
+std::string formatTextV(const char* format, std::va_list args);
+
+// Shortest decimal text that reads back as the same double ("0.7", "1.43",
+// "12000"); the report prints factors and table values this way.
+std::string shortestDecimal(double value);
+
+} // namespace tarvo
