@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+#include "cli/CheckCommand.h"
+
 namespace tarvo::cli {
 
 void printUsage(std::ostream& out) {
@@ -14,11 +16,14 @@ void printUsage(std::ostream& out) {
            "  help              print this text\n";
 }
 
-int runCommandLine(const std::vector<std::string>& args, const std::string& /*programDir*/, std::ostream& out,
+int runCommandLine(const std::vector<std::string>& args, const std::string& programDir, std::ostream& out,
                    std::ostream& err) {
     if (args.empty() || args[0] == "help" || args[0] == "--help" || args[0] == "-h") {
         printUsage(out);
         return 0;
+    }
+    if (args[0] == "check") {
+        return runCheckCommand(std::vector<std::string>(args.begin() + 1, args.end()), programDir, out, err);
     }
     err << "tarvo-posts: unknown command \"" << args[0] << "\"\n";
     printUsage(err);

@@ -1,0 +1,85 @@
+#include "cli/CheckCommand.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <ostream>
+
+#include "cli/CheckReportJson.h"
+#include "cli/CheckReportTable.h"
+#include "core/check/ColumnCheck.h"
+#include "core/material/MatDataBase.h"
+#include "core/project/ColumnsData.h"
+#include "core/project/CommonData.h"
+#include "core/project/ProjectFile.h"
+#include "core/text/MessageSink.h"
+
+namespace tarvo::cli {
+namespace {
+
+struct CheckOptions {
+    std::string path;
+    bool json = false;
+};
+
+bool parseOptions(const std::vector<std::string>& args, CheckOptions& options, std::ostream& err) {
+    for (const auto& arg : args) {
+        if (arg == "--json") {
+            options.json = true;
+        } else if (!arg.empty() && arg[0] == '-') {
+            err << "tarvo-posts check: unknown option \"" << arg << "\"\n";
+            return false;
+        } else if (options.path.empty()) {
+            options.path = arg;
+        } else {
+            err << "tarvo-posts check: only one project file can be checked at a time\n";
+            return false;
+        }
+    }
+    if (options.path.empty()) {
+        err << "Usage: tarvo-posts check FILE.tvp [--json]\n";
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int runCheckCommand(const std::vector<std::string>& args, const std::string& programDir, std::ostream& out,
+                    std::ostream& err) {
+    CheckOptions options;
+    if (!parseOptions(args, options, err)) return kCheckExitUnreadable;
+
+    CommonData common(std::filesystem::path(programDir) / "Tarvo.ini");
+    ColumnsData columns;
+    RecordingMessageSink messages;
+    if (LoadProject(options.path, common, columns, messages) != 0) {
+        for (const auto& entry : messages.entries) err << entry.text << '\n';
+        if (messages.entries.empty()) err << "データの読み込みに失敗しました。\n" << options.path << '\n';
+        return kCheckExitUnreadable;
+    }
+
+    const MatDataBase catalogue;
+    ColumnCheck check(catalogue, common);
+    CheckReportTable table(out, common);
+    CheckReportJson json(common);
+    bool anyNg = false;
+    for (int index = 0; index < columns.Count(); ++index) {
+        ColumnMember& item = columns.Item(index);
+        const std::int32_t code = check.CheckColumn(item);
+        const ItemVerdict verdict = judgeItem(item, code);
+        anyNg = anyNg || verdict.anyNg;
+        if (options.json) {
+            json.addItem(index, item, code, check);
+        } else {
+            table.addItem(index, item, code, verdict);
+        }
+    }
+    if (options.json) {
+        out << json.finish();
+    } else {
+        table.finish(anyNg);
+    }
+    return anyNg ? kCheckExitSomeNg : kCheckExitAllOk;
+}
+
+} // namespace tarvo::cli

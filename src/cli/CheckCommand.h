@@ -1,0 +1,22 @@
+#pragma once
+// `tarvo-posts check FILE.tvp [--json]`: loads a project, checks every item
+// once in list order with its inputs as stored, and prints the verdicts as a
+// table or as JSON.
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace tarvo::cli {
+
+// Exit status of the check command.
+enum CheckExit : int {
+    kCheckExitAllOk = 0,      // the file was read and no checked verdict is NG
+    kCheckExitSomeNg = 1,     // at least one checked verdict is NG
+    kCheckExitUnreadable = 2, // the file could not be read (or bad usage)
+};
+
+// `args` are the words after "check".
+int runCheckCommand(const std::vector<std::string>& args, const std::string& programDir, std::ostream& out,
+                    std::ostream& err);
+
+} // namespace tarvo::cli

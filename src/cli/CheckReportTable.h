@@ -1,0 +1,37 @@
+#pragma once
+// The readable table of `tarvo-posts check`: one line per item with its
+// number, name, result code and message, largest ratio and the verdict of
+// each load case.
+#include <cstdint>
+#include <iosfwd>
+
+#include "cli/ItemVerdict.h"
+
+namespace tarvo {
+class CommonData;
+}
+
+namespace tarvo::cli {
+
+class CheckReportTable {
+public:
+    CheckReportTable(std::ostream& out, const CommonData& common);
+    void addItem(int index, const ColumnMember& item, std::int32_t code, const ItemVerdict& verdict);
+    void finish(bool anyNg);
+
+private:
+    void printHeader();
+
+    std::ostream& out_;
+    const CommonData& common_;
+    bool headerPrinted_ = false;
+    int items_ = 0;
+    int checked_ = 0;
+    int ng_ = 0;
+};
+
+// Columns a UTF-8 text takes in a terminal: two for wide (full-width)
+// characters, one for the others.
+int displayWidth(std::string_view utf8);
+
+} // namespace tarvo::cli

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages needed to build, test and run the program.
+# Run as root (or through sudo). Safe to run again.
+set -euo pipefail
+export DEBIAN_FRONTEND=noninteractive
+apt-get update
+apt-get install -y --no-install-recommends \
+  ca-certificates \
+  g++ cmake ninja-build make pkg-config \
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
