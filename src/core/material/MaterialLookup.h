@@ -1,0 +1,37 @@
+#pragma once
+// The product branches of MatDataBase::lookupStrength (internal to the
+// material catalogue). Each branch fills a MatData that starts zeroed and
+// with empty texts; the use-environment factor is applied afterwards by the
+// dispatcher. An index outside a table fills none of that table's values.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/material/MatData.h"
+#include "core/material/MatInputData.h"
+
+namespace tarvo::material {
+
+// Full-width (ideographic) space U+3000 used inside descriptions.
+inline constexpr std::string_view kFullWidthSpace = "　";
+
+// Product kind 0: structural sawn lumber (visual grade, machine grade, ungraded).
+void lookupSawnLumber(const MatInputData& spec, MatData& out);
+// Product kind 1: 2x4 dimension lumber (JAS, US, Canada; MSR). Part 3.2.
+void lookupDimensionLumber(const MatInputData& spec, int sizeCode, MatData& out);
+// Product kind 2: structural glulam. Part 3.3.
+void lookupGlulam(const MatInputData& spec, MatData& out);
+// Product kind 3: structural LVL. Part 3.3.
+void lookupLvl(const MatInputData& spec, MatData& out);
+// Product kind 4: decorative-faced glulam column. Part 3.3.
+void lookupGlulamColumn(const MatInputData& spec, MatData& out);
+
+// The copies made by tables whose bending and shear do not depend on the
+// direction: FbxNeg = Fby = Fbx and Fsy = Fsx.
+inline void copyIsotropicBendingShear(MatData& out) {
+    out.FbxNeg = out.Fbx;
+    out.Fby = out.Fbx;
+    out.Fsy = out.Fsx;
+}
+
+} // namespace tarvo::material

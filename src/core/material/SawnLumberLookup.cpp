@@ -1,0 +1,117 @@
+// Product kind 0 of the lookup: structural sawn lumber (spec Part 3.1).
+#include <string>
+
+#include "core/material/MaterialLookup.h"
+#include "core/material/TableAccess.h"
+#include "core/material/tables/SawnLumberTables.h"
+#include "core/material/tables/SpeciesLists.h"
+#include "core/text/Rounding.h"
+
+namespace tarvo::material {
+namespace {
+
+// Species name at `index` of `list`, or empty when the index is outside it.
+template <class List>
+std::string_view nameAt(const List& list, std::int32_t index) {
+    const auto* name = rowAt(list, index);
+    return name ? *name : std::string_view{};
+}
+
+// The row of a species-range table that covers species `k`, or nullptr.
+template <class Table>
+const typename Table::value_type* rowForSpecies(const Table& table, std::int32_t k) {
+    for (const auto& row : table)
+        if (k >= row.firstSpecies && k <= row.lastSpecies) return &row;
+    return nullptr;
+}
+
+void applyEndPosition(MatData& out, double factor) { out.Fcv = round1(out.Fcv * factor); }
+
+// Standard 0: species text, grade name, values of the grade.
+void lookupVisualGrade(const MatInputData& spec, MatData& out) {
+    const std::int32_t k = spec.KindOfWood[0];
+    const std::int32_t grade = spec.SelectGrade[0];
+    const std::string_view name = nameAt(kVisualGradeSpecies, k);
+    out.speciesName = std::string(name);
+    out.description = std::string(name) + std::string(kFullWidthSpace);
+
+    if (const auto* gradeName = rowAt(kVisualGradeNames, grade)) out.description += *gradeName;
+
+    const VisualGradeRow* row = rowForSpecies(kVisualGradeTable, k);
+    const FcFtFb* values = row ? rowAt(row->grades, grade) : nullptr;
+    if (values == nullptr) return;
+    out.Fc = values->Fc;
+    out.Ft = values->Ft;
+    out.Fbx = values->Fb;
+    out.Fsx = row->Fs;
+    out.Fcv = row->Fcv;
+    out.E0 = row->E0;
+    out.Elow = row->Elow;
+    copyIsotropicBendingShear(out);
+    if (spec.UseEndPosFcv) applyEndPosition(out, kSoftwoodEndPosFactor);
+}
+
+// Standard 1: the grade list depends on the species group.
+void lookupMachineGrade(const MatInputData& spec, MatData& out) {
+    const std::int32_t k = spec.KindOfWood[0];
+    const std::string_view name = nameAt(kMachineGradeSpecies, k);
+    out.speciesName = std::string(name);
+    out.description = std::string(name) + std::string(kFullWidthSpace);
+
+    const MachineGradeGroup* group = rowForSpecies(kMachineGradeTable, k);
+    if (group == nullptr) return;
+    const std::int32_t grade = spec.SelectGrade[0];
+    if (grade < 0 || static_cast<std::size_t>(grade) >= group->gradeCount) return;
+    const MachineGrade& values = group->grades[static_cast<std::size_t>(grade)];
+    out.description += values.name;
+
+    const MachineGradeShearBearing* shear = nullptr;
+    for (const auto& entry : kMachineGradeShearBearing)
+        for (const auto species : entry.species)
+            if (!species.empty() && species == name) shear = &entry;
+    if (shear == nullptr) return; // cannot happen for a species of the table
+
+    out.Fc = values.Fc;
+    out.Ft = values.Ft;
+    out.Fbx = values.Fb;
+    out.Fsx = shear->Fs;
+    out.Fcv = shear->Fcv;
+    out.E0 = values.E0;
+    out.Elow = values.Elow;
+    copyIsotropicBendingShear(out);
+    if (spec.UseEndPosFcv) applyEndPosition(out, kSoftwoodEndPosFactor);
+}
+
+// Standard 2 (any value other than 0 and 1): no grade; the table applies its
+// own end-position factor, 0.75 for hardwoods and 0.8 for softwoods.
+void lookupUngraded(const MatInputData& spec, MatData& out) {
+    const std::int32_t k = spec.KindOfWood[0];
+    const std::string_view name = nameAt(kUngradedSpecies, k);
+    out.speciesName = std::string(name);
+    out.description = std::string(name) + std::string(kFullWidthSpace) + "無等級材";
+
+    const UngradedRow* row = rowForSpecies(kUngradedTable, k);
+    if (row == nullptr) return;
+    out.Fc = row->Fc;
+    out.Ft = row->Ft;
+    out.Fbx = row->Fb;
+    out.Fsx = row->Fs;
+    out.Fcv = row->Fcv;
+    out.E0 = row->E0;
+    out.Elow = row->Elow;
+    copyIsotropicBendingShear(out);
+    if (spec.UseEndPosFcv)
+        applyEndPosition(out, k >= kUngradedFirstHardwood ? kHardwoodEndPosFactor : kSoftwoodEndPosFactor);
+}
+
+} // namespace
+
+void lookupSawnLumber(const MatInputData& spec, MatData& out) {
+    switch (spec.ProductStandardNormal) {
+    case 0: lookupVisualGrade(spec, out); break;
+    case 1: lookupMachineGrade(spec, out); break;
+    default: lookupUngraded(spec, out); break;
+    }
+}
+
+} // namespace tarvo::material

@@ -1,0 +1,24 @@
+#pragma once
+// Bounds-checked access to the fixed catalogue tables. Indices come from
+// stored selections and may be any 32-bit value (a damaged project file), so
+// every table access goes through here: an index outside the table yields no
+// row instead of reading out of bounds.
+#include <cstddef>
+#include <cstdint>
+
+namespace tarvo::material {
+
+// The element at `index`, or nullptr when `index` is negative or too large.
+template <class Container>
+[[nodiscard]] const typename Container::value_type* rowAt(const Container& table, std::int64_t index) {
+    if (index < 0 || static_cast<std::uint64_t>(index) >= static_cast<std::uint64_t>(table.size())) return nullptr;
+    return &table[static_cast<std::size_t>(index)];
+}
+
+// True when `index` names an element of `table`.
+template <class Container>
+[[nodiscard]] bool inTable(const Container& table, std::int64_t index) {
+    return rowAt(table, index) != nullptr;
+}
+
+} // namespace tarvo::material
