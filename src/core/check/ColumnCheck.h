@@ -65,6 +65,10 @@ public:
     [[nodiscard]] const MatDataBase& catalogue() const { return catalogue_; }
 
 private:
+    std::int32_t runCheck(ColumnMember& item);
+    [[nodiscard]] std::string baseName(const ColumnMember& item) const;
+    [[nodiscard]] std::string automaticBaseName(const ColumnMember& item) const;
+
     const MatDataBase& catalogue_;
     CommonData& common_;
     std::string baseDisplayName_;
