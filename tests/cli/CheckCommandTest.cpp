@@ -1,0 +1,100 @@
+#include "cli/CheckCommand.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "cli/CheckReportTable.h"
+#include "cli/JsonWriter.h"
+
+namespace tarvo::cli {
+namespace {
+
+const std::filesystem::path kSamples = TARVO_SAMPLES_DIR;
+
+struct Run {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Run runCheck(std::vector<std::string> args) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = runCheckCommand(args, ::testing::TempDir(), out, err);
+    return {status, out.str(), err.str()};
+}
+
+TEST(CheckCommandExitStatus, AllOkProjectExitsZero) {
+    const Run run = runCheck({(kSamples / "sawn-lumber-wind.tvp").string()});
+    EXPECT_EQ(run.status, kCheckExitAllOk) << run.out << run.err;
+    EXPECT_NE(run.out.find("１階外壁間柱"), std::string::npos);
+    EXPECT_EQ(run.out.find("NG"), std::string::npos);
+}
+
+TEST(CheckCommandExitStatus, ProjectWithAnNgVerdictExitsOne) {
+    const Run run = runCheck({(kSamples / "mixed-with-ng.tvp").string()});
+    EXPECT_EQ(run.status, kCheckExitSomeNg) << run.out << run.err;
+    EXPECT_NE(run.out.find("NG"), std::string::npos);
+    // The too-slender item is reported with its message, not judged.
+    EXPECT_NE(run.out.find("細長比が 150 を超えています。"), std::string::npos);
+}
+
+TEST(CheckCommandExitStatus, UnreadableFileExitsTwoWithMessageAndPath) {
+    const std::string missing = (std::filesystem::path(::testing::TempDir()) / "no-such-project.tvp").string();
+    const Run run = runCheck({missing});
+    EXPECT_EQ(run.status, kCheckExitUnreadable);
+    EXPECT_NE(run.err.find("ファイルを開くことが出来ませんでした。"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(missing), std::string::npos);
+    EXPECT_TRUE(run.out.empty());
+}
+
+TEST(CheckCommandExitStatus, FileOfAnotherFormatExitsTwo) {
+    const auto path = std::filesystem::path(::testing::TempDir()) / "not-a-project.tvp";
+    std::ofstream(path) << "This is a text file, not a project.";
+    const Run run = runCheck({path.string()});
+    EXPECT_EQ(run.status, kCheckExitUnreadable);
+    EXPECT_NE(run.err.find("ファイル形式が違います。"), std::string::npos);
+}
+
+TEST(CheckCommandExitStatus, BadUsageExitsTwo) {
+    EXPECT_EQ(runCheck({}).status, kCheckExitUnreadable);
+    EXPECT_EQ(runCheck({"--frobnicate", "x.tvp"}).status, kCheckExitUnreadable);
+}
+
+TEST(CheckCommandJson, HoldsCommonBlockAndEveryItemWithProgramWideValues) {
+    const Run run = runCheck({(kSamples / "sawn-lumber-wind.tvp").string(), "--json"});
+    ASSERT_EQ(run.status, kCheckExitAllOk) << run.err;
+    for (const char* key : {"\"common\"", "\"WindCalcStandard\"", "\"VelocityPressure\"", "\"MidHeight\"",
+                            "\"items\"", "\"index\"", "\"ResultCode\"", "\"RatioCombined\"", "\"OkCv\"",
+                            "\"ColumnStrength\"", "\"BaseStrength\"", "\"FbxNeg\"", "\"BaseDisplayName\"",
+                            "\"BearingFactors\"", "\"KzArt87\"", "\"CfAuto\""}) {
+        EXPECT_NE(run.out.find(key), std::string::npos) << key;
+    }
+    EXPECT_NE(run.out.find("\"Name\": \"１階外壁間柱\""), std::string::npos);
+    EXPECT_EQ(run.out.find("inf"), std::string::npos);
+    EXPECT_EQ(run.out.find("nan"), std::string::npos);
+}
+
+TEST(JsonWriter, NonFiniteNumbersAreNullAndTextIsEscaped) {
+    JsonWriter json;
+    json.beginArray();
+    json.value(std::numeric_limits<double>::infinity());
+    json.value(std::nan(""));
+    json.value(0.1);
+    json.value("a\"b\\c\n");
+    json.endArray();
+    EXPECT_EQ(json.text(), "[\n  null,\n  null,\n  0.1,\n  \"a\\\"b\\\\c\\n\"\n]");
+}
+
+TEST(CheckReportTable, FullWidthCharactersTakeTwoColumns) {
+    EXPECT_EQ(displayWidth("abc"), 3);
+    EXPECT_EQ(displayWidth("柱"), 2);
+    EXPECT_EQ(displayWidth("常　時"), 6);
+    EXPECT_EQ(displayWidth("ｱﾗｽｶ"), 4);
+}
+
+} // namespace
+} // namespace tarvo::cli
