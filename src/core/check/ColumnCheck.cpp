@@ -276,7 +276,7 @@ std::int32_t ColumnCheck::runCheck(ColumnMember& item) {
         if (j == static_cast<std::size_t>(kWindLoadCase) && windLoaded) CheckWindBendingAndShear(item, q);
     }
 
-    // 22.
+    // 22. Checked when at least one load case carries a force.
     return counted == 0 ? kCheckNoAxialForce : kCheckOk;
 }
 
