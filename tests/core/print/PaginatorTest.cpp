@@ -1,0 +1,100 @@
+#include "core/print/Paginator.h"
+
+#include <gtest/gtest.h>
+
+#include "FakeReportSource.h"
+#include "core/print/OutputInfo.h"
+#include "core/print/PrintSettings.h"
+
+namespace tarvo {
+namespace {
+
+using testing::FakeReportSource;
+
+// Ten lines of 10 px fit on a page; paragraph space 5 px.
+OutputInfo smallPage() {
+    OutputInfo g;
+    g.bodyLineHeight = 10;
+    g.titleLineHeight = 12;
+    g.paragraphSpace = 5;
+    g.textHeight = 100;
+    return g;
+}
+
+struct Pages {
+    std::vector<int> pageStarts;
+    std::vector<int> numbers;
+    int pages = 0;
+};
+
+Pages paginateItems(const std::vector<int>& lineCounts, PrintSettings settings = {}, int headerLines = 0,
+                  OutputInfo geometry = smallPage()) {
+    ColumnsData columns = FakeReportSource::makeColumns(lineCounts);
+    FakeReportSource source;
+    source.headerLines = headerLines;
+    settings.printLegend = headerLines > 0;
+    const int pages = paginate(columns, settings, geometry, source);
+    EXPECT_EQ(pages, settings.pageCount);
+    EXPECT_EQ(columns.pageStarts.back(), static_cast<int>(columns.reportLines.size()));
+    return {columns.pageStarts, source.numbers, pages};
+}
+
+TEST(Paginate, ItemNeverBeginsInTheLastThreeLines) {
+    // 6 lines, then 5 px paragraph space: 3 whole lines left, the short item moves.
+    EXPECT_EQ(paginateItems({6, 2}).pageStarts, (std::vector<int>{0, 6, 8}));
+    // 5 lines: 4 whole lines left, the item fits.
+    EXPECT_EQ(paginateItems({5, 2}).pageStarts, (std::vector<int>{0, 7}));
+    // Header lines count the same way and are never split.
+    EXPECT_EQ(paginateItems({3}, {}, 7).pageStarts, (std::vector<int>{0, 7, 10}));
+}
+
+TEST(Paginate, LongItemBreaksInsideOnce) {
+    // 3 lines, then 12 lines with 6 left: 6 on page 1, 6 on page 2; the next
+    // one-line item finds only 3 lines left.
+    const Pages run = paginateItems({3, 12, 1});
+    EXPECT_EQ(run.pageStarts, (std::vector<int>{0, 9, 15, 16}));
+    EXPECT_EQ(run.pages, 3);
+    // A remainder longer than a page runs on; the next item starts a page.
+    EXPECT_EQ(paginateItems({25, 2}).pageStarts, (std::vector<int>{0, 10, 25, 27}));
+}
+
+TEST(Paginate, FailingItemsTakeNoNumberAndSelectionSetsTheOrder) {
+    EXPECT_EQ(paginateItems({2, 0, 3}).numbers, (std::vector<int>{1, 2}));
+    PrintSettings settings;
+    settings.printSelection = {2, 0};
+    const Pages run = paginateItems({2, 4, 3}, settings);
+    EXPECT_EQ(run.numbers, (std::vector<int>{1, 2}));
+    EXPECT_EQ(run.pageStarts, (std::vector<int>{0, 5}));
+}
+
+TEST(Paginate, NothingChecksGivesHeaderOnlyOrOneEmptyPage) {
+    const Pages withHeader = paginateItems({0, 0}, {}, 4);
+    EXPECT_EQ(withHeader.pageStarts, (std::vector<int>{0, 4}));
+    const Pages empty = paginateItems({0});
+    EXPECT_EQ(empty.pageStarts, (std::vector<int>{0, 0}));
+    EXPECT_EQ(empty.pages, 1);
+}
+
+TEST(Paginate, TitleBlockTakesRoomOnThePageOne) {
+    PrintSettings settings;
+    settings.title = "first\nsecond\n"; // the final break adds no line
+    OutputInfo geometry = smallPage();
+    geometry.paragraphSpace = 5.2;
+    EXPECT_EQ(titleBlockHeight(settings, geometry), 30); // 24 + 5.2 rounded up
+    settings.printTitle = false;
+    EXPECT_EQ(titleBlockHeight(settings, geometry), 0);
+
+    // Title 29 px, paragraph, 3 lines, paragraph: 31 px (3 lines) are left.
+    settings.printTitle = true;
+    EXPECT_EQ(paginateItems({3, 2}, settings).pageStarts, (std::vector<int>{0, 3, 5}));
+}
+
+TEST(Paginate, PageTooShortForTheRulesMakesNoEmptyPages) {
+    OutputInfo geometry = smallPage();
+    geometry.textHeight = 25;
+    const Pages run = paginateItems({2, 2}, {}, 0, geometry);
+    EXPECT_EQ(run.pageStarts, (std::vector<int>{0, 2, 4}));
+}
+
+} // namespace
+} // namespace tarvo
