@@ -1,0 +1,339 @@
+#include "core/report/ReportText.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <string>
+
+#include "core/check/ColumnCheck.h"
+#include "core/material/MatDataBase.h"
+#include "core/project/ColumnMember.h"
+#include "core/project/ColumnsData.h"
+#include "core/project/CommonData.h"
+
+namespace tarvo {
+namespace {
+
+// Species indexes of the catalogue lists.
+constexpr int kUngradedAkamatsu = 0;
+constexpr int kUngradedHinoki = 5;
+constexpr int kUngradedSugi = 13;
+constexpr int kLaminaBeimatsu = 17;
+constexpr int kLaminaSugi = 34;
+constexpr int kColumnHinoki = 9;
+constexpr int kColumnSugi = 33;
+
+// Expected report texts: UTF-8, one report line per file line.
+ReportLines readExpected(const std::string& name) {
+    std::ifstream in(std::string(TARVO_TEST_DATA_DIR) + "/reports/" + name);
+    EXPECT_TRUE(in.is_open()) << name;
+    ReportLines lines;
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+void expectSameText(const ReportLines& actual, const std::string& expectedFile) {
+    const ReportLines expected = readExpected(expectedFile);
+    const std::size_t common = std::min(actual.size(), expected.size());
+    for (std::size_t i = 0; i < common; ++i) EXPECT_EQ(actual[i], expected[i]) << expectedFile << " line " << i + 1;
+    EXPECT_EQ(actual.size(), expected.size()) << expectedFile;
+    for (std::size_t i = common; i < actual.size(); ++i) ADD_FAILURE() << "extra line: " << actual[i];
+}
+
+class ReportTextTest : public ::testing::Test {
+protected:
+    // Art. 87, V0 34 m/s, category Ⅲ, H 7.5 m; two wooden storeys from 0.5 m.
+    void windArt87() { setCommon(0, 2, 7.5, 0.5, 3.0, 2.8); }
+    // Notification 1458, V0 36 m/s, category Ⅲ, H 9 m.
+    void wind1458() { setCommon(1, 3, 9.0, 0.6, 3.2, 3.0); }
+    void noWind() { setCommon(0, 0, 0.0, 0.5, 2.9, 2.7); }
+
+    void setCommon(int basis, int v0Index, double height, double floorLevel, double first, double second) {
+        common.WindCalcStandard = basis;
+        common.V0Index = v0Index;
+        common.RoughIndex = 2;
+        common.BuildingHeight = height;
+        common.Up_q = 1.0;
+        common.FirstFloorLevel = floorLevel;
+        common.FloorHeight = {first, second, 0, 0};
+        common.WoodenStorey = {true, true, false, false};
+        common.UpdateVelocityPressure();
+        common.UpdateMidHeights();
+    }
+
+    static ColumnMember column(const std::string& name, double b, double d, double lkx, PerLoadCase<double> n) {
+        ColumnMember item;
+        item.Name = name;
+        item.B = b;
+        item.D = d;
+        item.Lkx = lkx;
+        item.AxialForce = n;
+        return item;
+    }
+    void inStorey(ColumnMember& item, int floor, double width) const {
+        item.FloorIndex = floor;
+        item.HeightZ = common.MidHeight[static_cast<std::size_t>(floor - 1)];
+        item.WindWidth = width;
+    }
+    static void sawn(MatInputData& m, int species) {
+        m.SelectProduct = kSawnLumber;
+        m.ProductStandardNormal = 2;
+        m.KindOfWood[0] = species;
+    }
+    static void glulam(MatInputData& m, int layUp, int grade, int species) {
+        m.SelectProduct = kGlulam;
+        m.LaminaCompositionIndex = layUp;
+        m.SelectGrade[2] = grade;
+        m.KindOfWood[2] = species;
+    }
+    static void dimension(ColumnMember& item, int sizeCode, int members) {
+        item.ColumnMaterial.SelectProduct = kDimensionLumber;
+        item.ColumnMaterial.KindOfWood[1] = 3; // S-P-F
+        item.ColumnMaterial.SelectGrade[1] = 2;
+        item.BaseMaterial = item.ColumnMaterial;
+        item.SizeCode = sizeCode;
+        item.Members = members;
+    }
+    static void lvl(MatInputData& m, int grade, int shearClass) {
+        m.SelectProduct = kLvl;
+        m.SelectGrade[3] = grade;
+        m.LVL_Shear_Index = shearClass;
+        m.KindOfWood[3] = kLaminaSugi;
+    }
+    static void glulamColumn(MatInputData& m, int species) {
+        m.SelectProduct = kGlulamColumn;
+        m.SelectGrade[4] = species;
+    }
+
+    void expectItemText(ColumnMember& item, const std::string& expectedFile, int number = 1) {
+        ReportLines list{"left from the previous item"};
+        ASSERT_TRUE(buildItemText(item, list, number, check)) << expectedFile;
+        expectSameText(list, expectedFile);
+    }
+
+    MatDataBase catalogue;
+    CommonData common;
+    ColumnCheck check{catalogue, common};
+};
+
+// Sawn lumber with wind: raised bearing factors (1.5, 1.5, 2), service class
+// Ⅱ, automatic Cf with kz, a negative force.
+TEST_F(ReportTextTest, SawnLumberWithWind) {
+    windArt87();
+    ColumnMember item = column("１階外壁柱", 105, 105, 2800, {12, 14, 16, 15, -3});
+    sawn(item.ColumnMaterial, kUngradedSugi);
+    item.ColumnMaterial.UseEnvironIndex = 1;
+    item.FcvUpper = true;
+    inStorey(item, 1, 0.91);
+    expectItemText(item, "sawn-wind.txt");
+}
+
+// Without a name the section follows the number on the number line; no tenon
+// prints A＝Acv; the column stands at the end of the horizontal member.
+TEST_F(ReportTextTest, SawnLumberWithoutWindOrName) {
+    noWind();
+    ColumnMember item = column("", 120, 120, 2800, {20, 24, 28, 20, 24});
+    sawn(item.ColumnMaterial, kUngradedSugi);
+    item.ColumnMaterial.UseEnvironIndex = 0;
+    item.Members = 2;
+    item.AutoTenon = false;
+    item.TenonB = 0;
+    item.TenonD = 0;
+    item.BaseMaterial.UseEndPosFcv = true;
+    expectItemText(item, "sawn-no-wind-no-name.txt", 12);
+}
+
+// D > 300 gives the size factor line; a hand-entered Cf prints no kz; the
+// direct Lky with different radii prints ix and iy.
+TEST_F(ReportTextTest, SawnLumberSizeFactorAndDirectCf) {
+    windArt87();
+    ColumnMember item = column("大断面柱", 120, 360, 3000, {30, 35, 40, 30, 35});
+    sawn(item.ColumnMaterial, kUngradedSugi);
+    item.LkyDirect = true;
+    item.Lky = 1500;
+    item.CfDirect = true;
+    item.Cf = 1.2;
+    item.FloorIndex = 0;
+    item.HeightZ = 1.5;
+    item.WindWidth = 1.82;
+    expectItemText(item, "sawn-size-factor.txt");
+}
+
+// With wind but no bending (Lb 0), the wind case is printed like the others;
+// a case without force is left out with its bearing line.
+TEST_F(ReportTextTest, WindCaseWithoutBending) {
+    windArt87();
+    ColumnMember item = column("曲げなし柱", 105, 105, 2800, {12, 0, 16, 15, 14});
+    sawn(item.ColumnMaterial, kUngradedSugi);
+    inStorey(item, 1, 0.91);
+    item.LbDirect = true;
+    item.Lb = 0;
+    expectItemText(item, "wind-without-bending.txt");
+}
+
+TEST_F(ReportTextTest, RoundSection) {
+    noWind();
+    ColumnMember item = column("独立柱（丸太）", 0, 150, 2800, {20, 24, 28, 20, 24});
+    item.Shape = kRound;
+    sawn(item.ColumnMaterial, kUngradedHinoki);
+    sawn(item.BaseMaterial, kUngradedAkamatsu);
+    item.BaseNameIndex = 1;
+    expectItemText(item, "round-no-wind.txt");
+}
+
+// 2x4 lumber: the count prefix only above one piece, the bottom plate as
+// horizontal member, no tenon.
+TEST_F(ReportTextTest, DimensionLumber) {
+    windArt87();
+    ColumnMember three = column("耐力壁端部", 38, 89, 2400, {10, 12, 14, 10, 12});
+    dimension(three, 204, 3);
+    inStorey(three, 1, 0.455);
+    expectItemText(three, "dimension-wind.txt");
+
+    noWind();
+    ColumnMember one = column("まぐさ受け", 38, 140, 2400, {6, 7, 8, 6, 7});
+    dimension(one, 206, 1);
+    expectItemText(one, "dimension-no-wind.txt", 2);
+}
+
+// 同一等級構成 with wind bending: plain "Fb" but "Fsy"; Notification 1458
+// prints Cpe･Gpe; the species follows the material text.
+TEST_F(ReportTextTest, GlulamSameGradeNotification1458) {
+    wind1458();
+    ColumnMember item = column("集成材管柱", 105, 105, 2800, {15, 18, 21, 15, 18});
+    glulam(item.ColumnMaterial, 0, 8, kLaminaSugi);
+    inStorey(item, 1, 0.91);
+    expectItemText(item, "glulam-same-grade-1458.txt");
+}
+
+// Un-evaluated laminae: the option line, x-axis names and the size factor
+// applied to Fbx.
+TEST_F(ReportTextTest, GlulamUnevaluatedLaminaeWithSizeFactor) {
+    windArt87();
+    ColumnMember item = column("吹抜け大断面柱", 150, 360, 5400, {40, 48, 56, 40, 48});
+    glulam(item.ColumnMaterial, 1, 4, kLaminaSugi);
+    item.ColumnMaterial.UnValuationLamina = true;
+    item.LkyDirect = true;
+    item.Lky = 2700;
+    inStorey(item, 1, 2.73);
+    expectItemText(item, "glulam-unevaluated-size-factor.txt");
+}
+
+TEST_F(ReportTextTest, GlulamWithoutWind) {
+    noWind();
+    ColumnMember item = column("集成材通し柱", 120, 240, 3000, {30, 36, 42, 30, 36});
+    glulam(item.ColumnMaterial, 1, 3, kLaminaBeimatsu);
+    item.ColumnMaterial.UnValuationLamina = true; // no wind: no option line
+    expectItemText(item, "glulam-no-wind.txt");
+}
+
+TEST_F(ReportTextTest, Lvl) {
+    windArt87();
+    ColumnMember deep = column("LVL縦長柱", 90, 360, 2800, {20, 24, 28, 20, 24});
+    lvl(deep.ColumnMaterial, 4, 0);
+    deep.UseAxisX = true;
+    inStorey(deep, 1, 1.82);
+    expectItemText(deep, "lvl-wind.txt");
+
+    noWind();
+    ColumnMember square = column("LVL管柱", 105, 105, 2800, {14, 16, 18, 14, 16});
+    lvl(square.ColumnMaterial, 10, 3);
+    expectItemText(square, "lvl-no-wind.txt");
+}
+
+// Glulam column: with wind and the bearing check omitted, and without wind.
+TEST_F(ReportTextTest, GlulamColumn) {
+    windArt87();
+    ColumnMember omitted = column("化粧柱", 105, 105, 2700, {15, 18, 21, 15, 18});
+    glulamColumn(omitted.ColumnMaterial, kColumnSugi);
+    omitted.BaseMaterial.SelectProduct = kGlulamColumn;
+    inStorey(omitted, 2, 0.91);
+    expectItemText(omitted, "glulam-column-wind.txt");
+
+    noWind();
+    ColumnMember bearing = column("化粧柱 ひのき", 120, 120, 2700, {20, 24, 28, 20, 24});
+    glulamColumn(bearing.ColumnMaterial, kColumnHinoki);
+    expectItemText(bearing, "glulam-column-no-wind.txt");
+}
+
+TEST_F(ReportTextTest, FailingCheckLeavesListUntouched) {
+    noWind();
+    ColumnMember noLength = column("座屈長さなし", 105, 105, 0, {10, 0, 0, 0, 0});
+    ReportLines list{"kept"};
+    EXPECT_FALSE(buildItemText(noLength, list, 1, check));
+    EXPECT_EQ(list, ReportLines{"kept"});
+
+    ColumnMember outOfRange = column("範囲外", 150, 150, 2700, {10, 0, 0, 0, 0});
+    glulamColumn(outOfRange.ColumnMaterial, kColumnSugi);
+    EXPECT_FALSE(buildItemText(outOfRange, list, 1, check));
+    EXPECT_EQ(list, ReportLines{"kept"});
+}
+
+class ReportHeaderTest : public ReportTextTest {
+protected:
+    ReportLines header() {
+        ReportLines lines{"before"};
+        buildHeaderText(lines, common, columns);
+        EXPECT_EQ(lines.front(), "before"); // the header is appended
+        lines.erase(lines.begin());
+        return lines;
+    }
+    void setKinds(std::initializer_list<ProductKind> kinds) {
+        columns.Reset();
+        bool first = true;
+        for (ProductKind kind : kinds) {
+            ColumnMember item;
+            item.ColumnMaterial.SelectProduct = kind;
+            if (first) {
+                columns.Item(0) = item;
+                first = false;
+            } else {
+                columns.Append(item);
+            }
+        }
+    }
+    ColumnsData columns;
+};
+
+TEST_F(ReportHeaderTest, WindArt87WithEveryNote) {
+    windArt87();
+    setKinds({kSawnLumber, kLvl, kGlulam});
+    expectSameText(header(), "header-art87-all-notes.txt");
+}
+
+TEST_F(ReportHeaderTest, WindNotification1458WithoutNotes) {
+    wind1458();
+    setKinds({kSawnLumber, kDimensionLumber});
+    expectSameText(header(), "header-1458-no-notes.txt");
+}
+
+TEST_F(ReportHeaderTest, NotesFollowTheProductKinds) {
+    windArt87();
+    const std::string general = "#1　（注） 許容応力度 fb・fs の添字'x'・'y' は下記による。";
+    const std::string glulamNote =
+        "#1　　　構造用集成材　添字'x'は接着層に平行する軸を、添字'y'は接着層に直交する軸を示す。";
+    const std::string lvlNote =
+        "#1　　　構造用単板積層材　添字'x'は接着層に直交する軸を、添字'y'は接着層に平行する軸を示す。";
+
+    setKinds({kSawnLumber, kGlulamColumn}); // the glulam column counts as glulam
+    ReportLines lines = header();
+    ASSERT_EQ(lines.size(), 11u);
+    EXPECT_EQ(lines[9], general);
+    EXPECT_EQ(lines[10], glulamNote);
+
+    setKinds({kLvl});
+    lines = header();
+    ASSERT_EQ(lines.size(), 11u);
+    EXPECT_EQ(lines[9], general);
+    EXPECT_EQ(lines[10], lvlNote);
+}
+
+TEST_F(ReportHeaderTest, ShortLegendWithoutWind) {
+    noWind();
+    setKinds({kGlulam, kLvl}); // no notes without wind
+    expectSameText(header(), "header-no-wind.txt");
+}
+
+} // namespace
+} // namespace tarvo
