@@ -1,5 +1,7 @@
 // The block of report lines of one column item: section and material, the
 // section properties, the base strengths and the check of every load case.
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "core/check/ColumnCheck.h"

@@ -220,6 +220,29 @@ TEST_F(ReportTextTest, GlulamUnevaluatedLaminaeWithSizeFactor) {
     expectItemText(item, "glulam-unevaluated-size-factor.txt");
 }
 
+// A wide symmetric glulam section takes the y axis for both strengths
+// unless the x axis is forced.
+TEST_F(ReportTextTest, GlulamWideSectionAxes) {
+    windArt87();
+    ColumnMember item = column("大断面正方形柱", 360, 360, 3000, {50, 60, 70, 50, 60});
+    glulam(item.ColumnMaterial, 1, 4, kLaminaSugi); // Fbx 30.0, Fby 21.6, Fsx 2.7, Fsy 2.1
+    inStorey(item, 1, 0.91);
+    auto has = [](const ReportLines& lines, const std::string& text) {
+        return std::find(lines.begin(), lines.end(), text) != lines.end();
+    };
+    ReportLines list;
+    ASSERT_TRUE(buildItemText(item, list, 1, check));
+    EXPECT_TRUE(has(list, "#2基準強度(N/mm^2)　　Fc＝23.20,　Fcv＝9.00,　Fsy＝2.10"));
+    EXPECT_TRUE(has(list, "#3寸法効果係数 Kz＝0.980,　Fby＝0.980×21.6＝21.17"));
+    EXPECT_TRUE(has(list, "#4fsy＝2.10×2/3＝1.40 N/mm^2"));
+
+    item.UseAxisX = true;
+    ASSERT_TRUE(buildItemText(item, list, 1, check));
+    EXPECT_TRUE(has(list, "#2基準強度(N/mm^2)　　Fc＝23.20,　Fcv＝9.00,　Fsx＝2.70"));
+    EXPECT_TRUE(has(list, "#3寸法効果係数 Kz＝0.980,　Fbx＝0.980×30.0＝29.40"));
+    EXPECT_TRUE(has(list, "#4fsx＝2.70×2/3＝1.80 N/mm^2"));
+}
+
 TEST_F(ReportTextTest, GlulamWithoutWind) {
     noWind();
     ColumnMember item = column("集成材通し柱", 120, 240, 3000, {30, 36, 42, 30, 36});
