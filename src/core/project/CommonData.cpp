@@ -43,7 +43,9 @@ void readMaterial(const IniFile& ini, std::string_view section, MatInputData& m)
     m.LVL_Shear_Index = ini.getInt(section, "LVL_Shear_Index", 0);
     m.UseEnvironIndex = ini.getInt(section, "UseEnvironIndex", 2);
     m.UseEndPosFcv = ini.getBool(section, "UseEndPosFcv", false);
-    for (std::size_t i = 0; i < m.KindOfWood.size(); ++i) m.KindOfWood[i] = ini.getInt(section, indexedKey("KindOfWood-", i), 0);
+    for (std::size_t i = 0; i < m.KindOfWood.size(); ++i) {
+        m.KindOfWood[i] = ini.getInt(section, indexedKey("KindOfWood-", i), 0);
+    }
     m.SelectProduct = ini.getInt(section, "SelectProduct", 0);
     for (std::size_t i = 0; i < m.SelectGrade.size(); ++i) {
         m.SelectGrade[i] = ini.getInt(section, indexedKey("SelectGrade-", i), 0);
@@ -64,7 +66,9 @@ std::vector<IniFile::Entry> materialEntries(const MatInputData& m) {
         {"UseEnvironIndex", number(m.UseEnvironIndex)},
         {"UseEndPosFcv", flag(m.UseEndPosFcv)},
     };
-    for (std::size_t i = 0; i < m.KindOfWood.size(); ++i) entries.push_back({indexedKey("KindOfWood-", i), number(m.KindOfWood[i])});
+    for (std::size_t i = 0; i < m.KindOfWood.size(); ++i) {
+        entries.push_back({indexedKey("KindOfWood-", i), number(m.KindOfWood[i])});
+    }
     entries.push_back({"SelectProduct", number(m.SelectProduct)});
     for (std::size_t i = 0; i < m.SelectGrade.size(); ++i) {
         entries.push_back({indexedKey("SelectGrade-", i), number(m.SelectGrade[i])});
@@ -121,7 +125,9 @@ void CommonData::ReadMaterialDefaults() {
 
 bool CommonData::SaveMaterialDefault(MaterialDefault which, MessageSink& messages) {
     const MatInputData& material = which == MaterialDefault::Column ? ColumnMatDefault : BaseMatDefault;
-    if (settingsFile_.empty() || !IniFile::writeSection(settingsFile_, materialSection(which), materialEntries(material))) {
+    const bool written = !settingsFile_.empty() &&
+                         IniFile::writeSection(settingsFile_, materialSection(which), materialEntries(material));
+    if (!written) {
         messages.showMessage(MessageKind::Error, kSaveFailed);
         return false;
     }

@@ -22,7 +22,9 @@ std::string mutate(const std::string& valid, std::mt19937& rng) {
     const auto pick = [&](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(rng); };
     switch (pick(5)) {
     case 0:
-        for (std::size_t n = 1 + pick(8); n > 0 && !bytes.empty(); --n) bytes[pick(bytes.size())] = static_cast<char>(pick(256));
+        for (std::size_t n = 1 + pick(8); n > 0 && !bytes.empty(); --n) {
+            bytes[pick(bytes.size())] = static_cast<char>(pick(256));
+        }
         break;
     case 1:
         bytes.resize(pick(bytes.size()));

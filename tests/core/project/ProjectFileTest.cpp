@@ -27,7 +27,7 @@ const std::filesystem::path kFixtures = std::filesystem::path(TARVO_TEST_DATA_DI
 
 std::int32_t int32At(const std::string& bytes, std::size_t offset) {
     std::uint32_t u = 0;
-    for (int i = 3; i >= 0; --i) u = (u << 8) | static_cast<unsigned char>(bytes.at(offset + static_cast<std::size_t>(i)));
+    for (std::size_t i = 4; i-- > 0;) u = (u << 8) | static_cast<unsigned char>(bytes.at(offset + i));
     return static_cast<std::int32_t>(u);
 }
 
@@ -208,7 +208,9 @@ protected:
         EXPECT_EQ(common_.input(), commonBefore_);
         EXPECT_EQ(common_.MidHeight, midBefore_);
         ASSERT_EQ(columns_.Count(), static_cast<int>(itemsBefore_.size()));
-        for (int i = 0; i < columns_.Count(); ++i) EXPECT_EQ(columns_.Item(i).input(), itemsBefore_[static_cast<std::size_t>(i)]);
+        for (std::size_t i = 0; i < itemsBefore_.size(); ++i) {
+            EXPECT_EQ(columns_.Item(static_cast<int>(i)).input(), itemsBefore_[i]);
+        }
     }
     void expectUnreadable(const std::string& name, const std::string& bytes) {
         const auto path = dir_ / name;
@@ -381,7 +383,8 @@ TEST(ProjectFileSpeed, TenThousandItemsSaveAndLoadQuickly) {
     ASSERT_EQ(loaded.Count(), 10000);
     EXPECT_EQ(loaded.Item(9999).Name, "柱-9999");
     const auto ms = [](auto d) { return std::chrono::duration_cast<std::chrono::milliseconds>(d).count(); };
-    std::printf("save %lld ms, load %lld ms\n", static_cast<long long>(ms(t1 - t0)), static_cast<long long>(ms(t2 - t1)));
+    std::printf("save %lld ms, load %lld ms\n", static_cast<long long>(ms(t1 - t0)),
+                static_cast<long long>(ms(t2 - t1)));
     // Generous bounds for a shared machine; they catch quadratic behaviour, not milliseconds.
     EXPECT_LT(ms(t1 - t0), 1000);
     EXPECT_LT(ms(t2 - t1), 1000);
