@@ -3,16 +3,22 @@
 #include <ostream>
 
 #include "cli/CheckCommand.h"
+#include "cli/LatexCommand.h"
 
 namespace tarvo::cli {
 
 void printUsage(std::ostream& out) {
     out << "Usage: tarvo-posts [FILE.tvp]\n"
            "       tarvo-posts check FILE.tvp [--json]\n"
+           "       tarvo-posts latex FILE.tvp [-o OUT.tex] [--compile] [--view]\n"
            "\n"
            "Checks wooden columns (posts) of timber buildings by the allowable-stress rules.\n"
            "  check FILE.tvp    check every column item of a project and print a table of verdicts\n"
            "    --json          print every input, result and derived value as UTF-8 JSON\n"
+           "  latex FILE.tvp    write the report as a pLaTeX document (Shift-JIS), Tarvo.tex beside the project\n"
+           "    -o OUT.tex      write it to OUT.tex instead\n"
+           "    --compile       run the LaTeX compiler on it (exit 3 when it leaves no .dvi)\n"
+           "    --view          compile, then open the viewer\n"
            "  help              print this text\n";
 }
 
@@ -24,6 +30,9 @@ int runCommandLine(const std::vector<std::string>& args, const std::string& prog
     }
     if (args[0] == "check") {
         return runCheckCommand(std::vector<std::string>(args.begin() + 1, args.end()), programDir, out, err);
+    }
+    if (args[0] == "latex") {
+        return runLatexCommand(std::vector<std::string>(args.begin() + 1, args.end()), programDir, out, err);
     }
     err << "tarvo-posts: unknown command \"" << args[0] << "\"\n";
     printUsage(err);

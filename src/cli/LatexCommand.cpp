@@ -1,0 +1,151 @@
+#include "cli/LatexCommand.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <ostream>
+
+#include "core/check/ColumnCheck.h"
+#include "core/material/MatDataBase.h"
+#include "core/print/PrintDefault.h"
+#include "core/project/ColumnsData.h"
+#include "core/project/CommonData.h"
+#include "core/project/ProjectFile.h"
+#include "core/project/SafeFileWriter.h"
+#include "core/report/LatexSettings.h"
+#include "core/report/LatexTypesetRun.h"
+#include "core/report/LatexWriter.h"
+#include "core/text/MessageSink.h"
+
+namespace tarvo::cli {
+namespace {
+
+constexpr const char* kUsage = "Usage: tarvo-posts latex FILE.tvp [-o OUT.tex] [--compile] [--view]\n";
+constexpr const char* kProposedName = "Tarvo.tex";
+
+struct LatexOptions {
+    std::string project;
+    std::string output;
+    bool compile = false;
+    bool view = false;
+};
+
+bool parseOptions(const std::vector<std::string>& args, LatexOptions& options, std::ostream& err) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--compile") {
+            options.compile = true;
+        } else if (arg == "--view") {
+            options.view = true;
+        } else if (arg == "-o" || arg == "--output") {
+            if (i + 1 >= args.size()) {
+                err << "tarvo-posts latex: " << arg << " needs a file name\n" << kUsage;
+                return false;
+            }
+            options.output = args[++i];
+        } else if (!arg.empty() && arg[0] == '-') {
+            err << "tarvo-posts latex: unknown option \"" << arg << "\"\n" << kUsage;
+            return false;
+        } else if (options.project.empty()) {
+            options.project = arg;
+        } else {
+            err << "tarvo-posts latex: only one project file can be written at a time\n";
+            return false;
+        }
+    }
+    if (options.project.empty()) {
+        err << kUsage;
+        return false;
+    }
+    // The viewer shows what the compiler made.
+    if (options.view) options.compile = true;
+    return true;
+}
+
+// Without -o the document goes beside the project, as the window proposes.
+std::filesystem::path outputPath(const LatexOptions& options) {
+    if (!options.output.empty()) return options.output;
+    return std::filesystem::path(options.project).parent_path() / kProposedName;
+}
+
+int compileAndView(const LatexSettings& settings, const std::filesystem::path& texFile, bool view, std::ostream& out,
+                   std::ostream& err) {
+    const std::unique_ptr<LatexToolRunner> runner = makeLatexToolRunner();
+    LatexTypesetRun run(*runner, settings.tools, texFile);
+    switch (run.start()) {
+    case LatexRunStatus::NoCompiler:
+        err << "LaTeX compiler not found: set \"Compiler\" in section [LaTeX2e] of Tarvo.ini or put platex on PATH\n";
+        return kLatexExitCompileFailed;
+    case LatexRunStatus::NotStarted:
+        err << "Compiler Start Error: \n" << settings.tools.compiler << '\n';
+        return kLatexExitCompileFailed;
+    default: break;
+    }
+    if (run.wait() != LatexRunStatus::Compiled) {
+        err << "Compile Error: \n" << texFile.string() << '\n';
+        if (!run.firstErrorLine().empty()) {
+            err << run.firstErrorLine() << '\n';
+        } else {
+            err << "(see " << run.logFile().string() << ")\n";
+        }
+        return kLatexExitCompileFailed;
+    }
+    out << run.dviFile().string() << '\n';
+    if (view && !run.startViewer()) {
+        err << "tarvo-posts latex: no viewer could be started for " << run.dviFile().string() << '\n';
+    }
+    return kLatexExitOk;
+}
+
+} // namespace
+
+int runLatexCommand(const std::vector<std::string>& args, const std::string& programDir, std::ostream& out,
+                    std::ostream& err) {
+    LatexOptions options;
+    if (!parseOptions(args, options, err)) return kLatexExitWriteFailed;
+
+    const std::filesystem::path settingsFile = std::filesystem::path(programDir) / "Tarvo.ini";
+    CommonData common(settingsFile);
+    ColumnsData columns;
+    RecordingMessageSink messages;
+    if (LoadProject(options.project, common, columns, messages) != 0) {
+        for (const auto& entry : messages.entries)
+            err << entry.text << '\n';
+        if (messages.entries.empty()) err << "データの読み込みに失敗しました。\n" << options.project << '\n';
+        return kLatexExitWriteFailed;
+    }
+
+    const MatDataBase catalogue;
+    ColumnCheck check(catalogue, common);
+    if (!columns.AnyComputable(check)) {
+        err << "出力するデータがありません\n";
+        return kLatexExitNoData;
+    }
+
+    // The tools found on PATH, then the stored settings.
+    LatexSettings settings;
+    const char* path = std::getenv("PATH");
+    settings.tools = findLatexTools(path != nullptr ? path : "");
+    settings.readStored(settingsFile);
+    const LatexHeaderText header = loadLatexHeader(std::filesystem::path(programDir) / kLatexHeaderFileName);
+
+    LatexWriter writer(check, latexLayoutFrom(loadPrintDefault(settingsFile)), header.text);
+    LatexBufferSink document;
+    const std::filesystem::path texFile = outputPath(options);
+    const std::int64_t written = writer.writeLatexDocument(columns, document);
+    const SafeWriteStatus status =
+        written < 0 ? SafeWriteStatus::WriteFailed : SafeFileWriter::replace(texFile, document.text);
+    switch (status) {
+    case SafeWriteStatus::Ok: break;
+    case SafeWriteStatus::WriteFailed:
+    case SafeWriteStatus::SyncFailed:
+    case SafeWriteStatus::RenameFailed:
+        err << "File Write Error: \n" << texFile.string() << '\n';
+        return kLatexExitWriteFailed;
+    default: err << "File Open Error: \n" << texFile.string() << '\n'; return kLatexExitWriteFailed;
+    }
+    out << texFile.string() << '\n';
+    if (!options.compile) return kLatexExitOk;
+    return compileAndView(settings, texFile, options.view, out, err);
+}
+
+} // namespace tarvo::cli
