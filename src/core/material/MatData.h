@@ -24,7 +24,11 @@ struct MatData {
 
     // True when the selected table gave strengths. A selection a table has no
     // row for (an index beyond the table, the US 2x4 table for group 4, a
-    // damaged file) leaves them zero, and the check must refuse it.
+    // damaged file) leaves them zero, and the check must refuse it. Every
+    // product sets Fc, Fbx and Fsx together with the rest of its column
+    // strengths, so this holds for all five kinds. Fcv and E0 are not part of
+    // it: the glulam column has neither, and an LVL of unknown veneer species
+    // has no Fcv; a horizontal member is checked by Fcv > 0 instead.
     [[nodiscard]] bool hasStrengths() const { return Fc > 0 && Fbx > 0 && Fsx > 0; }
 
     friend bool operator==(const MatData&, const MatData&) = default;

@@ -23,11 +23,14 @@ void applyUseEnvironment(std::int32_t environIndex, MatData& out) {
 
 } // namespace
 
-MatData MatDataBase::lookupStrength(const MatInputData& selection, [[maybe_unused]] int sizeCode) const {
+MatData MatDataBase::lookupStrength(const MatInputData& selection, int sizeCode) const {
     MatData out; // zeroed values, empty texts: nothing of an earlier lookup survives
     switch (selection.SelectProduct) {
     case kSawnLumber: material::lookupSawnLumber(selection, out); break;
-    // 2x4, glulam, LVL and glulam column follow (Parts 3.2, 3.3).
+    case kDimensionLumber: material::lookupDimensionLumber(selection, sizeCode, out); break;
+    case kGlulam: material::lookupGlulam(selection, out); break;
+    case kLvl: material::lookupLvl(selection, out); break;
+    case kGlulamColumn: material::lookupGlulamColumn(selection, out); break;
     default: break; // unrecognised product kind: nothing is filled
     }
     applyUseEnvironment(selection.UseEnvironIndex, out);

@@ -26,6 +26,20 @@ void lookupLvl(const MatInputData& spec, MatData& out);
 // Product kind 4: decorative-faced glulam column. Part 3.3.
 void lookupGlulamColumn(const MatInputData& spec, MatData& out);
 
+// Species (or other) name at `index` of `list`, or empty when the index is
+// outside it: texts are built as far as the index allows.
+template <class List>
+[[nodiscard]] std::string_view nameAt(const List& list, std::int64_t index) {
+    if (index < 0 || static_cast<std::uint64_t>(index) >= static_cast<std::uint64_t>(list.size())) return {};
+    return list[static_cast<std::size_t>(index)];
+}
+
+// Sets Fcv (and, when `withShear`, Fsx and Fsy) from the lamina-species table
+// for lamina species `k`, then applies the end-position factor of the species
+// (0.8 when `k` is outside the table) with round1 when `UseEndPosFcv` is set.
+// Used by glulam (with shear) and LVL (Fcv only).
+void applyLaminaSpecies(const MatInputData& spec, std::int32_t k, bool withShear, MatData& out);
+
 // The copies made by tables whose bending and shear do not depend on the
 // direction: FbxNeg = Fby = Fbx and Fsy = Fsx.
 inline void copyIsotropicBendingShear(MatData& out) {

@@ -10,21 +10,6 @@
 namespace tarvo::material {
 namespace {
 
-// Species name at `index` of `list`, or empty when the index is outside it.
-template <class List>
-std::string_view nameAt(const List& list, std::int32_t index) {
-    const auto* name = rowAt(list, index);
-    return name ? *name : std::string_view{};
-}
-
-// The row of a species-range table that covers species `k`, or nullptr.
-template <class Table>
-const typename Table::value_type* rowForSpecies(const Table& table, std::int32_t k) {
-    for (const auto& row : table)
-        if (k >= row.firstSpecies && k <= row.lastSpecies) return &row;
-    return nullptr;
-}
-
 void applyEndPosition(MatData& out, double factor) { out.Fcv = round1(out.Fcv * factor); }
 
 // Standard 0: species text, grade name, values of the grade.

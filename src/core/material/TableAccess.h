@@ -15,10 +15,13 @@ template <class Container>
     return &table[static_cast<std::size_t>(index)];
 }
 
-// True when `index` names an element of `table`.
-template <class Container>
-[[nodiscard]] bool inTable(const Container& table, std::int64_t index) {
-    return rowAt(table, index) != nullptr;
+// The row of a table keyed by species-index ranges (rows with
+// `firstSpecies` and `lastSpecies`) that covers species `k`, or nullptr.
+template <class Table>
+[[nodiscard]] const typename Table::value_type* rowForSpecies(const Table& table, std::int64_t k) {
+    for (const auto& row : table)
+        if (k >= row.firstSpecies && k <= row.lastSpecies) return &row;
+    return nullptr;
 }
 
 } // namespace tarvo::material

@@ -1,0 +1,105 @@
+// Decorative-faced glulam column (product kind 4) through
+// MatDataBase::lookupStrength (spec Parts 3.1 and 3.3).
+#include <gtest/gtest.h>
+
+#include "core/material/MatDataBase.h"
+
+namespace tarvo {
+namespace {
+
+MatInputData column(int species) {
+    MatInputData spec;
+    spec.SelectProduct = kGlulamColumn;
+    spec.SelectGrade[4] = species;
+    return spec;
+}
+
+MatData look(const MatInputData& spec) { return MatDataBase{}.lookupStrength(spec, 204); }
+
+TEST(GlulamColumn, SugiFromTheDocument) {
+    const MatData m = look(column(33));
+    EXPECT_EQ(m.description, "化粧梁構造用集成柱　すぎ");
+    EXPECT_EQ(m.speciesName, "");
+    EXPECT_EQ(m.productName, "");
+    EXPECT_EQ(m.shearClass, "");
+    EXPECT_DOUBLE_EQ(m.Fc, 24.0);
+    EXPECT_DOUBLE_EQ(m.Ft, 21.0);
+    EXPECT_DOUBLE_EQ(m.Fbx, 29.4);
+    EXPECT_DOUBLE_EQ(m.FbxNeg, 29.4);
+    EXPECT_DOUBLE_EQ(m.Fby, 29.4);
+    EXPECT_DOUBLE_EQ(m.Fsx, 2.7);
+    EXPECT_DOUBLE_EQ(m.Fsy, 2.1);
+    EXPECT_EQ(m.Fcv, 0.0);
+    EXPECT_EQ(m.E0, 0.0);
+    EXPECT_EQ(m.Elow, 0.0);
+    EXPECT_TRUE(m.hasStrengths());
+}
+
+TEST(GlulamColumn, FirstAndLastRows) {
+    MatData m = look(column(0));
+    EXPECT_EQ(m.description, "化粧梁構造用集成柱　アピトン");
+    EXPECT_DOUBLE_EQ(m.Fc, 36.6);
+    EXPECT_DOUBLE_EQ(m.Ft, 32.4);
+    EXPECT_DOUBLE_EQ(m.Fbx, 45.6);
+    EXPECT_DOUBLE_EQ(m.Fsx, 4.8);
+    EXPECT_DOUBLE_EQ(m.Fsy, 4.2);
+    m = look(column(35));
+    EXPECT_EQ(m.description, "化粧梁構造用集成柱　ホワイトサイプレスパイン");
+    EXPECT_DOUBLE_EQ(m.Fc, 24.0);
+    EXPECT_DOUBLE_EQ(m.Fsx, 3.6);
+    EXPECT_DOUBLE_EQ(m.Fsy, 3.0);
+}
+
+TEST(GlulamColumn, RowsThatDifferOnlyInShear) {
+    MatData m = look(column(15)); // つが
+    EXPECT_DOUBLE_EQ(m.Fc, 27.6);
+    EXPECT_DOUBLE_EQ(m.Fsx, 3.3);
+    m = look(column(16)); // たも
+    EXPECT_DOUBLE_EQ(m.Fc, 27.6);
+    EXPECT_DOUBLE_EQ(m.Fsx, 4.2);
+    EXPECT_DOUBLE_EQ(m.Fsy, 3.6);
+    m = look(column(28)); // べにまつ
+    EXPECT_DOUBLE_EQ(m.Fc, 25.2);
+    EXPECT_DOUBLE_EQ(m.Fsx, 3.3);
+    EXPECT_DOUBLE_EQ(m.Fsy, 2.7);
+    m = look(column(29)); // ポンデローサパイン
+    EXPECT_DOUBLE_EQ(m.Fsx, 3.0);
+    m = look(column(9)); // ひのき
+    EXPECT_DOUBLE_EQ(m.Fc, 29.4);
+    EXPECT_DOUBLE_EQ(m.Ft, 25.8);
+    EXPECT_DOUBLE_EQ(m.Fbx, 37.2);
+}
+
+TEST(GlulamColumn, DescriptionUsesFullNamesAndTrailingSpace) {
+    EXPECT_EQ(look(column(19)).description, "化粧梁構造用集成柱　アラスカイエローシダー");
+    EXPECT_EQ(look(column(34)).description, "化粧梁構造用集成柱　べいすぎ ");
+}
+
+TEST(GlulamColumn, EndPositionHasNoEffect) {
+    MatInputData spec = column(5);
+    const MatData without = look(spec);
+    spec.UseEndPosFcv = true;
+    EXPECT_EQ(look(spec), without);
+}
+
+TEST(GlulamColumn, SpeciesOutsideTableSetsNothing) {
+    for (int species : {36, -1, 2147483647, -2147483647 - 1}) {
+        const MatData m = look(column(species));
+        EXPECT_EQ(m.description, "化粧梁構造用集成柱　") << species;
+        EXPECT_FALSE(m.hasStrengths());
+        EXPECT_EQ(m.Fsx, 0.0);
+    }
+}
+
+TEST(GlulamColumn, EnvironmentFactor) {
+    MatInputData spec = column(33);
+    spec.UseEnvironIndex = 1;
+    const MatData m = look(spec);
+    EXPECT_DOUBLE_EQ(m.Fc, 24.0 * 0.8);
+    EXPECT_DOUBLE_EQ(m.Fby, 29.4 * 0.8);
+    EXPECT_DOUBLE_EQ(m.Fsy, 2.1 * 0.8);
+    EXPECT_EQ(m.Fcv, 0.0);
+}
+
+} // namespace
+} // namespace tarvo
