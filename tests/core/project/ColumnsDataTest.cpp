@@ -84,13 +84,6 @@ TEST(ColumnsDataAccess, DeleteNeverRemovesTheFirstItemOrAnIndexOutOfRange) {
     EXPECT_EQ(namesOf(list), (std::vector<std::string>{"a", "b"}));
 }
 
-TEST(ColumnsDataAccess, ResetLeavesOneDefaultItem) {
-    ColumnsData list = listOf({"a", "b"});
-    list.Reset();
-    EXPECT_EQ(list.Count(), 1);
-    EXPECT_EQ(list.Item(0).input(), ColumnMember{}.input());
-}
-
 TEST(ColumnsDataRearrange, CountsRenamesMovesAndDeletions) {
     ColumnsData renamed = listOf({"a", "b", "c"});
     EXPECT_EQ(renamed.Rearrange({line(1, "a"), line(2, "B2"), line(3, "c")}), 1);

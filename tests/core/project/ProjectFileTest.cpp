@@ -18,7 +18,6 @@
 namespace tarvo {
 namespace {
 
-using test::modeOf;
 using test::readBytes;
 using test::TempDir;
 using test::writeBytes;
@@ -302,33 +301,6 @@ TEST(ProjectFileSave, ReadOnlyFileIsRefusedAndKept) {
     EXPECT_EQ(messages.entries[0].kind, MessageKind::Error);
     EXPECT_EQ(messages.entries[0].text, "データの保存に失敗しました。");
     EXPECT_EQ(readBytes(path), "old contents");
-}
-
-TEST(ProjectFileSave, UnwritablePlacesFail) {
-    TempDir dir;
-    writeBytes(dir / "file", "x");
-    std::filesystem::create_directory(dir / "folder.tvp");
-    CommonData common;
-    ColumnsData columns;
-    RecordingMessageSink messages;
-    EXPECT_EQ(SaveProject(dir / "file" / "p.tvp", common, columns, messages), 1);
-    EXPECT_EQ(SaveProject(dir / "folder.tvp", common, columns, messages), 1);
-    EXPECT_EQ(SaveProject(dir / "missing" / "p.tvp", common, columns, messages), 1);
-    EXPECT_EQ(messages.entries.size(), 3u);
-    EXPECT_TRUE(std::filesystem::is_directory(dir / "folder.tvp"));
-}
-
-TEST(ProjectFileSave, ModeOfAReplacedFileIsKept) {
-    TempDir dir;
-    const auto path = dir / "p.tvp";
-    writeBytes(path, "old");
-    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
-    CommonData common;
-    ColumnsData columns;
-    NullMessageSink messages;
-    ASSERT_EQ(SaveProject(path, common, columns, messages), 0);
-    EXPECT_EQ(modeOf(path), 0640u);
-    EXPECT_EQ(readBytes(path).size(), 122u + 333u);
 }
 
 TEST(ProjectFileSave, FullDiskFailsAndKeepsTheOldFile) {

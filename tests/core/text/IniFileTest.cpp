@@ -101,12 +101,5 @@ TEST(IniFileWriting, FailedWriteLeavesTheFileAsItWas) {
     EXPECT_FALSE(IniFile::writeSection(path / "Tarvo.ini", "Common", {{"V0Index", "3"}}));
 }
 
-TEST(IniFileLoading, MissingFileIsEmpty) {
-    TempDir dir;
-    IniFile ini;
-    EXPECT_FALSE(ini.load(dir / "none.ini"));
-    EXPECT_TRUE(ini.sectionNames().empty());
-}
-
 } // namespace
 } // namespace tarvo
