@@ -19,19 +19,19 @@ namespace {
 
 using namespace material;
 
-template <class Names>
-void appendNames(std::vector<std::string>& entries, const Names& names) {
-    for (const std::string_view name : names) entries.emplace_back(name);
+template <class Names> void appendNames(std::vector<std::string>& entries, const Names& names) {
+    for (const std::string_view name : names)
+        entries.emplace_back(name);
 }
 
-template <class Table>
-void appendRowNames(std::vector<std::string>& entries, const Table& table) {
-    for (const auto& row : table) entries.emplace_back(row.name);
+template <class Table> void appendRowNames(std::vector<std::string>& entries, const Table& table) {
+    for (const auto& row : table)
+        entries.emplace_back(row.name);
 }
 
-template <class Table>
-void appendGradeColumn(std::vector<std::string>& entries, const Table& table) {
-    for (const auto& row : table) entries.emplace_back(row.grade);
+template <class Table> void appendGradeColumn(std::vector<std::string>& entries, const Table& table) {
+    for (const auto& row : table)
+        entries.emplace_back(row.grade);
 }
 
 // Selects `stored` when it names an entry; otherwise entry 0, and the stored
@@ -51,7 +51,8 @@ void fillSawnGrades(const MatInputData& s, ChoiceList& list) {
     case 1: {
         // Five grades (E70..) below species index 6, else six (E50..).
         const MachineGradeGroup& group = kMachineGradeTable[s.KindOfWood[0] < 6 ? 0 : 1];
-        for (std::size_t i = 0; i < group.gradeCount; ++i) list.entries.emplace_back(group.grades[i].name);
+        for (std::size_t i = 0; i < group.gradeCount; ++i)
+            list.entries.emplace_back(group.grades[i].name);
         break;
     }
     default: list.enabled = false; break; // ungraded: empty and disabled
@@ -82,7 +83,8 @@ void fillGlulamGrades(const MatInputData& s, ChoiceList& list) {
     case 0: {
         // Lamina count 0 U4, 1 U3, any other U2.
         const std::size_t count = s.LaminaCountIndex == 0 ? 0 : s.LaminaCountIndex == 1 ? 1 : 2;
-        for (const SameGradeRow& row : kGlulamTableU) list.entries.emplace_back(row.counts[count].name);
+        for (const SameGradeRow& row : kGlulamTableU)
+            list.entries.emplace_back(row.counts[count].name);
         break;
     }
     default: appendRowNames(list.entries, kGlulamTableS); break;
@@ -107,7 +109,8 @@ std::string sizeEntry(int code) {
 }
 
 void appendSizeCodes(std::vector<std::string>& entries, const auto& codes) {
-    for (const int code : codes) entries.push_back(sizeEntry(code));
+    for (const int code : codes)
+        entries.push_back(sizeEntry(code));
 }
 
 } // namespace

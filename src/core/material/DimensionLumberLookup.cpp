@@ -39,8 +39,7 @@ void finish(MatData& out) {
 
 // JAS and Canadian tables: rows = grades, columns = the five species groups,
 // Fs from the species group.
-template <class Table>
-void lookupGroupTable(const Table& table, std::int32_t grade, std::int32_t g, MatData& out) {
+template <class Table> void lookupGroupTable(const Table& table, std::int32_t grade, std::int32_t g, MatData& out) {
     const auto* row = rowAt(table, grade);
     if (row == nullptr) return;
     out.description += row->grade;

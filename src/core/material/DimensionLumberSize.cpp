@@ -20,8 +20,7 @@ constexpr std::array<DigitsFor, 4> kThicknessDigit{{{19, 1}, {38, 2}, {89, 4}, {
 constexpr std::array<DigitsFor, 8> kWidthDigits{
     {{64, 3}, {89, 4}, {140, 6}, {184, 8}, {235, 10}, {286, 12}, {336, 14}, {387, 16}}};
 
-template <std::size_t N>
-int digitsOf(const std::array<DigitsFor, N>& table, double mm) {
+template <std::size_t N> int digitsOf(const std::array<DigitsFor, N>& table, double mm) {
     for (const DigitsFor& entry : table)
         if (entry.mm == mm) return entry.digits;
     return 0;
@@ -31,7 +30,8 @@ int digitsOf(const std::array<DigitsFor, N>& table, double mm) {
 
 bool sizeToDims(std::string_view text, double& b, double& D) {
     std::size_t pos = 0;
-    while (pos < text.size() && text[pos] == ' ') ++pos;
+    while (pos < text.size() && text[pos] == ' ')
+        ++pos;
     const char* first = text.data() + pos;
     const char* last = text.data() + text.size();
     std::int64_t code = 0;

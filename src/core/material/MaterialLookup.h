@@ -28,8 +28,7 @@ void lookupGlulamColumn(const MatInputData& spec, MatData& out);
 
 // Species (or other) name at `index` of `list`, or empty when the index is
 // outside it: texts are built as far as the index allows.
-template <class List>
-[[nodiscard]] std::string_view nameAt(const List& list, std::int64_t index) {
+template <class List> [[nodiscard]] std::string_view nameAt(const List& list, std::int64_t index) {
     if (index < 0 || static_cast<std::uint64_t>(index) >= static_cast<std::uint64_t>(list.size())) return {};
     return list[static_cast<std::size_t>(index)];
 }

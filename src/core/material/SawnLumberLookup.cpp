@@ -10,7 +10,9 @@
 namespace tarvo::material {
 namespace {
 
-void applyEndPosition(MatData& out, double factor) { out.Fcv = round1(out.Fcv * factor); }
+void applyEndPosition(MatData& out, double factor) {
+    out.Fcv = round1(out.Fcv * factor);
+}
 
 // Standard 0: species text, grade name, values of the grade.
 void lookupVisualGrade(const MatInputData& spec, MatData& out) {

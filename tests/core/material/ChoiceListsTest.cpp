@@ -123,8 +123,8 @@ TEST(GradeList, UngradedIsEmptyAndDisabled) {
 TEST(GradeList, JasTwoByFourWritesTateTsugiInKatakana) {
     MatInputData spec = product(kDimensionLumber);
     const ChoiceList list = MatDataBase{}.fillGradeList(spec);
-    EXPECT_EQ(list.entries, (Entries{"甲種特級", "甲種１級", "甲種２級", "甲種３級", "Construction", "Standard", "Utility",
-                                     "タテ継ぎ材"}));
+    EXPECT_EQ(list.entries, (Entries{"甲種特級", "甲種１級", "甲種２級", "甲種３級", "Construction", "Standard",
+                                     "Utility", "タテ継ぎ材"}));
 }
 
 TEST(GradeList, UsAndCanadaTwoByFourSevenGrades) {
@@ -207,7 +207,8 @@ TEST(GradeList, NegativeStoredIndexIsReset) {
 TEST(GradeList, GlulamByLayUp) {
     MatInputData spec = product(kGlulam);
     spec.LaminaCompositionIndex = 2;
-    EXPECT_EQ(MatDataBase{}.fillGradeList(spec).entries, (Entries{"ME120-F330", "ME105-F300", "ME95-F270", "ME85-F255"}));
+    EXPECT_EQ(MatDataBase{}.fillGradeList(spec).entries,
+              (Entries{"ME120-F330", "ME105-F300", "ME95-F270", "ME85-F255"}));
     spec.LaminaCompositionIndex = 3;
     ChoiceList list = MatDataBase{}.fillGradeList(spec);
     ASSERT_EQ(list.entries.size(), 11u);

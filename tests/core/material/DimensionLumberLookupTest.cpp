@@ -24,7 +24,9 @@ MatInputData msr(int standard, int grade, int group = 3) {
     return spec;
 }
 
-MatData look(const MatInputData& spec, int sizeCode = 204) { return MatDataBase{}.lookupStrength(spec, sizeCode); }
+MatData look(const MatInputData& spec, int sizeCode = 204) {
+    return MatDataBase{}.lookupStrength(spec, sizeCode);
+}
 
 void expectCopies(const MatData& m) {
     EXPECT_EQ(m.FbxNeg, m.Fbx);
@@ -89,7 +91,12 @@ TEST(DimensionJas, TableCorners) {
 }
 
 TEST(DimensionJas, SpeciesGroupShearAndBearing) {
-    struct Case { int group; const char* name; double Fs; double Fcv; };
+    struct Case {
+        int group;
+        const char* name;
+        double Fs;
+        double Fcv;
+    };
     for (const Case c : {Case{0, "Dfir-L", 2.4, 9.0}, Case{1, "Hem-Tam", 2.1, 7.8}, Case{2, "Hem-Fir", 2.1, 6.0},
                          Case{3, "S-P-F", 1.8, 6.0}, Case{4, "W Ceder", 1.8, 6.0}}) {
         const MatData m = look(twoByFour(0, c.group, 1));
@@ -114,7 +121,12 @@ TEST(DimensionSizeFactors, Size206FromTheDocument) {
 
 TEST(DimensionSizeFactors, EachCodeGroup) {
     const MatData base = look(twoByFour(0, 3, 2), 204);
-    struct Case { int code; double fc; double ft; double fb; };
+    struct Case {
+        int code;
+        double fc;
+        double ft;
+        double fb;
+    };
     for (const Case c : {Case{106, 0.96, 0.84, 0.84}, Case{206, 0.96, 0.84, 0.84}, Case{406, 0.96, 0.84, 0.84},
                          Case{208, 0.93, 0.75, 0.75}, Case{408, 0.93, 0.75, 0.75}, Case{210, 0.91, 0.68, 0.68},
                          Case{212, 0.89, 0.63, 0.63}}) {
@@ -128,7 +140,8 @@ TEST(DimensionSizeFactors, EachCodeGroup) {
 
 TEST(DimensionSizeFactors, OtherCodesTakeNone) {
     const MatData base = look(twoByFour(0, 3, 2), 204);
-    for (int code : {104, 203, 404, 410, 0, -206, 2147483647}) EXPECT_EQ(look(twoByFour(0, 3, 2), code), base) << code;
+    for (int code : {104, 203, 404, 410, 0, -206, 2147483647})
+        EXPECT_EQ(look(twoByFour(0, 3, 2), code), base) << code;
 }
 
 TEST(DimensionSizeFactors, ApplyToUsAndCanadaToo) {

@@ -45,7 +45,8 @@ TEST(SizeToDims, Code408IsAdded) {
 }
 
 TEST(SizeToDims, EveryOtherTextChangesNothing) {
-    for (const char* text : {"103", "0", "", " ", "任意", "204x", "2 04", "-204", "+204", "99999999999999999999", "abc"}) {
+    for (const char* text :
+         {"103", "0", "", " ", "任意", "204x", "2 04", "-204", "+204", "99999999999999999999", "abc"}) {
         Dims d{12.5, 34.5};
         EXPECT_FALSE(sizeToDims(text, d.b, d.D)) << text;
         EXPECT_EQ(d.b, 12.5) << text;

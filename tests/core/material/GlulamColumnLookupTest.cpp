@@ -14,7 +14,9 @@ MatInputData column(int species) {
     return spec;
 }
 
-MatData look(const MatInputData& spec) { return MatDataBase{}.lookupStrength(spec, 204); }
+MatData look(const MatInputData& spec) {
+    return MatDataBase{}.lookupStrength(spec, 204);
+}
 
 TEST(GlulamColumn, SugiFromTheDocument) {
     const MatData m = look(column(33));

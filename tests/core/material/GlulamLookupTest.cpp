@@ -21,7 +21,9 @@ MatInputData glulam(int layUp, int grade, int species, int count = 0) {
     return spec;
 }
 
-MatData look(const MatInputData& spec) { return MatDataBase{}.lookupStrength(spec, 204); }
+MatData look(const MatInputData& spec) {
+    return MatDataBase{}.lookupStrength(spec, 204);
+}
 
 // ---- symmetric lay-up (table S) and texts --------------------------------
 
@@ -212,12 +214,17 @@ TEST(GlulamSameGrade, AnyOtherLayUpIsSameGrade) {
 // ---- lamina species and end position -------------------------------------
 
 TEST(GlulamLaminaSpecies, TableRowsSpotChecks) {
-    struct Case { int species; double Fsx; double Fsy; double Fcv; };
-    for (const Case c : {Case{0, 4.8, 4.2, 10.8}, Case{5, 4.8, 4.2, 10.8}, Case{6, 4.2, 3.6, 10.8},
-                         Case{11, 3.6, 3.0, 7.8}, Case{13, 3.6, 3.0, 9.0}, Case{14, 3.6, 3.0, 7.8},
-                         Case{18, 3.6, 3.0, 9.0}, Case{19, 3.3, 2.7, 6.0}, Case{23, 3.3, 2.7, 6.0},
-                         Case{24, 3.0, 2.4, 6.0}, Case{32, 3.0, 2.4, 6.0}, Case{33, 3.0, 2.4, 9.0},
-                         Case{35, 2.7, 2.1, 6.0}}) {
+    struct Case {
+        int species;
+        double Fsx;
+        double Fsy;
+        double Fcv;
+    };
+    for (const Case c :
+         {Case{0, 4.8, 4.2, 10.8}, Case{5, 4.8, 4.2, 10.8}, Case{6, 4.2, 3.6, 10.8}, Case{11, 3.6, 3.0, 7.8},
+          Case{13, 3.6, 3.0, 9.0}, Case{14, 3.6, 3.0, 7.8}, Case{18, 3.6, 3.0, 9.0}, Case{19, 3.3, 2.7, 6.0},
+          Case{23, 3.3, 2.7, 6.0}, Case{24, 3.0, 2.4, 6.0}, Case{32, 3.0, 2.4, 6.0}, Case{33, 3.0, 2.4, 9.0},
+          Case{35, 2.7, 2.1, 6.0}}) {
         const MatData m = look(glulam(1, 3, c.species));
         EXPECT_DOUBLE_EQ(m.Fsx, c.Fsx) << c.species;
         EXPECT_DOUBLE_EQ(m.Fsy, c.Fsy) << c.species;

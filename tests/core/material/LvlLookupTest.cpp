@@ -17,7 +17,9 @@ MatInputData lvl(int grade, int shear, int species) {
     return spec;
 }
 
-MatData look(const MatInputData& spec) { return MatDataBase{}.lookupStrength(spec, 204); }
+MatData look(const MatInputData& spec) {
+    return MatDataBase{}.lookupStrength(spec, 204);
+}
 
 TEST(LvlLookup, E120Grade1SugiFromTheDocument) {
     const MatData m = look(lvl(3 * 3 + 1, 3, 34));
@@ -80,7 +82,12 @@ TEST(LvlLookup, FirstAndLastGrades) {
 }
 
 TEST(LvlLookup, ShearClasses) {
-    struct Case { int index; const char* label; double Fsx; double Fsy; };
+    struct Case {
+        int index;
+        const char* label;
+        double Fsx;
+        double Fsy;
+    };
     for (const Case c : {Case{0, "(65V-55H)", 4.2, 3.6}, Case{1, "(60V-51H)", 3.6, 3.3}, Case{2, "(55V-47H)", 3.6, 3.0},
                          Case{3, "(50V-43H)", 3.0, 2.7}, Case{4, "(45V-38H)", 3.0, 2.4}, Case{5, "(40V-34H)", 2.4, 2.1},
                          Case{6, "(35V-30H)", 2.4, 1.8}}) {

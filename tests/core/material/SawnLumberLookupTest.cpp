@@ -17,7 +17,9 @@ MatInputData sawn(int standard, int species, int grade = 0) {
     return spec;
 }
 
-MatData look(const MatInputData& spec) { return MatDataBase{}.lookupStrength(spec, 204); }
+MatData look(const MatInputData& spec) {
+    return MatDataBase{}.lookupStrength(spec, 204);
+}
 
 void expectSawnCopies(const MatData& m) {
     EXPECT_EQ(m.FbxNeg, m.Fbx);
@@ -184,10 +186,14 @@ TEST(SawnMachineGrade, LastGradeOfEachGroup) {
 }
 
 TEST(SawnMachineGrade, ShearAndBearingBySpecies) {
-    struct Case { int species; double Fs; double Fcv; };
-    for (const Case c : {Case{0, 2.4, 9.0}, Case{1, 2.4, 9.0}, Case{2, 2.1, 9.0}, Case{3, 2.1, 6.0},
-                         Case{4, 1.8, 6.0}, Case{5, 1.8, 6.0}, Case{6, 2.1, 7.8}, Case{7, 2.1, 7.8},
-                         Case{8, 2.1, 7.8}, Case{9, 1.8, 6.0}}) {
+    struct Case {
+        int species;
+        double Fs;
+        double Fcv;
+    };
+    for (const Case c :
+         {Case{0, 2.4, 9.0}, Case{1, 2.4, 9.0}, Case{2, 2.1, 9.0}, Case{3, 2.1, 6.0}, Case{4, 1.8, 6.0},
+          Case{5, 1.8, 6.0}, Case{6, 2.1, 7.8}, Case{7, 2.1, 7.8}, Case{8, 2.1, 7.8}, Case{9, 1.8, 6.0}}) {
         const MatData m = look(sawn(1, c.species, 1));
         EXPECT_DOUBLE_EQ(m.Fsx, c.Fs) << c.species;
         EXPECT_DOUBLE_EQ(m.Fcv, c.Fcv) << c.species;

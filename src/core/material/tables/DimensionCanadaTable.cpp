@@ -1,5 +1,7 @@
 // Canadian 2x4 table (spec Part 3.2, `ProductStandard2x4` 2). One row per
 // grade, columns in the document's order; each cell is Fc, Ft, Fb, E0.
+// Rows are kept on one line each (clang-format off), wider than the usual 120
+// columns on purpose, so that they can be held against the document's rows.
 #include "core/material/tables/DimensionLumberTables.h"
 
 namespace tarvo::material {

@@ -2,6 +2,8 @@
 // document's table: one row per grade position with the three lamina counts
 // side by side. E0 / Elow of a row follow its E class as the document lists
 // them (E190 19000 / 16000 ... E55 5500 / 4500).
+// Rows are kept on one line each (clang-format off), wider than the usual 120
+// columns on purpose, so that they can be held against the document's rows.
 #include "core/material/tables/GlulamTables.h"
 
 namespace tarvo::material {

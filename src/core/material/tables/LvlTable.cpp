@@ -1,6 +1,8 @@
 // LVL tables (spec Part 3.3, kind 3): grades by E class and the
 // horizontal-shear classes. The grade index `SelectGrade`[3] is
 // 3 × class row + grade column.
+// Rows are kept on one line each (clang-format off), wider than the usual 120
+// columns on purpose, so that they can be held against the document's rows.
 #include "core/material/tables/GlulamTables.h"
 
 namespace tarvo::material {
