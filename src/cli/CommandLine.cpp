@@ -4,6 +4,10 @@
 
 #include "cli/CheckCommand.h"
 #include "cli/LatexCommand.h"
+#include "cli/ReportCommand.h"
+#if defined(TARVO_WITH_PDF)
+#include "cli/PdfCommand.h"
+#endif
 
 namespace tarvo::cli {
 
@@ -11,6 +15,8 @@ void printUsage(std::ostream& out) {
     out << "Usage: tarvo-posts [FILE.tvp]\n"
            "       tarvo-posts check FILE.tvp [--json]\n"
            "       tarvo-posts latex FILE.tvp [-o OUT.tex] [--compile] [--view]\n"
+           "       tarvo-posts report FILE.tvp [--items LIST]\n"
+           "       tarvo-posts pdf FILE.tvp -o OUT.pdf [--items LIST]\n"
            "\n"
            "Checks wooden columns (posts) of timber buildings by the allowable-stress rules.\n"
            "  check FILE.tvp    check every column item of a project and print a table of verdicts\n"
@@ -19,6 +25,10 @@ void printUsage(std::ostream& out) {
            "    -o OUT.tex      write it to OUT.tex instead\n"
            "    --compile       run the LaTeX compiler on it (exit 3 when it leaves no .dvi)\n"
            "    --view          compile, then open the viewer\n"
+           "  report FILE.tvp   print the composed report lines with their markup, pages separated by a form feed\n"
+           "  pdf FILE.tvp      write the printed report as a PDF (A4, layout of Tarvo.ini)\n"
+           "    -o OUT.pdf      the PDF file to write\n"
+           "    --items LIST    print only these items, 1-based numbers in print order (e.g. 3,1,5-7)\n"
            "  help              print this text\n";
 }
 
@@ -33,6 +43,17 @@ int runCommandLine(const std::vector<std::string>& args, const std::string& prog
     }
     if (args[0] == "latex") {
         return runLatexCommand(std::vector<std::string>(args.begin() + 1, args.end()), programDir, out, err);
+    }
+    if (args[0] == "report") {
+        return runReportCommand(std::vector<std::string>(args.begin() + 1, args.end()), programDir, out, err);
+    }
+    if (args[0] == "pdf") {
+#if defined(TARVO_WITH_PDF)
+        return runPdfCommand(std::vector<std::string>(args.begin() + 1, args.end()), programDir, out, err);
+#else
+        err << "tarvo-posts pdf: PDF output needs the GUI build (configure with TARVO_BUILD_GUI=ON)\n";
+        return 2;
+#endif
     }
     err << "tarvo-posts: unknown command \"" << args[0] << "\"\n";
     printUsage(err);

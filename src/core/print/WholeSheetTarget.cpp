@@ -20,6 +20,10 @@ WholeSheetTarget::WholeSheetTarget(std::string name, std::string paperName, doub
     facts_.landscape = widthMm > heightMm;
 }
 
-WholeSheetTarget WholeSheetTarget::a4Pdf() { return WholeSheetTarget("PDF", "A4", 210.0, 297.0, 600); }
+// PDF pages are measured in whole points: A4 is 595 × 842 pt.
+WholeSheetTarget WholeSheetTarget::a4Pdf() {
+    constexpr double kMmPerPoint = 25.4 / 72.0;
+    return WholeSheetTarget("PDF", "A4", 595 * kMmPerPoint, 842 * kMmPerPoint, 600);
+}
 
 } // namespace tarvo

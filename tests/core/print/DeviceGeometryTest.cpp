@@ -39,8 +39,8 @@ PrinterInfomation defaultPrinter() {
 TEST(DeviceGeometry, WholeSheetA4At600Dpi) {
     PrinterInfomation p = defaultPrinter();
     refreshPrinterGeometry(p, WholeSheetTarget::a4Pdf());
-    EXPECT_EQ(p.paperW, 4961);
-    EXPECT_EQ(p.paperH, 7016);
+    EXPECT_EQ(p.paperW, 4958); // 595 × 842 pt
+    EXPECT_EQ(p.paperH, 7017);
     EXPECT_EQ(p.lineGap, 25);             // 3 pt = 25.0
     EXPECT_EQ(p.bodyFontHeight, -83);     // 10 pt = 83.3
     EXPECT_EQ(p.titleFontHeight, -92);    // 11 pt = 91.7
@@ -50,11 +50,11 @@ TEST(DeviceGeometry, WholeSheetA4At600Dpi) {
     EXPECT_EQ(p.paragraphSpace, 71);      // 3 mm = 70.9
     EXPECT_EQ(p.top, 354);                // 15 mm = 354.3
     EXPECT_EQ(p.bottom, 354);
-    EXPECT_EQ(p.textHeight, 7016 - 354 - 354);
+    EXPECT_EQ(p.textHeight, 7017 - 354 - 354);
     EXPECT_EQ(p.left, 472);               // 20 mm = 472.4
     EXPECT_EQ(p.indent, 118);             // 5 mm = 118.1
     EXPECT_EQ(p.pageNoY, 142);            // 6 mm = 141.7
-    EXPECT_EQ(p.pageNoRightX, 4961 - 354);
+    EXPECT_EQ(p.pageNoRightX, 4958 - 354);
     EXPECT_EQ(p.pageNoLeftX, 354);
     EXPECT_EQ(p.orientationText, "タテ");
     EXPECT_EQ(p.paperName, "A4");

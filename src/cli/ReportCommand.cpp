@@ -1,0 +1,123 @@
+#include "cli/ReportCommand.h"
+
+#include <charconv>
+#include <ostream>
+
+#include "core/check/ColumnCheck.h"
+#include "core/material/MatDataBase.h"
+#include "core/print/Paginator.h"
+#include "core/print/PrintDefault.h"
+#include "core/print/ReportTextSource.h"
+#include "core/print/WholeSheetTarget.h"
+#include "core/project/ProjectFile.h"
+#include "core/text/MessageSink.h"
+
+namespace tarvo::cli {
+namespace {
+
+bool parseNumber(std::string_view text, int& value) {
+    const auto* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return ec == std::errc() && ptr == end && !text.empty();
+}
+
+} // namespace
+
+bool parseItemList(const std::string& list, int count, std::vector<int>& indices) {
+    indices.clear();
+    std::string_view rest = list;
+    while (true) {
+        const auto comma = rest.find(',');
+        const std::string_view entry = rest.substr(0, comma);
+        int first = 0;
+        int last = 0;
+        if (const auto dash = entry.find('-'); dash != std::string_view::npos) {
+            if (!parseNumber(entry.substr(0, dash), first) || !parseNumber(entry.substr(dash + 1), last)) return false;
+        } else {
+            if (!parseNumber(entry, first)) return false;
+            last = first;
+        }
+        if (first < 1 || last > count || first > last) return false;
+        for (int number = first; number <= last; ++number) indices.push_back(number - 1);
+        if (comma == std::string_view::npos) break;
+        rest.remove_prefix(comma + 1);
+    }
+    return !indices.empty();
+}
+
+bool parseReportOptions(const std::vector<std::string>& args, const char* command, bool allowOutput,
+                        ReportOptions& options, std::ostream& err) {
+    const std::string usage = allowOutput ? "Usage: tarvo-posts pdf FILE.tvp -o OUT.pdf [--items LIST]\n"
+                                          : "Usage: tarvo-posts report FILE.tvp [--items LIST]\n";
+    bool haveItems = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--items" || (allowOutput && arg == "-o")) {
+            if (i + 1 >= args.size()) {
+                err << "tarvo-posts " << command << ": " << arg << " needs a value\n" << usage;
+                return false;
+            }
+            (arg == "-o" ? options.outputPath : options.itemList) = args[++i];
+            haveItems = haveItems || arg == "--items";
+        } else if (!arg.empty() && arg[0] == '-') {
+            err << "tarvo-posts " << command << ": unknown option \"" << arg << "\"\n" << usage;
+            return false;
+        } else if (options.path.empty()) {
+            options.path = arg;
+        } else {
+            err << "tarvo-posts " << command << ": only one project file at a time\n" << usage;
+            return false;
+        }
+    }
+    if (options.path.empty() || (allowOutput && options.outputPath.empty()) ||
+        (haveItems && options.itemList.empty())) {
+        err << usage;
+        return false;
+    }
+    return true;
+}
+
+bool loadReportJob(const ReportOptions& options, const std::string& programDir, ReportJob& job, const char* command,
+                   std::ostream& err) {
+    RecordingMessageSink messages;
+    if (LoadProject(options.path, job.common, job.columns, messages) != 0) {
+        for (const auto& entry : messages.entries) err << entry.text << '\n';
+        if (messages.entries.empty()) err << "データの読み込みに失敗しました。\n" << options.path << '\n';
+        return false;
+    }
+    if (!options.itemList.empty() &&
+        !parseItemList(options.itemList, job.columns.Count(), job.settings.printSelection)) {
+        err << "tarvo-posts " << command << ": --items needs item numbers from 1 to " << job.columns.Count()
+            << ", separated by commas (ranges as 2-5): \"" << options.itemList << "\"\n";
+        return false;
+    }
+    const PrintDefault defaults = loadPrintDefault(std::filesystem::path(programDir) / "Tarvo.ini");
+    const std::vector<int> selection = job.settings.printSelection;
+    applyPrintDefault(defaults, job.printer, job.settings, WholeSheetTarget::a4Pdf());
+    job.settings.printSelection = selection;
+    return true;
+}
+
+int runReportCommand(const std::vector<std::string>& args, const std::string& programDir, std::ostream& out,
+                     std::ostream& err) {
+    ReportOptions options;
+    if (!parseReportOptions(args, "report", false, options, err)) return kReportExitFailed;
+    ReportJob job(std::filesystem::path(programDir) / "Tarvo.ini");
+    if (!loadReportJob(options, programDir, job, "report", err)) return kReportExitFailed;
+
+    const MatDataBase catalogue;
+    ColumnCheck check(catalogue, job.common);
+    ReportTextSource source(job.common, job.columns, check);
+    const int pages = paginate(job.columns, job.settings, job.printer, source);
+    const auto& starts = job.columns.pageStarts;
+    for (int page = 1; page <= pages; ++page) {
+        if (page > 1) out << "\f\n";
+        for (int i = starts[static_cast<std::size_t>(page - 1)]; i < starts[static_cast<std::size_t>(page)]; ++i) {
+            out << job.columns.reportLines[static_cast<std::size_t>(i)] << '\n';
+        }
+    }
+    out.flush();
+    return out ? kReportExitOk : kReportExitFailed;
+}
+
+} // namespace tarvo::cli
