@@ -2,21 +2,162 @@
 
 #include <array>
 #include <charconv>
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 
+#include "core/text/Rounding.h"
+
 namespace tarvo {
+namespace {
+
+// One conversion of a format, e.g. "%-8.2f".
+struct Conversion {
+    std::string spec;     // the whole conversion text, '%' to conversion character
+    char length = 0;      // 'H' hh, 'h', 'l', 'L' ll or long double, 'z', 'j', 't', or 0
+    char type = 0;        // conversion character
+    int precision = -1;   // -1: none given
+};
+
+// Appends `spec` formatted with one value.
+template <typename T>
+void appendOne(std::string& out, const std::string& spec, T value) {
+    std::array<char, 128> small{};
+    const int needed = std::snprintf(small.data(), small.size(), spec.c_str(), value);
+    if (needed < 0) return;
+    if (static_cast<std::size_t>(needed) < small.size()) {
+        out.append(small.data(), static_cast<std::size_t>(needed));
+        return;
+    }
+    std::string big(static_cast<std::size_t>(needed) + 1, '\0');
+    std::snprintf(big.data(), big.size(), spec.c_str(), value);
+    out.append(big.data(), static_cast<std::size_t>(needed));
+}
+
+// Reads one conversion starting at format[pos] == '%'; '*' widths and
+// precisions are taken from the arguments and written into the spec.
+Conversion parseConversion(const char* format, std::size_t& pos, std::va_list& args) {
+    Conversion c;
+    c.spec.push_back(format[pos++]);
+    while (format[pos] != '\0' && std::string_view("-+ #0").find(format[pos]) != std::string_view::npos) {
+        c.spec.push_back(format[pos++]);
+    }
+    auto number = [&](int& target) {
+        if (format[pos] == '*') {
+            target = va_arg(args, int);
+            c.spec += std::to_string(target);
+            ++pos;
+            return;
+        }
+        int value = 0;
+        bool any = false;
+        while (format[pos] >= '0' && format[pos] <= '9') {
+            value = value * 10 + (format[pos] - '0');
+            c.spec.push_back(format[pos++]);
+            any = true;
+        }
+        if (any) target = value;
+    };
+    int width = -1;
+    number(width);
+    if (format[pos] == '.') {
+        c.spec.push_back(format[pos++]);
+        c.precision = 0;
+        number(c.precision);
+        if (c.precision < 0) c.precision = -1; // a negative '*' precision means none
+    }
+    if (format[pos] == 'h' || format[pos] == 'l') {
+        const char first = format[pos];
+        c.spec.push_back(format[pos++]);
+        c.length = first;
+        if (format[pos] == first) {
+            c.spec.push_back(format[pos++]);
+            c.length = first == 'h' ? 'H' : 'L';
+        }
+    } else if (format[pos] == 'z' || format[pos] == 'j' || format[pos] == 't' || format[pos] == 'L') {
+        c.length = format[pos];
+        c.spec.push_back(format[pos++]);
+    }
+    if (format[pos] != '\0') {
+        c.type = format[pos];
+        c.spec.push_back(format[pos++]);
+    }
+    return c;
+}
+
+void appendSigned(std::string& out, const Conversion& c, std::va_list& args) {
+    switch (c.length) {
+    case 'l': appendOne(out, c.spec, va_arg(args, long)); break;
+    case 'L': appendOne(out, c.spec, va_arg(args, long long)); break;
+    case 'z': appendOne(out, c.spec, va_arg(args, std::ptrdiff_t)); break;
+    case 'j': appendOne(out, c.spec, va_arg(args, std::intmax_t)); break;
+    case 't': appendOne(out, c.spec, va_arg(args, std::ptrdiff_t)); break;
+    default: appendOne(out, c.spec, va_arg(args, int)); break;
+    }
+}
+
+void appendUnsigned(std::string& out, const Conversion& c, std::va_list& args) {
+    switch (c.length) {
+    case 'l': appendOne(out, c.spec, va_arg(args, unsigned long)); break;
+    case 'L': appendOne(out, c.spec, va_arg(args, unsigned long long)); break;
+    case 'z': appendOne(out, c.spec, va_arg(args, std::size_t)); break;
+    case 'j': appendOne(out, c.spec, va_arg(args, std::uintmax_t)); break;
+    case 't': appendOne(out, c.spec, va_arg(args, std::size_t)); break;
+    default: appendOne(out, c.spec, va_arg(args, unsigned)); break;
+    }
+}
+
+} // namespace
 
 std::string formatTextV(const char* format, std::va_list args) {
-    std::va_list copy;
-    va_copy(copy, args);
-    std::array<char, 256> small{};
-    const int needed = std::vsnprintf(small.data(), small.size(), format, copy);
-    va_end(copy);
-    if (needed < 0) return {};
-    if (static_cast<std::size_t>(needed) < small.size()) return std::string(small.data(), static_cast<std::size_t>(needed));
-    std::string out(static_cast<std::size_t>(needed) + 1, '\0');
-    std::vsnprintf(out.data(), out.size(), format, args);
-    out.resize(static_cast<std::size_t>(needed));
+    std::string out;
+    if (format == nullptr) return out;
+    std::va_list ap;
+    va_copy(ap, args);
+    std::size_t pos = 0;
+    while (format[pos] != '\0') {
+        if (format[pos] != '%') {
+            out.push_back(format[pos++]);
+            continue;
+        }
+        if (format[pos + 1] == '%') {
+            out.push_back('%');
+            pos += 2;
+            continue;
+        }
+        const Conversion c = parseConversion(format, pos, ap);
+        switch (c.type) {
+        case 'd': case 'i': appendSigned(out, c, ap); break;
+        case 'u': case 'o': case 'x': case 'X': appendUnsigned(out, c, ap); break;
+        case 'c': appendOne(out, c.spec, va_arg(ap, int)); break;
+        case 's': appendOne(out, c.spec, va_arg(ap, const char*)); break;
+        case 'p': appendOne(out, c.spec, va_arg(ap, void*)); break;
+        case 'f': case 'F': {
+            // Fixed-point output rounds its last digit with halves away from
+            // zero, like every other rounding of the program (printf alone
+            // would round 110.25 to "110.2").
+            if (c.length == 'L') {
+                appendOne(out, c.spec, va_arg(ap, long double));
+                break;
+            }
+            const double value = va_arg(ap, double);
+            appendOne(out, c.spec, roundHalfAway(value, c.precision < 0 ? 6 : c.precision));
+            break;
+        }
+        case 'e': case 'E': case 'g': case 'G': case 'a': case 'A':
+            if (c.length == 'L') {
+                appendOne(out, c.spec, va_arg(ap, long double));
+            } else {
+                appendOne(out, c.spec, va_arg(ap, double));
+            }
+            break;
+        default:
+            // An unknown or cut-off conversion is copied as it stands.
+            out += c.spec;
+            break;
+        }
+    }
+    va_end(ap);
     return out;
 }
 

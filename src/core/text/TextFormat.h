@@ -2,7 +2,8 @@
 // printf-style formatting into a std::string, for report and message texts.
 // The compiler checks the arguments against the format; pass std::string
 // arguments with .c_str(). Text is UTF-8, so "%-10s" pads by bytes, as the
-// report layout expects for its ASCII columns.
+// report layout expects for its ASCII columns. Fixed-point conversions
+// ("%.2f") round halves away from zero: 110.25 prints as "110.3".
 #include <cstdarg>
 #include <string>
 

@@ -11,6 +11,22 @@ TEST(TextFormat, FormatsLikePrintf) {
     EXPECT_EQ(formatText("q = %d N/m2", 1127), "q = 1127 N/m2");
 }
 
+TEST(TextFormat, FixedPointRoundsHalvesAwayFromZero) {
+    EXPECT_EQ(formatText("%.1f", 110.25), "110.3"); // printf alone gives 110.2
+    EXPECT_EQ(formatText("%.2f", 0.125), "0.13");
+    EXPECT_EQ(formatText("%.2f", -0.125), "-0.13");
+    EXPECT_EQ(formatText("%.0f", 2.5), "3");
+    EXPECT_EQ(formatText("%.3f", 0.3762), "0.376");
+    EXPECT_EQ(formatText("%f", 1.0000005), "1.000001");
+    EXPECT_EQ(formatText("%8.2f|", 3.14159), "    3.14|");
+}
+
+TEST(TextFormat, MixedConversionsTakeTheirArgumentsInOrder) {
+    EXPECT_EQ(formatText("%d-%ld-%lld-%zu-%s-%c-%x-%5.1f%%", -3, 40L, 5LL, std::size_t{6}, "柱", 'Z', 255u, 2.25),
+              "-3-40-5-6-柱-Z-ff-  2.3%");
+    EXPECT_EQ(formatText("%*d|%.*f", 4, 7, 1, 0.05), "   7|0.1");
+}
+
 TEST(TextFormat, LongOutputIsNotCut) {
     const std::string name(1000, 'x');
     EXPECT_EQ(formatText("[%s]", name.c_str()).size(), 1002u);
