@@ -183,7 +183,10 @@ void appendWindDataLine(const ItemContext& ctx, ReportLines& list) {
     const ColumnMember& item = ctx.item;
     if (!(item.WindWidth > 0)) return;
     std::string line = formatText("#2地盤面からの高さ Z＝%.2fm,", item.HeightZ);
-    if (!item.CfDirect) {
+    // The coefficient belongs to this item only when its check has just
+    // computed the Cf; otherwise the program-wide value is another item's.
+    const bool cfComputedNow = ctx.windConsidered() && item.HeightZ * item.WindWidth > 0;
+    if (!item.CfDirect && cfComputedNow) {
         if (ctx.common.WindCalcStandard == kNotification1458) {
             line += formatText("　Cpe･Gpe＝%.3f,", ctx.common.Cpe * ctx.common.Gpe);
         } else {

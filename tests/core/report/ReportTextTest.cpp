@@ -293,6 +293,27 @@ TEST_F(ReportTextTest, FailingCheckLeavesListUntouched) {
     EXPECT_EQ(list, ReportLines{"kept"});
 }
 
+// A wall width without wind (or without a height) computes no Cf, so the
+// coefficient another item left behind must not be printed as this item's.
+TEST_F(ReportTextTest, WindDataLineShowsNoCoefficientOfAnotherItem) {
+    windArt87();
+    ColumnMember windy = column("風あり", 105, 105, 2800, {10, 0, 0, 10, 0});
+    inStorey(windy, 1, 0.91);
+    ASSERT_EQ(check.CheckColumn(windy), kCheckOk);
+    ASSERT_GT(common.KzArt87, 0);
+
+    ColumnMember noHeight = column("高さなし", 105, 105, 2800, {10, 0, 0, 10, 0});
+    noHeight.FloorIndex = 0;
+    noHeight.WindWidth = 0.91;
+    ReportLines list;
+    ASSERT_TRUE(buildItemText(noHeight, list, 2, check));
+    const auto windLine = std::find_if(list.begin(), list.end(), [](const std::string& line) {
+        return line.rfind("#2地盤面からの高さ", 0) == 0;
+    });
+    ASSERT_NE(windLine, list.end());
+    EXPECT_EQ(*windLine, "#2地盤面からの高さ Z＝0.00m,　Cf＝0.000,　風圧の負担巾 W＝0.91m");
+}
+
 class ReportHeaderTest : public ReportTextTest {
 protected:
     ReportLines header() {
