@@ -1,6 +1,7 @@
 #include "core/print/Paginator.h"
 
 #include <cmath>
+#include <iterator>
 
 #include "core/print/OutputInfo.h"
 #include "core/print/PrintSettings.h"
@@ -75,7 +76,7 @@ int paginate(ColumnsData& columns, PrintSettings& settings, const OutputInfo& ge
             breakPage(lineCount() + count - over);
             y = truncated(over * geometry.bodyLineHeight);
         }
-        lines.insert(lines.end(), itemLines.begin(), itemLines.end());
+        lines.insert(lines.end(), std::make_move_iterator(itemLines.begin()), std::make_move_iterator(itemLines.end()));
     }
     starts.push_back(lineCount());
     // With no line at all the document is one empty page.
