@@ -10,8 +10,17 @@ namespace {
 
 constexpr char32_t kInvalid = 0xFFFFFFFF;
 
+// Skips a broken UTF-8 sequence: its first byte and the continuation bytes
+// that follow it, so that one broken character gives one stand-in.
+char32_t skipBroken(std::string_view s, std::size_t& pos) {
+    ++pos;
+    for (int n = 0; n < 3 && pos < s.size() && (static_cast<unsigned char>(s[pos]) & 0xC0) == 0x80; ++n)
+        ++pos;
+    return kInvalid;
+}
+
 // Decodes the UTF-8 character at `pos` and advances `pos`; kInvalid for a
-// broken sequence (one byte is then consumed).
+// broken sequence.
 char32_t nextCodePoint(std::string_view s, std::size_t& pos) {
     const auto lead = static_cast<unsigned char>(s[pos]);
     if (lead < 0x80) {
@@ -30,25 +39,21 @@ char32_t nextCodePoint(std::string_view s, std::size_t& pos) {
         length = 4;
         value = lead & 0x07u;
     } else {
-        ++pos;
-        return kInvalid;
+        return skipBroken(s, pos);
     }
     if (pos + length > s.size()) {
-        ++pos;
-        return kInvalid;
+        return skipBroken(s, pos);
     }
     for (std::size_t i = 1; i < length; ++i) {
         const auto byte = static_cast<unsigned char>(s[pos + i]);
         if ((byte & 0xC0) != 0x80) {
-            ++pos;
-            return kInvalid;
+            return skipBroken(s, pos);
         }
         value = (value << 6) | (byte & 0x3Fu);
     }
     const bool overlong = (length == 3 && value < 0x800) || (length == 4 && value < 0x10000);
     if (overlong || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
-        ++pos;
-        return kInvalid;
+        return skipBroken(s, pos);
     }
     pos += length;
     return value;
@@ -203,6 +208,13 @@ bool hasControls(std::string_view s) {
     return false;
 }
 
+std::size_t asciiCount(std::string_view s) {
+    std::size_t count = 0;
+    for (const char c : s)
+        count += static_cast<unsigned char>(c) < 0x80 ? 1 : 0;
+    return count;
+}
+
 bool isPlainAscii(std::string_view s) {
     for (const char c : s) {
         if (static_cast<unsigned char>(c) >= 0x80 || isControl(c)) return false;
@@ -276,10 +288,14 @@ template <typename AsciiFn> std::string rewrite(std::string_view utf8, AsciiFn a
 
 std::string toPlatexCharacters(std::string_view utf8) {
     if (isPlainAscii(utf8)) return std::string(utf8);
-    // Most texts need nothing: one conversion of the whole text tells.
+    // Most texts need nothing: one conversion of the whole text tells. (The
+    // count of ASCII bytes catches "¥" and "‾", which code page 932 turns
+    // into ASCII.)
     if (!hasControls(utf8)) {
         const TextConversion whole = utf8ToCp932(utf8);
-        if (whole.ok && allJisX0208(whole.text)) return std::string(utf8);
+        if (whole.ok && allJisX0208(whole.text) && asciiCount(whole.text) == asciiCount(utf8)) {
+            return std::string(utf8);
+        }
     }
     return rewrite(utf8, [](std::string& out, char c) { out += isControl(c) ? ' ' : c; });
 }

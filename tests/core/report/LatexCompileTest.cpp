@@ -1,0 +1,120 @@
+// The documents of the shipped sample projects compile with the installed
+// pLaTeX: no TeX error, a DVI file, and a PDF (fonts embedded) whose text
+// holds every checked item's name and verdicts.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
+
+#include "LatexTestSupport.h"
+#include "core/project/SafeFileWriter.h"
+#include "core/report/LatexTypesetRun.h"
+
+namespace tarvo {
+namespace {
+
+std::string commandOutput(const std::string& command) {
+    std::string out;
+    if (FILE* pipe = ::popen(command.c_str(), "r")) {
+        char buffer[4096];
+        std::size_t n = 0;
+        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+            out.append(buffer, n);
+        ::pclose(pipe);
+    }
+    return out;
+}
+
+std::string withoutBlanks(std::string text) {
+    std::erase_if(text, [](char c) { return c == ' ' || c == '\n' || c == '\f'; });
+    return text;
+}
+
+// A name as the PDF shows it: each "-" became "--", which LaTeX sets as "–".
+std::string asTypeset(const std::string& name) {
+    std::string out;
+    for (const char c : withoutBlanks(name))
+        out += c == '-' ? std::string("–") : std::string(1, c);
+    return out;
+}
+
+class LatexCompileTest : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(LatexCompileTest, SampleCompilesWithPlatex) {
+    const char* path = std::getenv("PATH");
+    const LatexTools tools = findLatexTools(path != nullptr ? path : "");
+    if (tools.compiler.empty()) GTEST_SKIP() << "platex is not installed";
+
+    const auto dir = std::filesystem::temp_directory_path() / ("latex-compile-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    auto project = test::sampleProject(GetParam() + ".tvp");
+    const auto tex = dir / (GetParam() + ".tex");
+    ASSERT_EQ(SafeFileWriter::replace(tex, test::sampleDocument(project)), SafeWriteStatus::Ok);
+
+    const auto runner = makeLatexToolRunner();
+    LatexTypesetRun run(*runner, tools, tex);
+    ASSERT_EQ(run.start(), LatexRunStatus::Running);
+    ASSERT_EQ(run.wait(), LatexRunStatus::Compiled) << run.firstErrorLine();
+    EXPECT_EQ(LatexTypesetRun::firstLogError(run.logFile()), "");
+
+    const auto pdf = dir / (GetParam() + ".pdf");
+    const std::string convert = "cd '" + dir.string() + "' && dvipdfmx -f ptex-ipa.map -o '" + pdf.string() + "' '" +
+                                run.dviFile().filename().string() + "' 2>&1 && pdffonts '" + pdf.string() + "'";
+    const std::string fonts = commandOutput(convert);
+    ASSERT_TRUE(std::filesystem::exists(pdf)) << fonts;
+    EXPECT_NE(fonts.find("IPAMincho"), std::string::npos) << fonts;
+
+    const std::string text = withoutBlanks(commandOutput("pdftotext -enc UTF-8 '" + pdf.string() + "' -"));
+    const MatDataBase catalogue;
+    ColumnCheck check(catalogue, project.common);
+    for (int i = 0; i < project.columns.Count(); ++i) {
+        ColumnMember& item = project.columns.Item(i);
+        if (check.CheckColumn(item) != kCheckOk) {
+            EXPECT_EQ(text.find(asTypeset(item.Name)), std::string::npos) << item.Name;
+            continue;
+        }
+        EXPECT_NE(text.find(asTypeset(item.Name)), std::string::npos) << item.Name;
+        const bool anyNg = item.OkC != PerLoadCase<bool>{true, true, true, true, true} ||
+                           item.OkCv != PerLoadCase<bool>{true, true, true, true, true} || !item.OkCombined[3] ||
+                           !item.OkShear[3];
+        if (anyNg) {
+            EXPECT_NE(text.find("NG"), std::string::npos) << item.Name;
+        }
+    }
+    EXPECT_NE(text.find("OK"), std::string::npos);
+    std::filesystem::remove_all(dir);
+}
+
+// A name full of TeX specials and characters outside JIS X 0208 still
+// compiles and is typeset as written.
+TEST(LatexCompileNameTest, HostileNameCompiles) {
+    const char* path = std::getenv("PATH");
+    const LatexTools tools = findLatexTools(path != nullptr ? path : "");
+    if (tools.compiler.empty()) GTEST_SKIP() << "platex is not installed";
+
+    const auto dir = std::filesystem::temp_directory_path() / ("latex-name-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    auto project = test::sampleProject("glulam-column.tvp");
+    project.columns.Item(0).Name = "C-1 50%_{x} #2 ｶﾞﾗｽ①Ⅱ髙 \\end{document} ~^$& <a|b>";
+    const auto tex = dir / "Tarvo.tex";
+    ASSERT_EQ(SafeFileWriter::replace(tex, test::sampleDocument(project)), SafeWriteStatus::Ok);
+    const auto runner = makeLatexToolRunner();
+    LatexTypesetRun run(*runner, tools, tex);
+    ASSERT_EQ(run.start(), LatexRunStatus::Running);
+    EXPECT_EQ(run.wait(), LatexRunStatus::Compiled) << run.firstErrorLine();
+    EXPECT_EQ(LatexTypesetRun::firstLogError(run.logFile()), "");
+    std::filesystem::remove_all(dir);
+}
+
+INSTANTIATE_TEST_SUITE_P(Samples, LatexCompileTest,
+                         ::testing::Values("sawn-lumber-wind", "dimension-lumber", "glulam-wind-1458", "lvl-wind",
+                                           "glulam-column", "mixed-with-ng"),
+                         [](const auto& info) {
+                             std::string name = info.param;
+                             std::erase(name, '-');
+                             return name;
+                         });
+
+} // namespace
+} // namespace tarvo
