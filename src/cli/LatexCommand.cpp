@@ -81,7 +81,7 @@ int compileAndView(const LatexSettings& settings, const std::filesystem::path& t
     default: break;
     }
     if (run.wait() != LatexRunStatus::Compiled) {
-        err << "Compile Error: \n" << texFile.string() << '\n';
+        err << "Compile Error: \n" << std::filesystem::absolute(texFile).string() << '\n';
         if (!run.firstErrorLine().empty()) {
             err << run.firstErrorLine() << '\n';
         } else {
