@@ -1,6 +1,6 @@
-// The grade, size and species lists of the material selection (spec Part
-// 3.4): entries, selected entry, enabling and radio columns. The entries are
-// taken from the catalogue tables so that a list position is the index the
+// The grade, size and species lists of the material selection: entries,
+// selected entry, enabling and radio columns. The entries are taken from the
+// catalogue tables so that a list position is the index the
 // lookup uses.
 #include <string>
 #include <utility>

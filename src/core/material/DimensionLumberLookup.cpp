@@ -1,4 +1,4 @@
-// Product kind 1 of the lookup: 2x4 dimension lumber (spec Part 3.2).
+// Product kind 1 of the lookup: 2x4 dimension lumber.
 #include <string>
 
 #include "core/material/MaterialLookup.h"
@@ -18,9 +18,9 @@ const SpeciesGroup& groupForTexts(std::int32_t g) {
     return kSpeciesGroups[kFallbackSpeciesGroup];
 }
 
-void setBearing(const MatInputData& spec, const SpeciesGroup& group, MatData& out) {
+void setBearing(const MatInputData& selection, const SpeciesGroup& group, MatData& out) {
     out.Fcv = group.Fcv;
-    if (spec.UseEndPosFcv) out.Fcv = round1(out.Fcv * kEndPosFactor);
+    if (selection.UseEndPosFcv) out.Fcv = round1(out.Fcv * kEndPosFactor);
 }
 
 void setValues(const FcFtFbE& cell, double Fs, MatData& out) {
@@ -74,12 +74,12 @@ void applySizeFactors(int sizeCode, MatData& out) {
 // no size factors. Shear and bearing come from the species group as in the
 // non-MSR branch: Fcv from the group (S-P-F for an unknown index) with the
 // end-position factor, Fs only from one of the five groups.
-void lookupMsr(const MatInputData& spec, MatData& out) {
+void lookupMsr(const MatInputData& selection, MatData& out) {
     out.description = "MSR製材";
     out.description += kFullWidthSpace;
-    const std::int32_t grade = spec.SelectGrade[1];
+    const std::int32_t grade = selection.SelectGrade[1];
     const MsrGrade* row = nullptr;
-    switch (spec.ProductStandard2x4) {
+    switch (selection.ProductStandard2x4) {
     case 1:
         out.description += "(USA)";
         row = rowAt(kMsrUsTable, grade);
@@ -90,8 +90,8 @@ void lookupMsr(const MatInputData& spec, MatData& out) {
         break;
     default: row = rowAt(kMsrJasTable, grade); break;
     }
-    const std::int32_t g = spec.KindOfWood[1];
-    setBearing(spec, groupForTexts(g), out);
+    const std::int32_t g = selection.KindOfWood[1];
+    setBearing(selection, groupForTexts(g), out);
     if (row != nullptr) {
         out.description += row->name;
         const SpeciesGroup* group = rowAt(kSpeciesGroups, g);
@@ -108,20 +108,20 @@ void lookupMsr(const MatInputData& spec, MatData& out) {
 
 } // namespace
 
-void lookupDimensionLumber(const MatInputData& spec, int sizeCode, MatData& out) {
-    if (spec.UseMSR) {
-        lookupMsr(spec, out);
+void lookupDimensionLumber(const MatInputData& selection, int sizeCode, MatData& out) {
+    if (selection.UseMSR) {
+        lookupMsr(selection, out);
         return;
     }
-    const std::int32_t g = spec.KindOfWood[1];
+    const std::int32_t g = selection.KindOfWood[1];
     const SpeciesGroup& group = groupForTexts(g);
     out.description = std::string(group.name);
-    setBearing(spec, group, out);
+    setBearing(selection, group, out);
     out.speciesName = std::string(group.name);
     out.description += kFullWidthSpace;
 
-    const std::int32_t grade = spec.SelectGrade[1];
-    switch (spec.ProductStandard2x4) {
+    const std::int32_t grade = selection.SelectGrade[1];
+    switch (selection.ProductStandard2x4) {
     case 1:
         out.description.insert(0, "アメリカ格付規格 ");
         lookupUsTable(grade, g, out);

@@ -1,4 +1,4 @@
-// 2x4 size codes and dimensions (spec Part 3.2, `sizeToDims`, `dimsToSize`).
+// 2x4 size codes and dimensions (`sizeToDims`, `dimsToSize`).
 #include "core/material/DimensionLumberSize.h"
 
 #include <array>
@@ -15,7 +15,7 @@ struct DigitsFor {
     int digits;
 };
 
-// Thickness → first digit, width → last two digits (spec Part 3.2).
+// Thickness → first digit, width → last two digits.
 constexpr std::array<DigitsFor, 4> kThicknessDigit{{{19, 1}, {38, 2}, {89, 4}, {140, 6}}};
 constexpr std::array<DigitsFor, 8> kWidthDigits{
     {{64, 3}, {89, 4}, {140, 6}, {184, 8}, {235, 10}, {286, 12}, {336, 14}, {387, 16}}};

@@ -1,6 +1,6 @@
 #pragma once
 // Conversion between a 2x4 nominal size code (104, 204, ...) and the actual
-// section b × D in mm (spec Part 3.2, "Size codes").
+// section b × D in mm ("Size codes").
 #include <string_view>
 
 namespace tarvo {

@@ -1,5 +1,5 @@
-// Product kind 4 of the lookup: decorative-faced glulam column (spec Parts
-// 3.1 and 3.3). The species is stored in `SelectGrade`[4].
+// Product kind 4 of the lookup: decorative-faced glulam column.
+// The species is stored in `SelectGrade`[4].
 #include <string>
 
 #include "core/material/MaterialLookup.h"
@@ -9,8 +9,8 @@
 
 namespace tarvo::material {
 
-void lookupGlulamColumn(const MatInputData& spec, MatData& out) {
-    const std::int32_t k = spec.SelectGrade[4];
+void lookupGlulamColumn(const MatInputData& selection, MatData& out) {
+    const std::int32_t k = selection.SelectGrade[4];
     out.description = "化粧梁構造用集成柱";
     out.description += kFullWidthSpace;
     out.description += nameAt(kColumnSpecies, k);

@@ -1,4 +1,4 @@
-// Product kind 2 of the lookup: structural glulam (spec Parts 3.1 and 3.3).
+// Product kind 2 of the lookup: structural glulam.
 #include <string>
 
 #include "core/material/MaterialLookup.h"
@@ -56,15 +56,15 @@ void lookupSameGrade(std::int32_t countIndex, std::int32_t grade, MatData& out) 
 
 } // namespace
 
-void lookupGlulam(const MatInputData& spec, MatData& out) {
+void lookupGlulam(const MatInputData& selection, MatData& out) {
     out.productName = "構造用集成材 ";
     out.description = "構造用集成材";
     out.description += kFullWidthSpace;
-    out.speciesName = std::string(nameAt(kLaminaSpecies, spec.KindOfWood[2]));
+    out.speciesName = std::string(nameAt(kLaminaSpecies, selection.KindOfWood[2]));
 
     // Step 1: the lay-up name goes in front, the grade table appends the grade.
-    const std::int32_t grade = spec.SelectGrade[2];
-    switch (spec.LaminaCompositionIndex) {
+    const std::int32_t grade = selection.SelectGrade[2];
+    switch (selection.LaminaCompositionIndex) {
     case 1:
         out.description.insert(0, "対称異等級構成");
         lookupSymmetric(rowAt(kGlulamTableS, grade), out);
@@ -79,14 +79,14 @@ void lookupGlulam(const MatInputData& spec, MatData& out) {
         break;
     default:
         out.description.insert(0, "同一等級構成");
-        lookupSameGrade(spec.LaminaCountIndex, grade, out);
+        lookupSameGrade(selection.LaminaCountIndex, grade, out);
         break;
     }
 
     // Step 3 needs the shear of step 2; step 4 (end position) is inside
     // applyLaminaSpecies and only touches Fcv, so the order is kept.
-    applyLaminaSpecies(spec, spec.KindOfWood[2], /*withShear=*/true, out);
-    if (spec.LaminaCompositionIndex == 1 && spec.UnValuationLamina) {
+    applyLaminaSpecies(selection, selection.KindOfWood[2], /*withShear=*/true, out);
+    if (selection.LaminaCompositionIndex == 1 && selection.UnValuationLamina) {
         out.Fsx *= kUnevaluatedLaminaFactor;
         out.Fsy *= kUnevaluatedLaminaFactor;
     }

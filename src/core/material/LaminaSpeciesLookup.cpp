@@ -1,4 +1,4 @@
-// The lamina-species step shared by glulam and LVL (spec Part 3.3).
+// The lamina-species step shared by glulam and LVL.
 #include "core/material/MaterialLookup.h"
 #include "core/material/TableAccess.h"
 #include "core/material/tables/GlulamTables.h"
@@ -6,7 +6,7 @@
 
 namespace tarvo::material {
 
-void applyLaminaSpecies(const MatInputData& spec, std::int32_t k, bool withShear, MatData& out) {
+void applyLaminaSpecies(const MatInputData& selection, std::int32_t k, bool withShear, MatData& out) {
     double factor = kLaminaDefaultEndPosFactor;
     if (const LaminaSpeciesRow* row = rowForSpecies(kLaminaSpeciesTable, k)) {
         if (withShear) {
@@ -16,7 +16,7 @@ void applyLaminaSpecies(const MatInputData& spec, std::int32_t k, bool withShear
         out.Fcv = row->Fcv;
         factor = row->endPosFactor;
     }
-    if (spec.UseEndPosFcv) out.Fcv = round1(out.Fcv * factor);
+    if (selection.UseEndPosFcv) out.Fcv = round1(out.Fcv * factor);
 }
 
 } // namespace tarvo::material

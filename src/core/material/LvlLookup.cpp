@@ -1,4 +1,4 @@
-// Product kind 3 of the lookup: structural LVL (spec Parts 3.1 and 3.3).
+// Product kind 3 of the lookup: structural LVL.
 #include <string>
 
 #include "core/material/MaterialLookup.h"
@@ -8,14 +8,14 @@
 
 namespace tarvo::material {
 
-void lookupLvl(const MatInputData& spec, MatData& out) {
+void lookupLvl(const MatInputData& selection, MatData& out) {
     out.productName = "構造用単板積層材 ";
     out.description = "構造用単板積層材";
     out.description += kFullWidthSpace;
-    out.speciesName = std::string(nameAt(kLaminaSpecies, spec.KindOfWood[3]));
+    out.speciesName = std::string(nameAt(kLaminaSpecies, selection.KindOfWood[3]));
 
     // Steps 1-2: E class = grade index / 3 (rounded down), grade = remainder.
-    const std::int32_t grade = spec.SelectGrade[3];
+    const std::int32_t grade = selection.SelectGrade[3];
     if (grade >= 0) {
         const auto perClass = static_cast<std::int32_t>(kLvlGradesPerClass);
         if (const LvlClassRow* row = rowAt(kLvlTable, grade / perClass)) {
@@ -33,7 +33,7 @@ void lookupLvl(const MatInputData& spec, MatData& out) {
     }
 
     // Step 3: the horizontal-shear class.
-    if (const LvlShearClass* shear = rowAt(kLvlShearClasses, spec.LVL_Shear_Index)) {
+    if (const LvlShearClass* shear = rowAt(kLvlShearClasses, selection.LVL_Shear_Index)) {
         out.shearClass = std::string(shear->label);
         out.Fsx = shear->Fsx;
         out.Fsy = shear->Fsy;
@@ -44,7 +44,7 @@ void lookupLvl(const MatInputData& spec, MatData& out) {
     out.Fby = out.Fbx;
 
     // Steps 5-6: Fcv and end-position factor of the veneer species.
-    applyLaminaSpecies(spec, spec.KindOfWood[3], /*withShear=*/false, out);
+    applyLaminaSpecies(selection, selection.KindOfWood[3], /*withShear=*/false, out);
 }
 
 } // namespace tarvo::material

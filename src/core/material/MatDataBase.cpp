@@ -1,4 +1,4 @@
-// The lookup dispatch of the material catalogue (spec Part 3.1, "Lookup").
+// The lookup dispatch of the material catalogue ("Lookup").
 #include "core/material/MatDataBase.h"
 
 #include "core/material/MaterialLookup.h"

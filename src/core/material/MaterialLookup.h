@@ -16,15 +16,15 @@ namespace tarvo::material {
 inline constexpr std::string_view kFullWidthSpace = "　";
 
 // Product kind 0: structural sawn lumber (visual grade, machine grade, ungraded).
-void lookupSawnLumber(const MatInputData& spec, MatData& out);
-// Product kind 1: 2x4 dimension lumber (JAS, US, Canada; MSR). Part 3.2.
-void lookupDimensionLumber(const MatInputData& spec, int sizeCode, MatData& out);
-// Product kind 2: structural glulam. Part 3.3.
-void lookupGlulam(const MatInputData& spec, MatData& out);
-// Product kind 3: structural LVL. Part 3.3.
-void lookupLvl(const MatInputData& spec, MatData& out);
-// Product kind 4: decorative-faced glulam column. Part 3.3.
-void lookupGlulamColumn(const MatInputData& spec, MatData& out);
+void lookupSawnLumber(const MatInputData& selection, MatData& out);
+// Product kind 1: 2x4 dimension lumber (JAS, US, Canada; MSR).
+void lookupDimensionLumber(const MatInputData& selection, int sizeCode, MatData& out);
+// Product kind 2: structural glulam.
+void lookupGlulam(const MatInputData& selection, MatData& out);
+// Product kind 3: structural LVL.
+void lookupLvl(const MatInputData& selection, MatData& out);
+// Product kind 4: decorative-faced glulam column.
+void lookupGlulamColumn(const MatInputData& selection, MatData& out);
 
 // Species (or other) name at `index` of `list`, or empty when the index is
 // outside it: texts are built as far as the index allows.
@@ -37,7 +37,7 @@ template <class List> [[nodiscard]] std::string_view nameAt(const List& list, st
 // for lamina species `k`, then applies the end-position factor of the species
 // (0.8 when `k` is outside the table) with round1 when `UseEndPosFcv` is set.
 // Used by glulam (with shear) and LVL (Fcv only).
-void applyLaminaSpecies(const MatInputData& spec, std::int32_t k, bool withShear, MatData& out);
+void applyLaminaSpecies(const MatInputData& selection, std::int32_t k, bool withShear, MatData& out);
 
 // The copies made by tables whose bending and shear do not depend on the
 // direction: FbxNeg = Fby = Fbx and Fsy = Fsx.

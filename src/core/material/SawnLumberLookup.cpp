@@ -1,4 +1,4 @@
-// Product kind 0 of the lookup: structural sawn lumber (spec Part 3.1).
+// Product kind 0 of the lookup: structural sawn lumber.
 #include <string>
 
 #include "core/material/MaterialLookup.h"
@@ -15,9 +15,9 @@ void applyEndPosition(MatData& out, double factor) {
 }
 
 // Standard 0: species text, grade name, values of the grade.
-void lookupVisualGrade(const MatInputData& spec, MatData& out) {
-    const std::int32_t k = spec.KindOfWood[0];
-    const std::int32_t grade = spec.SelectGrade[0];
+void lookupVisualGrade(const MatInputData& selection, MatData& out) {
+    const std::int32_t k = selection.KindOfWood[0];
+    const std::int32_t grade = selection.SelectGrade[0];
     const std::string_view name = nameAt(kVisualGradeSpecies, k);
     out.speciesName = std::string(name);
     out.description = std::string(name) + std::string(kFullWidthSpace);
@@ -35,19 +35,19 @@ void lookupVisualGrade(const MatInputData& spec, MatData& out) {
     out.E0 = row->E0;
     out.Elow = row->Elow;
     copyIsotropicBendingShear(out);
-    if (spec.UseEndPosFcv) applyEndPosition(out, kSoftwoodEndPosFactor);
+    if (selection.UseEndPosFcv) applyEndPosition(out, kSoftwoodEndPosFactor);
 }
 
 // Standard 1: the grade list depends on the species group.
-void lookupMachineGrade(const MatInputData& spec, MatData& out) {
-    const std::int32_t k = spec.KindOfWood[0];
+void lookupMachineGrade(const MatInputData& selection, MatData& out) {
+    const std::int32_t k = selection.KindOfWood[0];
     const std::string_view name = nameAt(kMachineGradeSpecies, k);
     out.speciesName = std::string(name);
     out.description = std::string(name) + std::string(kFullWidthSpace);
 
     const MachineGradeGroup* group = rowForSpecies(kMachineGradeTable, k);
     if (group == nullptr) return;
-    const std::int32_t grade = spec.SelectGrade[0];
+    const std::int32_t grade = selection.SelectGrade[0];
     if (grade < 0 || static_cast<std::size_t>(grade) >= group->gradeCount) return;
     const MachineGrade& values = group->grades[static_cast<std::size_t>(grade)];
     out.description += values.name;
@@ -66,13 +66,13 @@ void lookupMachineGrade(const MatInputData& spec, MatData& out) {
     out.E0 = values.E0;
     out.Elow = values.Elow;
     copyIsotropicBendingShear(out);
-    if (spec.UseEndPosFcv) applyEndPosition(out, kSoftwoodEndPosFactor);
+    if (selection.UseEndPosFcv) applyEndPosition(out, kSoftwoodEndPosFactor);
 }
 
 // Standard 2 (any value other than 0 and 1): no grade; the table applies its
 // own end-position factor, 0.75 for hardwoods and 0.8 for softwoods.
-void lookupUngraded(const MatInputData& spec, MatData& out) {
-    const std::int32_t k = spec.KindOfWood[0];
+void lookupUngraded(const MatInputData& selection, MatData& out) {
+    const std::int32_t k = selection.KindOfWood[0];
     const std::string_view name = nameAt(kUngradedSpecies, k);
     out.speciesName = std::string(name);
     out.description = std::string(name) + std::string(kFullWidthSpace) + "無等級材";
@@ -87,17 +87,17 @@ void lookupUngraded(const MatInputData& spec, MatData& out) {
     out.E0 = row->E0;
     out.Elow = row->Elow;
     copyIsotropicBendingShear(out);
-    if (spec.UseEndPosFcv)
+    if (selection.UseEndPosFcv)
         applyEndPosition(out, k >= kUngradedFirstHardwood ? kHardwoodEndPosFactor : kSoftwoodEndPosFactor);
 }
 
 } // namespace
 
-void lookupSawnLumber(const MatInputData& spec, MatData& out) {
-    switch (spec.ProductStandardNormal) {
-    case 0: lookupVisualGrade(spec, out); break;
-    case 1: lookupMachineGrade(spec, out); break;
-    default: lookupUngraded(spec, out); break;
+void lookupSawnLumber(const MatInputData& selection, MatData& out) {
+    switch (selection.ProductStandardNormal) {
+    case 0: lookupVisualGrade(selection, out); break;
+    case 1: lookupMachineGrade(selection, out); break;
+    default: lookupUngraded(selection, out); break;
     }
 }
 

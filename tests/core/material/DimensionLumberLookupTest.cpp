@@ -1,6 +1,6 @@
 // 2x4 lumber (product kind 1) through MatDataBase::lookupStrength: JAS, US
 // and Canadian tables, size factors, MSR tables, species groups, end
-// position and texts (spec Part 3.2 and the decisions on its open points).
+// position and texts.
 #include <gtest/gtest.h>
 
 #include "core/material/MatDataBase.h"
@@ -10,22 +10,22 @@ namespace tarvo {
 namespace {
 
 MatInputData twoByFour(int standard, int group, int grade) {
-    MatInputData spec;
-    spec.SelectProduct = kDimensionLumber;
-    spec.ProductStandard2x4 = standard;
-    spec.KindOfWood[1] = group;
-    spec.SelectGrade[1] = grade;
-    return spec;
+    MatInputData selection;
+    selection.SelectProduct = kDimensionLumber;
+    selection.ProductStandard2x4 = standard;
+    selection.KindOfWood[1] = group;
+    selection.SelectGrade[1] = grade;
+    return selection;
 }
 
 MatInputData msr(int standard, int grade, int group = 3) {
-    MatInputData spec = twoByFour(standard, group, grade);
-    spec.UseMSR = true;
-    return spec;
+    MatInputData selection = twoByFour(standard, group, grade);
+    selection.UseMSR = true;
+    return selection;
 }
 
-MatData look(const MatInputData& spec, int sizeCode = 204) {
-    return MatDataBase{}.lookupStrength(spec, sizeCode);
+MatData look(const MatInputData& selection, int sizeCode = 204) {
+    return MatDataBase{}.lookupStrength(selection, sizeCode);
 }
 
 void expectCopies(const MatData& m) {
@@ -37,7 +37,7 @@ void expectCopies(const MatData& m) {
 
 // ---- JAS table and texts -------------------------------------------------
 
-TEST(DimensionJas, SpfKoshu2At204FromTheDocument) {
+TEST(DimensionJas, SpfKoshu2At204AsPublished) {
     const MatData m = look(twoByFour(0, 3, 2));
     EXPECT_EQ(m.description, "S-P-F　甲種２級");
     EXPECT_EQ(m.speciesName, "S-P-F");
@@ -108,7 +108,7 @@ TEST(DimensionJas, SpeciesGroupShearAndBearing) {
 
 // ---- size factors --------------------------------------------------------
 
-TEST(DimensionSizeFactors, Size206FromTheDocument) {
+TEST(DimensionSizeFactors, Size206AsPublished) {
     const MatData m = look(twoByFour(0, 3, 2), 206);
     EXPECT_DOUBLE_EQ(m.Fc, 17.4 * 0.96);
     EXPECT_DOUBLE_EQ(m.Ft, 11.4 * 0.84);
@@ -275,18 +275,18 @@ TEST(DimensionIndices, AnyOtherStandardIsJas) {
 // ---- end position --------------------------------------------------------
 
 TEST(DimensionEndPosition, RoundsToOneDecimal) {
-    MatInputData spec = twoByFour(0, 0, 0);
-    spec.UseEndPosFcv = true;
-    EXPECT_DOUBLE_EQ(look(spec).Fcv, 7.2); // round1(9.0 × 0.8)
-    spec.KindOfWood[1] = 1;
-    EXPECT_DOUBLE_EQ(look(spec).Fcv, 6.2); // round1(7.8 × 0.8) = round1(6.24)
-    spec.KindOfWood[1] = 3;
-    EXPECT_DOUBLE_EQ(look(spec).Fcv, 4.8);
+    MatInputData selection = twoByFour(0, 0, 0);
+    selection.UseEndPosFcv = true;
+    EXPECT_DOUBLE_EQ(look(selection).Fcv, 7.2); // round1(9.0 × 0.8)
+    selection.KindOfWood[1] = 1;
+    EXPECT_DOUBLE_EQ(look(selection).Fcv, 6.2); // round1(7.8 × 0.8) = round1(6.24)
+    selection.KindOfWood[1] = 3;
+    EXPECT_DOUBLE_EQ(look(selection).Fcv, 4.8);
 }
 
 // ---- MSR -----------------------------------------------------------------
 
-TEST(DimensionMsr, Us1650f15EFromTheDocument) {
+TEST(DimensionMsr, Us1650f15EAsPublished) {
     for (int size : {204, 206, 212}) {
         const MatData m = look(msr(1, 6), size);
         EXPECT_EQ(m.description, "MSR製材　(USA)1650f-1.5E");
@@ -316,11 +316,11 @@ TEST(DimensionMsr, ShearAndBearingFromTheSpeciesGroup) {
 }
 
 TEST(DimensionMsr, EndPositionUsesRound1) {
-    MatInputData spec = msr(0, 0, 1); // Hem-Tam 7.8 × 0.8 = 6.24 → 6.2
-    spec.UseEndPosFcv = true;
-    EXPECT_DOUBLE_EQ(look(spec).Fcv, 6.2);
-    spec.UseEnvironIndex = 0;
-    EXPECT_DOUBLE_EQ(look(spec).Fcv, 6.2 * 0.7);
+    MatInputData selection = msr(0, 0, 1); // Hem-Tam 7.8 × 0.8 = 6.24 → 6.2
+    selection.UseEndPosFcv = true;
+    EXPECT_DOUBLE_EQ(look(selection).Fcv, 6.2);
+    selection.UseEnvironIndex = 0;
+    EXPECT_DOUBLE_EQ(look(selection).Fcv, 6.2 * 0.7);
 }
 
 TEST(DimensionMsr, MarksAndTableCorners) {

@@ -1,4 +1,4 @@
-// sizeToDims and dimsToSize (spec Part 3.2, "Size codes").
+// sizeToDims and dimsToSize ("Size codes").
 #include <gtest/gtest.h>
 
 #include "core/material/DimensionLumberSize.h"
@@ -11,7 +11,7 @@ struct Dims {
     double D = -1;
 };
 
-TEST(SizeToDims, ReadsTheDocumentsCodes) {
+TEST(SizeToDims, ReadsThePublishedCodes) {
     Dims d;
     EXPECT_TRUE(sizeToDims("614", d.b, d.D));
     EXPECT_EQ(d.b, 140);

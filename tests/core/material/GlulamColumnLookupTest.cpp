@@ -1,5 +1,5 @@
 // Decorative-faced glulam column (product kind 4) through
-// MatDataBase::lookupStrength (spec Parts 3.1 and 3.3).
+// MatDataBase::lookupStrength.
 #include <gtest/gtest.h>
 
 #include "core/material/MatDataBase.h"
@@ -8,17 +8,17 @@ namespace tarvo {
 namespace {
 
 MatInputData column(int species) {
-    MatInputData spec;
-    spec.SelectProduct = kGlulamColumn;
-    spec.SelectGrade[4] = species;
-    return spec;
+    MatInputData selection;
+    selection.SelectProduct = kGlulamColumn;
+    selection.SelectGrade[4] = species;
+    return selection;
 }
 
-MatData look(const MatInputData& spec) {
-    return MatDataBase{}.lookupStrength(spec, 204);
+MatData look(const MatInputData& selection) {
+    return MatDataBase{}.lookupStrength(selection, 204);
 }
 
-TEST(GlulamColumn, SugiFromTheDocument) {
+TEST(GlulamColumn, SugiAsPublished) {
     const MatData m = look(column(33));
     EXPECT_EQ(m.description, "化粧梁構造用集成柱　すぎ");
     EXPECT_EQ(m.speciesName, "");
@@ -78,10 +78,10 @@ TEST(GlulamColumn, DescriptionUsesFullNamesAndTrailingSpace) {
 }
 
 TEST(GlulamColumn, EndPositionHasNoEffect) {
-    MatInputData spec = column(5);
-    const MatData without = look(spec);
-    spec.UseEndPosFcv = true;
-    EXPECT_EQ(look(spec), without);
+    MatInputData selection = column(5);
+    const MatData without = look(selection);
+    selection.UseEndPosFcv = true;
+    EXPECT_EQ(look(selection), without);
 }
 
 TEST(GlulamColumn, SpeciesOutsideTableSetsNothing) {
@@ -94,9 +94,9 @@ TEST(GlulamColumn, SpeciesOutsideTableSetsNothing) {
 }
 
 TEST(GlulamColumn, EnvironmentFactor) {
-    MatInputData spec = column(33);
-    spec.UseEnvironIndex = 1;
-    const MatData m = look(spec);
+    MatInputData selection = column(33);
+    selection.UseEnvironIndex = 1;
+    const MatData m = look(selection);
     EXPECT_DOUBLE_EQ(m.Fc, 24.0 * 0.8);
     EXPECT_DOUBLE_EQ(m.Fby, 29.4 * 0.8);
     EXPECT_DOUBLE_EQ(m.Fsy, 2.1 * 0.8);

@@ -1,6 +1,6 @@
 // Structural glulam (product kind 2) through MatDataBase::lookupStrength:
 // lay-up tables S, T, A, U4/U3/U2, lamina species, the 0.6 reduction, the
-// end-position factor and the texts (spec Parts 3.1 and 3.3).
+// end-position factor and the texts.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,22 +12,22 @@ namespace tarvo {
 namespace {
 
 MatInputData glulam(int layUp, int grade, int species, int count = 0) {
-    MatInputData spec;
-    spec.SelectProduct = kGlulam;
-    spec.LaminaCompositionIndex = layUp;
-    spec.LaminaCountIndex = count;
-    spec.SelectGrade[2] = grade;
-    spec.KindOfWood[2] = species;
-    return spec;
+    MatInputData selection;
+    selection.SelectProduct = kGlulam;
+    selection.LaminaCompositionIndex = layUp;
+    selection.LaminaCountIndex = count;
+    selection.SelectGrade[2] = grade;
+    selection.KindOfWood[2] = species;
+    return selection;
 }
 
-MatData look(const MatInputData& spec) {
-    return MatDataBase{}.lookupStrength(spec, 204);
+MatData look(const MatInputData& selection) {
+    return MatDataBase{}.lookupStrength(selection, 204);
 }
 
 // ---- symmetric lay-up (table S) and texts --------------------------------
 
-TEST(GlulamSymmetric, E120F330BeimatsuFromTheDocument) {
+TEST(GlulamSymmetric, E120F330BeimatsuAsPublished) {
     const MatData m = look(glulam(1, 3, 17));
     EXPECT_EQ(m.productName, "構造用集成材 ");
     EXPECT_EQ(m.description, "対称異等級構成構造用集成材　E120-F330");
@@ -69,24 +69,24 @@ TEST(GlulamSymmetric, FirstAndLastRows) {
 }
 
 TEST(GlulamSymmetric, UnevaluatedLaminaeReduceShearBy0_6) {
-    MatInputData spec = glulam(1, 3, 17);
-    spec.UnValuationLamina = true;
-    MatData m = look(spec);
+    MatInputData selection = glulam(1, 3, 17);
+    selection.UnValuationLamina = true;
+    MatData m = look(selection);
     EXPECT_DOUBLE_EQ(m.Fsx, 2.16);
     EXPECT_DOUBLE_EQ(m.Fsy, 1.8);
     EXPECT_DOUBLE_EQ(m.Fcv, 9.0);
     EXPECT_DOUBLE_EQ(m.Fc, 25.2);
-    spec.UseEnvironIndex = 1; // environment factor follows without rounding
-    m = look(spec);
+    selection.UseEnvironIndex = 1; // environment factor follows without rounding
+    m = look(selection);
     EXPECT_DOUBLE_EQ(m.Fsx, 3.6 * 0.6 * 0.8);
 }
 
 TEST(GlulamSymmetric, UnevaluatedFlagOnlyForLayUpOne) {
     for (int layUp : {0, 2, 3}) {
-        MatInputData spec = glulam(layUp, 0, 17);
-        const MatData without = look(spec);
-        spec.UnValuationLamina = true;
-        EXPECT_EQ(look(spec), without) << layUp;
+        MatInputData selection = glulam(layUp, 0, 17);
+        const MatData without = look(selection);
+        selection.UnValuationLamina = true;
+        EXPECT_EQ(look(selection), without) << layUp;
     }
 }
 
@@ -141,7 +141,7 @@ TEST(GlulamAsymmetric, FirstAndLastRowsSetTheirOwnNegativeBending) {
 
 // ---- same-grade lay-up (tables U4, U3, U2) -------------------------------
 
-TEST(GlulamSameGrade, TwoLaminaeRowZeroFromTheDocument) {
+TEST(GlulamSameGrade, TwoLaminaeRowZeroAsPublished) {
     const MatData m = look(glulam(0, 0, 34, 2));
     EXPECT_EQ(m.description, "同一等級構成構造用集成材　E190-F510");
     EXPECT_DOUBLE_EQ(m.Fc, 45.8);
@@ -237,22 +237,22 @@ TEST(GlulamLaminaSpecies, BeisugiKeepsItsTrailingSpace) {
 }
 
 TEST(GlulamLaminaSpecies, EndPositionFactorBySpecies) {
-    MatInputData spec = glulam(1, 3, 4); // けやき: 0.75
-    spec.UseEndPosFcv = true;
-    EXPECT_DOUBLE_EQ(look(spec).Fcv, 8.1);
-    spec.KindOfWood[2] = 8; // にれ: 0.75
-    EXPECT_DOUBLE_EQ(look(spec).Fcv, 8.1);
-    spec.KindOfWood[2] = 34; // すぎ: 0.8
-    EXPECT_DOUBLE_EQ(look(spec).Fcv, 4.8);
-    spec.KindOfWood[2] = 9; // ひのき: round1(6.24)
-    EXPECT_DOUBLE_EQ(look(spec).Fcv, 6.2);
+    MatInputData selection = glulam(1, 3, 4); // けやき: 0.75
+    selection.UseEndPosFcv = true;
+    EXPECT_DOUBLE_EQ(look(selection).Fcv, 8.1);
+    selection.KindOfWood[2] = 8; // にれ: 0.75
+    EXPECT_DOUBLE_EQ(look(selection).Fcv, 8.1);
+    selection.KindOfWood[2] = 34; // すぎ: 0.8
+    EXPECT_DOUBLE_EQ(look(selection).Fcv, 4.8);
+    selection.KindOfWood[2] = 9; // ひのき: round1(6.24)
+    EXPECT_DOUBLE_EQ(look(selection).Fcv, 6.2);
 }
 
 TEST(GlulamLaminaSpecies, OutsideTableSetsNoShearNorBearing) {
     for (int species : {36, -1, 2147483647, -2147483647 - 1}) {
-        MatInputData spec = glulam(1, 3, species);
-        spec.UseEndPosFcv = true;
-        const MatData m = look(spec);
+        MatInputData selection = glulam(1, 3, species);
+        selection.UseEndPosFcv = true;
+        const MatData m = look(selection);
         EXPECT_EQ(m.speciesName, "") << species;
         EXPECT_EQ(m.Fsx, 0.0);
         EXPECT_EQ(m.Fsy, 0.0);

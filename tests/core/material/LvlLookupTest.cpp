@@ -1,6 +1,5 @@
 // Structural LVL (product kind 3) through MatDataBase::lookupStrength: E
-// classes, grades, shear classes, veneer species Fcv and texts (spec Parts
-// 3.1 and 3.3).
+// classes, grades, shear classes, veneer species Fcv and texts .
 #include <gtest/gtest.h>
 
 #include "core/material/MatDataBase.h"
@@ -9,19 +8,19 @@ namespace tarvo {
 namespace {
 
 MatInputData lvl(int grade, int shear, int species) {
-    MatInputData spec;
-    spec.SelectProduct = kLvl;
-    spec.SelectGrade[3] = grade;
-    spec.LVL_Shear_Index = shear;
-    spec.KindOfWood[3] = species;
-    return spec;
+    MatInputData selection;
+    selection.SelectProduct = kLvl;
+    selection.SelectGrade[3] = grade;
+    selection.LVL_Shear_Index = shear;
+    selection.KindOfWood[3] = species;
+    return selection;
 }
 
-MatData look(const MatInputData& spec) {
-    return MatDataBase{}.lookupStrength(spec, 204);
+MatData look(const MatInputData& selection) {
+    return MatDataBase{}.lookupStrength(selection, 204);
 }
 
-TEST(LvlLookup, E120Grade1SugiFromTheDocument) {
+TEST(LvlLookup, E120Grade1SugiAsPublished) {
     const MatData m = look(lvl(3 * 3 + 1, 3, 34));
     EXPECT_EQ(m.productName, "構造用単板積層材 ");
     EXPECT_EQ(m.description, "構造用単板積層材　120E １級");
@@ -132,18 +131,18 @@ TEST(LvlLookup, VeneerSpeciesGivesOnlyBearing) {
 }
 
 TEST(LvlLookup, EndPositionFactorBySpecies) {
-    MatInputData spec = lvl(0, 0, 4); // けやき 0.75
-    spec.UseEndPosFcv = true;
-    EXPECT_DOUBLE_EQ(look(spec).Fcv, 8.1);
-    spec.KindOfWood[3] = 34; // すぎ 0.8
-    EXPECT_DOUBLE_EQ(look(spec).Fcv, 4.8);
+    MatInputData selection = lvl(0, 0, 4); // けやき 0.75
+    selection.UseEndPosFcv = true;
+    EXPECT_DOUBLE_EQ(look(selection).Fcv, 8.1);
+    selection.KindOfWood[3] = 34; // すぎ 0.8
+    EXPECT_DOUBLE_EQ(look(selection).Fcv, 4.8);
 }
 
 TEST(LvlLookup, SpeciesOutsideTableLeavesBearingZero) {
     for (int species : {36, -1, 2147483647}) {
-        MatInputData spec = lvl(0, 0, species);
-        spec.UseEndPosFcv = true;
-        const MatData m = look(spec);
+        MatInputData selection = lvl(0, 0, species);
+        selection.UseEndPosFcv = true;
+        const MatData m = look(selection);
         EXPECT_EQ(m.speciesName, "") << species;
         EXPECT_EQ(m.Fcv, 0.0);
         EXPECT_TRUE(m.hasStrengths()); // usable as a column; a horizontal member needs Fcv > 0
@@ -151,9 +150,9 @@ TEST(LvlLookup, SpeciesOutsideTableLeavesBearingZero) {
 }
 
 TEST(LvlLookup, EnvironmentFactorLeavesModuliAndTexts) {
-    MatInputData spec = lvl(0, 0, 34);
-    spec.UseEnvironIndex = 0;
-    const MatData m = look(spec);
+    MatInputData selection = lvl(0, 0, 34);
+    selection.UseEnvironIndex = 0;
+    const MatData m = look(selection);
     EXPECT_DOUBLE_EQ(m.Fc, 46.8 * 0.7);
     EXPECT_DOUBLE_EQ(m.Fsy, 3.6 * 0.7);
     EXPECT_DOUBLE_EQ(m.Fcv, 6.0 * 0.7);

@@ -1,5 +1,5 @@
 // The lookup dispatch of MatDataBase: zeroed start, unknown product kinds and
-// the use-environment factor (spec Part 3.1, "Lookup", steps 1-3).
+// the use-environment factor ("Lookup", steps 1-3).
 #include <gtest/gtest.h>
 
 #include "core/material/MatDataBase.h"
@@ -8,12 +8,12 @@ namespace tarvo {
 namespace {
 
 MatInputData visualAkamatsu() {
-    MatInputData spec;
-    spec.SelectProduct = kSawnLumber;
-    spec.ProductStandardNormal = 0;
-    spec.KindOfWood[0] = 0;
-    spec.SelectGrade[0] = 0;
-    return spec;
+    MatInputData selection;
+    selection.SelectProduct = kSawnLumber;
+    selection.ProductStandardNormal = 0;
+    selection.KindOfWood[0] = 0;
+    selection.SelectGrade[0] = 0;
+    return selection;
 }
 
 TEST(LookupDispatch, EveryLookupStartsFromZero) {
@@ -36,27 +36,27 @@ TEST(LookupDispatch, UnknownProductKindFillsNothing) {
     const MatDataBase catalogue;
     (void)catalogue.lookupStrength(visualAkamatsu(), 204);
     for (int kind : {5, -1, 2147483647}) {
-        MatInputData spec = visualAkamatsu();
-        spec.SelectProduct = kind;
-        EXPECT_EQ(catalogue.lookupStrength(spec, 204), MatData{}) << kind;
+        MatInputData selection = visualAkamatsu();
+        selection.SelectProduct = kind;
+        EXPECT_EQ(catalogue.lookupStrength(selection, 204), MatData{}) << kind;
     }
 }
 
 TEST(UseEnvironment, ClassThreeLeavesTableValues) {
-    MatInputData spec = visualAkamatsu();
-    spec.UseEnvironIndex = 2;
-    const MatData m = MatDataBase{}.lookupStrength(spec, 204);
+    MatInputData selection = visualAkamatsu();
+    selection.UseEnvironIndex = 2;
+    const MatData m = MatDataBase{}.lookupStrength(selection, 204);
     EXPECT_DOUBLE_EQ(m.Fc, 27.0);
     EXPECT_DOUBLE_EQ(m.Fcv, 9.0);
-    spec.UseEnvironIndex = 3; // any value above 2 changes nothing either
-    EXPECT_EQ(MatDataBase{}.lookupStrength(spec, 204), m);
+    selection.UseEnvironIndex = 3; // any value above 2 changes nothing either
+    EXPECT_EQ(MatDataBase{}.lookupStrength(selection, 204), m);
 }
 
 TEST(UseEnvironment, ClassOneMultipliesTheEightStrengthsByPoint7) {
-    MatInputData spec = visualAkamatsu();
-    const MatData base = MatDataBase{}.lookupStrength(spec, 204);
-    spec.UseEnvironIndex = 0;
-    const MatData m = MatDataBase{}.lookupStrength(spec, 204);
+    MatInputData selection = visualAkamatsu();
+    const MatData base = MatDataBase{}.lookupStrength(selection, 204);
+    selection.UseEnvironIndex = 0;
+    const MatData m = MatDataBase{}.lookupStrength(selection, 204);
     EXPECT_DOUBLE_EQ(m.Fc, base.Fc * 0.7);
     EXPECT_DOUBLE_EQ(m.Ft, base.Ft * 0.7);
     EXPECT_DOUBLE_EQ(m.Fbx, base.Fbx * 0.7);
@@ -71,9 +71,9 @@ TEST(UseEnvironment, ClassOneMultipliesTheEightStrengthsByPoint7) {
 }
 
 TEST(UseEnvironment, ClassTwoMultipliesByPoint8WithoutRounding) {
-    MatInputData spec = visualAkamatsu();
-    spec.UseEnvironIndex = 1;
-    const MatData m = MatDataBase{}.lookupStrength(spec, 204);
+    MatInputData selection = visualAkamatsu();
+    selection.UseEnvironIndex = 1;
+    const MatData m = MatDataBase{}.lookupStrength(selection, 204);
     EXPECT_DOUBLE_EQ(m.Fc, 27.0 * 0.8);
     EXPECT_DOUBLE_EQ(m.Ft, 20.4 * 0.8); // 16.32, not rounded
     EXPECT_DOUBLE_EQ(m.Fsx, 2.4 * 0.8);
@@ -82,10 +82,10 @@ TEST(UseEnvironment, ClassTwoMultipliesByPoint8WithoutRounding) {
 }
 
 TEST(UseEnvironment, NegativeClassChangesNothing) {
-    MatInputData spec = visualAkamatsu();
-    const MatData base = MatDataBase{}.lookupStrength(spec, 204);
-    spec.UseEnvironIndex = -1;
-    EXPECT_EQ(MatDataBase{}.lookupStrength(spec, 204), base);
+    MatInputData selection = visualAkamatsu();
+    const MatData base = MatDataBase{}.lookupStrength(selection, 204);
+    selection.UseEnvironIndex = -1;
+    EXPECT_EQ(MatDataBase{}.lookupStrength(selection, 204), base);
 }
 
 } // namespace

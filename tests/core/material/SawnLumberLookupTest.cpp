@@ -1,6 +1,6 @@
 // Sawn lumber (product kind 0) through MatDataBase::lookupStrength:
 // visual grade, machine grade and ungraded tables, end-position factor and
-// description texts (spec Part 3.1).
+// description texts.
 #include <gtest/gtest.h>
 
 #include "core/material/MatDataBase.h"
@@ -9,16 +9,16 @@ namespace tarvo {
 namespace {
 
 MatInputData sawn(int standard, int species, int grade = 0) {
-    MatInputData spec;
-    spec.SelectProduct = kSawnLumber;
-    spec.ProductStandardNormal = standard;
-    spec.KindOfWood[0] = species;
-    spec.SelectGrade[0] = grade;
-    return spec;
+    MatInputData selection;
+    selection.SelectProduct = kSawnLumber;
+    selection.ProductStandardNormal = standard;
+    selection.KindOfWood[0] = species;
+    selection.SelectGrade[0] = grade;
+    return selection;
 }
 
-MatData look(const MatInputData& spec) {
-    return MatDataBase{}.lookupStrength(spec, 204);
+MatData look(const MatInputData& selection) {
+    return MatDataBase{}.lookupStrength(selection, 204);
 }
 
 void expectSawnCopies(const MatData& m) {
@@ -29,7 +29,7 @@ void expectSawnCopies(const MatData& m) {
 
 // ---- visual grade ---------------------------------------------------------
 
-TEST(SawnVisualGrade, AkamatsuKoshu1FromTheDocument) {
+TEST(SawnVisualGrade, AkamatsuKoshu1AsPublished) {
     const MatData m = look(sawn(0, 0, 0));
     EXPECT_EQ(m.description, "あかまつ　甲種１級");
     EXPECT_EQ(m.speciesName, "あかまつ");
@@ -99,18 +99,18 @@ TEST(SawnVisualGrade, EzomatsuAndTodomatsuGiveIdenticalValues) {
 }
 
 TEST(SawnVisualGrade, EndPositionRoundsToOneDecimal) {
-    MatInputData spec = sawn(0, 0, 0);
-    spec.UseEndPosFcv = true;
-    EXPECT_DOUBLE_EQ(look(spec).Fcv, 7.2);
-    spec.KindOfWood[0] = 2; // からまつ 7.8 × 0.8 = 6.24 → 6.2
-    EXPECT_DOUBLE_EQ(look(spec).Fcv, 6.2);
+    MatInputData selection = sawn(0, 0, 0);
+    selection.UseEndPosFcv = true;
+    EXPECT_DOUBLE_EQ(look(selection).Fcv, 7.2);
+    selection.KindOfWood[0] = 2; // からまつ 7.8 × 0.8 = 6.24 → 6.2
+    EXPECT_DOUBLE_EQ(look(selection).Fcv, 6.2);
 }
 
 TEST(SawnVisualGrade, EndPositionThenClassTwoIsNotRoundedAgain) {
-    MatInputData spec = sawn(0, 0, 0);
-    spec.UseEndPosFcv = true;
-    spec.UseEnvironIndex = 1;
-    EXPECT_DOUBLE_EQ(look(spec).Fcv, 7.2 * 0.8); // 5.76
+    MatInputData selection = sawn(0, 0, 0);
+    selection.UseEndPosFcv = true;
+    selection.UseEnvironIndex = 1;
+    EXPECT_DOUBLE_EQ(look(selection).Fcv, 7.2 * 0.8); // 5.76
 }
 
 TEST(SawnVisualGrade, GradeOutsideTableGivesTextButNoStrengths) {
@@ -210,17 +210,17 @@ TEST(SawnMachineGrade, SixthGradeOfFiveGradeGroupGivesNoStrengths) {
 }
 
 TEST(SawnMachineGrade, EndPositionFactor) {
-    MatInputData spec = sawn(1, 6, 0); // からまつ 7.8 → 6.2
-    spec.UseEndPosFcv = true;
-    EXPECT_DOUBLE_EQ(look(spec).Fcv, 6.2);
+    MatInputData selection = sawn(1, 6, 0); // からまつ 7.8 → 6.2
+    selection.UseEndPosFcv = true;
+    EXPECT_DOUBLE_EQ(look(selection).Fcv, 6.2);
 }
 
 // ---- ungraded -------------------------------------------------------------
 
 TEST(SawnUngraded, KeyakiWithEndPositionUsesHardwoodFactor) {
-    MatInputData spec = sawn(2, 20);
-    spec.UseEndPosFcv = true;
-    const MatData m = look(spec);
+    MatInputData selection = sawn(2, 20);
+    selection.UseEndPosFcv = true;
+    const MatData m = look(selection);
     EXPECT_EQ(m.description, "けやき　無等級材");
     EXPECT_EQ(m.speciesName, "けやき");
     EXPECT_DOUBLE_EQ(m.Fcv, 8.1); // round1(10.8 × 0.75)
@@ -233,13 +233,13 @@ TEST(SawnUngraded, KeyakiWithEndPositionUsesHardwoodFactor) {
 }
 
 TEST(SawnUngraded, SoftwoodEndPositionFactor) {
-    MatInputData spec = sawn(2, 13); // すぎ
-    spec.UseEndPosFcv = true;
-    EXPECT_DOUBLE_EQ(look(spec).Fcv, 4.8);
-    spec.KindOfWood[0] = 15; // スプルース, last softwood
-    EXPECT_DOUBLE_EQ(look(spec).Fcv, 4.8);
-    spec.KindOfWood[0] = 16; // かし, first hardwood: 12.0 × 0.75
-    EXPECT_DOUBLE_EQ(look(spec).Fcv, 9.0);
+    MatInputData selection = sawn(2, 13); // すぎ
+    selection.UseEndPosFcv = true;
+    EXPECT_DOUBLE_EQ(look(selection).Fcv, 4.8);
+    selection.KindOfWood[0] = 15; // スプルース, last softwood
+    EXPECT_DOUBLE_EQ(look(selection).Fcv, 4.8);
+    selection.KindOfWood[0] = 16; // かし, first hardwood: 12.0 × 0.75
+    EXPECT_DOUBLE_EQ(look(selection).Fcv, 9.0);
 }
 
 TEST(SawnUngraded, SpotChecksOfTableRows) {

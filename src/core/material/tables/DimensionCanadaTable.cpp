@@ -1,7 +1,7 @@
-// Canadian 2x4 table (spec Part 3.2, `ProductStandard2x4` 2). One row per
-// grade, columns in the document's order; each cell is Fc, Ft, Fb, E0.
+// Canadian 2x4 table (`ProductStandard2x4` 2). One row per
+// grade, columns in the published order; each cell is Fc, Ft, Fb, E0.
 // Rows are kept on one line each (clang-format off), wider than the usual 120
-// columns on purpose, so that they can be held against the document's rows.
+// columns on purpose, so that they can be held against the published rows.
 #include "core/material/tables/DimensionLumberTables.h"
 
 namespace tarvo::material {

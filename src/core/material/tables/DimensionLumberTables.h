@@ -1,5 +1,5 @@
 #pragma once
-// The 2x4 lumber tables of spec Part 3.2: species groups, the grade tables of
+// The 2x4 lumber tables: species groups, the grade tables of
 // the three grading standards (JAS, US, Canada), the size factors, the MSR
 // tables and the nominal size codes.
 #include <array>

@@ -1,5 +1,5 @@
-// 2x4 nominal size codes (spec Part 3.2, "Size codes"): code and actual
-// thickness b × width D in mm. The document's table is read row by row
+// 2x4 nominal size codes ("Size codes"): code and actual
+// thickness b × width D in mm. The published table is read row by row
 // (three code pairs per row); code 408 is missing there although the lists
 // offer it and the size factors name it, so it is added at the end.
 #include "core/material/tables/DimensionLumberTables.h"
@@ -15,7 +15,7 @@ const std::array<SizeCode, 19> kSizeCodeTable{{
     {204,  38,   89},     {404,  89,   89},     {416,  89,  387},
     {206,  38,  140},     {406,  89,  140},     {606, 140,  140},
     {610, 140,  235},     {612, 140,  286},     {614, 140,  336},
-    {408,  89,  184}, // not in the document's table; added (89 × 184)
+    {408,  89,  184}, // missing from the published size table; added (89 × 184)
 }};
 // clang-format on
 

@@ -1,4 +1,4 @@
-// 2x4 size factors (spec Part 3.2, step 5 of the 2x4 branch), one row per
+// 2x4 size factors (step 5 of the 2x4 branch), one row per
 // group of size codes. Every other code leaves the values unchanged.
 #include "core/material/tables/DimensionLumberTables.h"
 

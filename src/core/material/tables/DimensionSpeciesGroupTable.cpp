@@ -1,4 +1,4 @@
-// 2x4 species groups (spec Part 3.2, "Species groups"), one row per table row.
+// 2x4 species groups ("Species groups"), one row per table row.
 #include "core/material/tables/DimensionLumberTables.h"
 
 namespace tarvo::material {

@@ -1,8 +1,8 @@
-// US 2x4 table (spec Part 3.2, `ProductStandard2x4` 1). One row per grade,
-// blocks in the document's order (chosen by `KindOfWood`[1] = 0..3; group 4
+// US 2x4 table (`ProductStandard2x4` 1). One row per grade,
+// blocks in the published order (chosen by `KindOfWood`[1] = 0..3; group 4
 // has no block); each cell is Fc, Ft, Fb, E0.
 // Rows are kept on one line each (clang-format off), wider than the usual 120
-// columns on purpose, so that they can be held against the document's rows.
+// columns on purpose, so that they can be held against the published rows.
 #include "core/material/tables/DimensionLumberTables.h"
 
 namespace tarvo::material {

@@ -1,4 +1,4 @@
-// Glulam table A, "非対称異等級構成" (spec Part 3.3), one row per grade; the
+// Glulam table A, "非対称異等級構成", one row per grade; the
 // position is the grade index `SelectGrade`[2].
 #include "core/material/tables/GlulamTables.h"
 

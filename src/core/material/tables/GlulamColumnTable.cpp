@@ -1,4 +1,4 @@
-// Glulam column table (spec Part 3.3, kind 4), one initializer row per table
+// Glulam column table (kind 4), one initializer row per table
 // row; indices of the column species list (tables/SpeciesLists.cpp).
 #include "core/material/tables/GlulamTables.h"
 

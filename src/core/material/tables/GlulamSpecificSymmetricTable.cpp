@@ -1,5 +1,5 @@
-// Glulam table T, "特定対称異等級構成" (spec Part 3.3), one row per grade in
-// the document's order; the position is the grade index `SelectGrade`[2].
+// Glulam table T, "特定対称異等級構成", one row per grade in
+// the published order; the position is the grade index `SelectGrade`[2].
 #include "core/material/tables/GlulamTables.h"
 
 namespace tarvo::material {

@@ -1,4 +1,4 @@
-// Glulam table S, "対称異等級構成" (spec Part 3.3), one row per grade; the
+// Glulam table S, "対称異等級構成", one row per grade; the
 // position is the grade index `SelectGrade`[2].
 #include "core/material/tables/GlulamTables.h"
 

@@ -1,5 +1,5 @@
 #pragma once
-// Glulam, lamina-species, glulam-column and LVL tables of spec Part 3.3.
+// Glulam, lamina-species, glulam-column and LVL tables
 #include <array>
 #include <cstddef>
 #include <string_view>
@@ -46,7 +46,7 @@ struct AsymmetricGlulamGrade {
 };
 extern const std::array<AsymmetricGlulamGrade, 11> kGlulamTableA;
 
-// Tables U4, U3, U2 ("同一等級構成"), laid out as in the document: one row
+// Tables U4, U3, U2 ("同一等級構成"), laid out as published: one row
 // per grade position with its E class (E0 / Elow) and the cells of the three
 // lamina counts.
 struct SameGradeCell {

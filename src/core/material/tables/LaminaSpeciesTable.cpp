@@ -1,4 +1,4 @@
-// Lamina-species table (spec Part 3.3), one initializer row per table row;
+// Lamina-species table, one initializer row per table row;
 // indices of the lamina species list (tables/SpeciesLists.cpp).
 #include "core/material/tables/GlulamTables.h"
 

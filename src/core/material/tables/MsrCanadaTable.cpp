@@ -1,6 +1,6 @@
-// MSR 2x4 table, Canada (spec Part 3.2, "MSR tables", standard 2): 14 grades,
+// MSR 2x4 table, Canada ("MSR tables", standard 2): 14 grades,
 // the US grades "1200f-1.2E" to "3000f-2.4E" without "1650f-1.4E", with the
-// values the document lists for them; the position is `SelectGrade`[1].
+// values published for them; the position is `SelectGrade`[1].
 #include "core/material/tables/DimensionLumberTables.h"
 
 namespace tarvo::material {

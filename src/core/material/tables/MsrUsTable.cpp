@@ -1,5 +1,5 @@
-// MSR 2x4 table, US (spec Part 3.2, "MSR tables", standard 1): 18 grades in
-// the document's order; the position is the grade index `SelectGrade`[1].
+// MSR 2x4 table, US ("MSR tables", standard 1): 18 grades in
+// the published order; the position is the grade index `SelectGrade`[1].
 #include "core/material/tables/DimensionLumberTables.h"
 
 namespace tarvo::material {

@@ -1,7 +1,7 @@
 #pragma once
-// The three sawn-lumber tables of spec Part 3.1: visual grade, machine grade
+// The three sawn-lumber tables: visual grade, machine grade
 // and ungraded. Species are named by their index in the species list of the
-// standard (tables/SpeciesLists.h); a row that the document writes for
+// standard (tables/SpeciesLists.h); a row that the published table writes for
 // several species covers an index range [firstSpecies, lastSpecies].
 #include <array>
 #include <cstddef>
@@ -52,7 +52,7 @@ struct MachineGradeGroup {
 extern const std::array<MachineGradeGroup, 3> kMachineGradeTable;
 
 // Fs and Fcv of the machine-grade species, keyed by species name as the
-// document lists them.
+// published.
 struct MachineGradeShearBearing {
     std::array<std::string_view, 3> species; // unused slots are empty
     double Fs;

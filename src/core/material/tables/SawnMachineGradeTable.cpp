@@ -1,6 +1,6 @@
-// Machine-grade table of sawn lumber (spec Part 3.1, standard 1). The
-// document gives one row per species group with its grades in sequence; here
-// each group is one block with one line per grade, in the document's order.
+// Machine-grade table of sawn lumber (standard 1). The
+// published table gives one row per species group with its grades in sequence; here
+// each group is one block with one line per grade, in the published order.
 #include "core/material/tables/SawnLumberTables.h"
 
 namespace tarvo::material {
@@ -39,7 +39,7 @@ const std::array<MachineGradeGroup, 3> kMachineGradeTable{{
     }}},
 }};
 
-// Fs and Fcv by species, as the document lists them.
+// Fs and Fcv by species, as published.
 const std::array<MachineGradeShearBearing, 5> kMachineGradeShearBearing{{
 //    species                                   Fs   Fcv
     {{"あかまつ", "べいまつ", ""},               2.4, 9.0},

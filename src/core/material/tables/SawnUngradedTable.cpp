@@ -1,4 +1,4 @@
-// Ungraded table of sawn lumber (spec Part 3.1, standard 2, and the sawn
+// Ungraded table of sawn lumber (standard 2, and the sawn
 // horizontal member), one initializer row per table row.
 #include "core/material/tables/SawnLumberTables.h"
 

@@ -1,7 +1,7 @@
-// Visual-grade table of sawn lumber (spec Part 3.1, standard 0), one
-// initializer row per table row, columns in the document's order.
+// Visual-grade table of sawn lumber (standard 0), one
+// initializer row per table row, columns in the published order.
 // Rows are kept on one line each (clang-format off), wider than the usual 120
-// columns on purpose, so that they can be held against the document's rows.
+// columns on purpose, so that they can be held against the published rows.
 #include "core/material/tables/SawnLumberTables.h"
 
 namespace tarvo::material {

@@ -1,4 +1,4 @@
-// Size codes of the size list (spec Part 3.4, "Size list").
+// Size codes of the size list ("Size list").
 #include "core/material/tables/SizeLists.h"
 
 namespace tarvo::material {

@@ -1,6 +1,6 @@
 #pragma once
-// Size codes offered by the size list of the column page (spec Part 3.4,
-// "Size list"), in the order of the list.
+// Size codes offered by the size list of the column page, in
+// the order of the list.
 #include <array>
 #include <string_view>
 

@@ -1,5 +1,5 @@
-// Species lists, transcribed from spec Part 3.1 "Species lists", one entry per
-// line in the order of the document; the comment gives the 0-based index.
+// Species lists, transcribed from the printed species lists, one entry per
+// line in the published order; the comment gives the 0-based index.
 #include "core/material/tables/SpeciesLists.h"
 
 namespace tarvo::material {
@@ -142,7 +142,7 @@ const std::array<std::string_view, kColumnSpeciesCount> kColumnSpecies{
 
 // column species, short (36) — glulam column, entries of the grade list: the
 // column species list with entries 19 and 35 in half-width katakana, written
-// exactly as the document gives them ("ｱﾗｽﾗｲｴﾛｰｼﾀﾞｰ" as written).
+// exactly as published ("ｱﾗｽﾗｲｴﾛｰｼﾀﾞｰ" as written).
 const std::array<std::string_view, kColumnSpeciesCount> kColumnSpeciesShort{
     "アピトン",                 // 0
     "いたやかえで",             // 1

@@ -1,5 +1,5 @@
 #pragma once
-// The six fixed species lists of the catalogue (Part 3.1). Indices are 0-based
+// The six fixed species lists of the catalogue. Indices are 0-based
 // and are the values stored in `KindOfWood` (and, for the glulam column, in
 // `SelectGrade`[4]). All names are UTF-8; "　" is the full-width space.
 #include <array>
