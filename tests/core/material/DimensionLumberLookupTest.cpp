@@ -190,6 +190,24 @@ TEST(DimensionCanada, TableCorners) {
     EXPECT_DOUBLE_EQ(m.E0, 8800);
 }
 
+// Two columns that the published tables share: the Canadian S-P-F grades
+// equal the JAS S-P-F grades row for row (SS = 甲種特級, No.1 = 甲種１級, ...),
+// and the US block 3 equals the Canadian W Ceder column. A digit slipped in
+// one copy of these rows breaks the equality.
+TEST(DimensionCanada, SharedColumnsAgreeRowForRow) {
+    const auto expectSame = [](const MatData& a, const MatData& b, int grade) {
+        EXPECT_EQ(a.Fc, b.Fc) << grade;
+        EXPECT_EQ(a.Ft, b.Ft) << grade;
+        EXPECT_EQ(a.Fbx, b.Fbx) << grade;
+        EXPECT_EQ(a.Fsx, b.Fsx) << grade;
+        EXPECT_EQ(a.E0, b.E0) << grade;
+    };
+    for (int grade = 0; grade < 7; ++grade) {
+        expectSame(look(twoByFour(2, 3, grade)), look(twoByFour(0, 3, grade)), grade);
+        expectSame(look(twoByFour(1, 3, grade)), look(twoByFour(2, 4, grade)), grade);
+    }
+}
+
 // ---- US table ------------------------------------------------------------
 
 TEST(DimensionUs, BlocksInWrittenOrderWithTheirFs) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/material/MatDataBase.h"
+#include "core/material/tables/SpeciesLists.h"
 
 namespace tarvo {
 namespace {
@@ -101,6 +102,26 @@ TEST(GlulamColumn, EnvironmentFactor) {
     EXPECT_DOUBLE_EQ(m.Fby, 29.4 * 0.8);
     EXPECT_DOUBLE_EQ(m.Fsy, 2.1 * 0.8);
     EXPECT_EQ(m.Fcv, 0.0);
+}
+
+// The column and lamina species lists are in different orders; the column's
+// shear strengths are those of its lamina species, so the two tables must
+// agree name by name (a column row covering the wrong index range breaks this).
+TEST(GlulamColumn, ShearAgreesWithTheLaminaSpeciesOfTheSameName) {
+    int compared = 0;
+    for (std::size_t c = 0; c < material::kColumnSpecies.size(); ++c)
+        for (std::size_t l = 0; l < material::kLaminaSpecies.size(); ++l)
+            if (material::kLaminaSpecies[l] == material::kColumnSpecies[c]) {
+                MatInputData lamina;
+                lamina.SelectProduct = kGlulam;
+                lamina.KindOfWood[2] = static_cast<int>(l);
+                const MatData expected = look(lamina);
+                const MatData m = look(column(static_cast<int>(c)));
+                EXPECT_DOUBLE_EQ(m.Fsx, expected.Fsx) << material::kColumnSpecies[c];
+                EXPECT_DOUBLE_EQ(m.Fsy, expected.Fsy) << material::kColumnSpecies[c];
+                ++compared;
+            }
+    EXPECT_EQ(compared, 36);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include "core/material/MatDataBase.h"
 #include "core/material/tables/GlulamTables.h"
+#include "core/material/tables/SpeciesLists.h"
 
 namespace tarvo {
 namespace {
@@ -272,6 +273,27 @@ TEST(GlulamIndices, GradeBeyondTableBuildsTextOnly) {
     }
     EXPECT_FALSE(look(glulam(3, 11, 17)).hasStrengths());
     EXPECT_FALSE(look(glulam(0, 11, 17, 0)).hasStrengths());
+}
+
+// Bearing strength is a property of the species: a lamina species that is
+// also an ungraded sawn species has that species' sawn Fcv. The lists are in
+// different orders, so an index range shifted in the lamina table shows up.
+TEST(GlulamLaminaSpecies, BearingAgreesWithUngradedSawnLumberOfTheSameName) {
+    int compared = 0;
+    for (std::size_t l = 0; l < material::kLaminaSpecies.size(); ++l) {
+        std::string name(material::kLaminaSpecies[l]);
+        if (!name.empty() && name.back() == ' ') name.pop_back(); // "べいすぎ " of the lamina list
+        for (std::size_t u = 0; u < material::kUngradedSpecies.size(); ++u)
+            if (material::kUngradedSpecies[u] == name) {
+                MatInputData sawn;
+                sawn.SelectProduct = kSawnLumber;
+                sawn.ProductStandardNormal = 2;
+                sawn.KindOfWood[0] = static_cast<int>(u);
+                EXPECT_DOUBLE_EQ(look(glulam(1, 3, static_cast<int>(l))).Fcv, look(sawn).Fcv) << name;
+                ++compared;
+            }
+    }
+    EXPECT_EQ(compared, 18);
 }
 
 } // namespace

@@ -3,7 +3,13 @@
 // description texts.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <string_view>
+#include <utility>
+
 #include "core/material/MatDataBase.h"
+#include "core/material/tables/SawnLumberTables.h"
+#include "core/material/tables/SpeciesLists.h"
 
 namespace tarvo {
 namespace {
@@ -297,6 +303,45 @@ TEST(SawnUngraded, SpeciesOutsideListGivesNoStrengths) {
         EXPECT_FALSE(m.hasStrengths());
         EXPECT_EQ(m.Fcv, 0.0);
     }
+}
+
+// ---- consistency across the three standards -------------------------------
+
+// Shear and bearing belong to the species, not to the grading standard: a
+// species that appears in the visual-grade or machine-grade list has the
+// ungraded table's Fs and Fcv. The three lists are in different orders, so a
+// row mapped to the wrong index in any of the tables shows up here.
+TEST(SawnConsistency, ShearAndBearingOfASpeciesAgreeAcrossStandards) {
+    int compared = 0;
+    for (std::size_t u = 0; u < material::kUngradedSpecies.size(); ++u) {
+        const MatData ungraded = look(sawn(2, static_cast<int>(u)));
+        const auto compare = [&](int standard, const auto& list) {
+            for (std::size_t k = 0; k < list.size(); ++k)
+                if (list[k] == material::kUngradedSpecies[u]) {
+                    const MatData m = look(sawn(standard, static_cast<int>(k), 0));
+                    EXPECT_DOUBLE_EQ(m.Fsx, ungraded.Fsx) << list[k] << " standard " << standard;
+                    EXPECT_DOUBLE_EQ(m.Fcv, ungraded.Fcv) << list[k] << " standard " << standard;
+                    ++compared;
+                }
+        };
+        compare(0, material::kVisualGradeSpecies);
+        compare(1, material::kMachineGradeSpecies);
+    }
+    EXPECT_EQ(compared, 9 + 9); // every species but ダフリカからまつ is in the ungraded list
+}
+
+// Machine grades are named by their E class, so a grade name has the same
+// moduli in every species group.
+TEST(SawnConsistency, MachineGradeModuliFollowTheGradeName) {
+    std::map<std::string_view, std::pair<double, double>> moduli;
+    for (const material::MachineGradeGroup& group : material::kMachineGradeTable)
+        for (std::size_t i = 0; i < group.gradeCount; ++i) {
+            const material::MachineGrade& grade = group.grades[i];
+            const auto [it, inserted] = moduli.try_emplace(grade.name, grade.E0, grade.Elow);
+            EXPECT_EQ(it->second.first, grade.E0) << grade.name;
+            EXPECT_EQ(it->second.second, grade.Elow) << grade.name;
+        }
+    EXPECT_EQ(moduli.size(), 6u);
 }
 
 } // namespace
