@@ -1,7 +1,7 @@
 // Glulam tables U4, U3, U2, "同一等級構成", laid out as the
 // published table: one row per grade position with the three lamina counts
-// side by side. E0 / Elow of a row follow its E class as published
-// them (E190 19000 / 16000 ... E55 5500 / 4500).
+// side by side. E0 / Elow of a row follow its E class (E190 19000 / 16000
+// ... E55 5500 / 4500).
 // Rows are kept on one line each (clang-format off), wider than the usual 120
 // columns on purpose, so that they can be held against the published rows.
 #include "core/material/tables/GlulamTables.h"

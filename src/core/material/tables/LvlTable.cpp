@@ -9,8 +9,8 @@ namespace tarvo::material {
 
 const std::array<std::string_view, kLvlGradesPerClass> kLvlGradeNames{"特級", "１級", "２級"};
 
-// One row per E class; the three grade columns as published's grade
-// table, then E0 / Elow of the class (step 1 of the LVL branch).
+// One row per E class: the three grade columns in published order, then
+// E0 / Elow of the class (step 1 of the LVL branch).
 // clang-format off
 const std::array<LvlClassRow, 10> kLvlTable{{
 //   class    "特級" Fc / Ft / Fb    "１級" Fc / Ft / Fb    "２級" Fc / Ft / Fb     E0    / Elow
