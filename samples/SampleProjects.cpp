@@ -185,7 +185,7 @@ void glulamWind1458(SampleProject& p) {
     d.ColumnMaterial.UnValuationLamina = true;
     d.LkyDirect = true;
     d.Lky = 2700;
-    placeInStorey(d, p.common, 1, 2.73);
+    placeInStorey(d, p.common, 1, 1.365);
     addItem(p.columns, d, first);
 }
 

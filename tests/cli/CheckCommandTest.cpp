@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
+#include <limits>
 #include <fstream>
 #include <sstream>
 
@@ -14,13 +16,13 @@ namespace {
 
 const std::filesystem::path kSamples = TARVO_SAMPLES_DIR;
 
-struct Run {
+struct CommandRun {
     int status;
     std::string out;
     std::string err;
 };
 
-Run runCheck(std::vector<std::string> args) {
+CommandRun runCheck(std::vector<std::string> args) {
     std::ostringstream out;
     std::ostringstream err;
     const int status = runCheckCommand(args, ::testing::TempDir(), out, err);
@@ -28,14 +30,14 @@ Run runCheck(std::vector<std::string> args) {
 }
 
 TEST(CheckCommandExitStatus, AllOkProjectExitsZero) {
-    const Run run = runCheck({(kSamples / "sawn-lumber-wind.tvp").string()});
+    const CommandRun run = runCheck({(kSamples / "sawn-lumber-wind.tvp").string()});
     EXPECT_EQ(run.status, kCheckExitAllOk) << run.out << run.err;
     EXPECT_NE(run.out.find("１階外壁間柱"), std::string::npos);
-    EXPECT_EQ(run.out.find("NG"), std::string::npos);
+    EXPECT_NE(run.out.find("0 NG\nResult: OK\n"), std::string::npos) << run.out;
 }
 
 TEST(CheckCommandExitStatus, ProjectWithAnNgVerdictExitsOne) {
-    const Run run = runCheck({(kSamples / "mixed-with-ng.tvp").string()});
+    const CommandRun run = runCheck({(kSamples / "mixed-with-ng.tvp").string()});
     EXPECT_EQ(run.status, kCheckExitSomeNg) << run.out << run.err;
     EXPECT_NE(run.out.find("NG"), std::string::npos);
     // The too-slender item is reported with its message, not judged.
@@ -44,7 +46,7 @@ TEST(CheckCommandExitStatus, ProjectWithAnNgVerdictExitsOne) {
 
 TEST(CheckCommandExitStatus, UnreadableFileExitsTwoWithMessageAndPath) {
     const std::string missing = (std::filesystem::path(::testing::TempDir()) / "no-such-project.tvp").string();
-    const Run run = runCheck({missing});
+    const CommandRun run = runCheck({missing});
     EXPECT_EQ(run.status, kCheckExitUnreadable);
     EXPECT_NE(run.err.find("ファイルを開くことが出来ませんでした。"), std::string::npos) << run.err;
     EXPECT_NE(run.err.find(missing), std::string::npos);
@@ -54,7 +56,7 @@ TEST(CheckCommandExitStatus, UnreadableFileExitsTwoWithMessageAndPath) {
 TEST(CheckCommandExitStatus, FileOfAnotherFormatExitsTwo) {
     const auto path = std::filesystem::path(::testing::TempDir()) / "not-a-project.tvp";
     std::ofstream(path) << "This is a text file, not a project.";
-    const Run run = runCheck({path.string()});
+    const CommandRun run = runCheck({path.string()});
     EXPECT_EQ(run.status, kCheckExitUnreadable);
     EXPECT_NE(run.err.find("ファイル形式が違います。"), std::string::npos);
 }
@@ -65,7 +67,7 @@ TEST(CheckCommandExitStatus, BadUsageExitsTwo) {
 }
 
 TEST(CheckCommandJson, HoldsCommonBlockAndEveryItemWithProgramWideValues) {
-    const Run run = runCheck({(kSamples / "sawn-lumber-wind.tvp").string(), "--json"});
+    const CommandRun run = runCheck({(kSamples / "sawn-lumber-wind.tvp").string(), "--json"});
     ASSERT_EQ(run.status, kCheckExitAllOk) << run.err;
     for (const char* key : {"\"common\"", "\"WindCalcStandard\"", "\"VelocityPressure\"", "\"MidHeight\"",
                             "\"items\"", "\"index\"", "\"ResultCode\"", "\"RatioCombined\"", "\"OkCv\"",
