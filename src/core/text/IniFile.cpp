@@ -158,24 +158,40 @@ std::string IniFile::lineEnd() const {
 
 void IniFile::setSection(std::string_view section, const std::vector<Entry>& entries) {
     const std::string eol = lineEnd();
-    std::vector<Line> keyLines;
-    keyLines.reserve(entries.size());
-    for (const auto& entry : entries) keyLines.push_back({toCp932(join({entry.key, "=", entry.value})), eol});
+    auto keyLine = [&](const Entry& entry) { return Line{toCp932(join({entry.key, "=", entry.value})), eol}; };
 
-    if (const Section* s = findSection(section)) {
-        // The blank lines that separate the section from the next one stay.
-        std::size_t bodyEnd = s->end;
-        while (bodyEnd > s->header + 1 && trim(lines_[bodyEnd - 1].raw).empty()) --bodyEnd;
-        const std::size_t header = s->header;
-        if (lines_[header].eol.empty()) lines_[header].eol = eol;
-        const auto first = lines_.begin() + static_cast<std::ptrdiff_t>(header + 1);
-        const auto last = lines_.begin() + static_cast<std::ptrdiff_t>(bodyEnd);
-        lines_.insert(lines_.erase(first, last), keyLines.begin(), keyLines.end());
-    } else {
+    const Section* s = findSection(section);
+    if (s == nullptr) {
         if (!lines_.empty() && lines_.back().eol.empty()) lines_.back().eol = eol;
         lines_.push_back({toCp932(join({"[", section, "]"})), eol});
-        lines_.insert(lines_.end(), keyLines.begin(), keyLines.end());
+        for (const auto& entry : entries) lines_.push_back(keyLine(entry));
+        index();
+        return;
     }
+
+    // Like the Windows profile functions: a key the section already holds is
+    // rewritten in its line, a new key goes after the section's last key
+    // line, and keys this program does not write stay as they are.
+    const std::size_t header = s->header;
+    std::size_t bodyEnd = s->end;
+    while (bodyEnd > header + 1 && trim(toUtf8(lines_[bodyEnd - 1].raw)).empty()) --bodyEnd;
+    if (lines_[header].eol.empty()) lines_[header].eol = eol;
+    if (bodyEnd > header + 1 && lines_[bodyEnd - 1].eol.empty()) lines_[bodyEnd - 1].eol = eol;
+    std::vector<Line> added;
+    for (const auto& entry : entries) {
+        bool found = false;
+        for (std::size_t i = header + 1; i < bodyEnd && !found; ++i) {
+            const std::string text = toUtf8(lines_[i].raw);
+            const std::string_view line = trim(text);
+            if (line.empty() || line.front() == ';') continue;
+            const std::size_t equals = line.find('=');
+            if (equals == std::string_view::npos || !equalsNoCase(trim(line.substr(0, equals)), entry.key)) continue;
+            lines_[i].raw = keyLine(entry).raw;
+            found = true;
+        }
+        if (!found) added.push_back(keyLine(entry));
+    }
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(bodyEnd), added.begin(), added.end());
     index();
 }
 

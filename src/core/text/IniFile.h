@@ -44,7 +44,8 @@ public:
     // Stored as "1" / "0"; any non-zero number is true.
     [[nodiscard]] bool getBool(std::string_view section, std::string_view key, bool defaultValue) const;
 
-    // Replaces the keys of `section` with `entries` in their order; adds the
+    // Writes `entries` into `section`: a key it holds is rewritten in place,
+    // a new key is added after its keys, other keys stay; adds the
     // section at the end when it is missing.
     void setSection(std::string_view section, const std::vector<Entry>& entries);
     // The file's bytes (CP932).

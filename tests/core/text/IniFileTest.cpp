@@ -65,8 +65,17 @@ TEST(IniFileWriting, OtherSectionsKeepEveryByte) {
     IniFile ini = IniFile::parse(before);
     ini.setSection("common", {{"V0Index", "3"}, {"RoughIndex", "0"}});
     const std::string after = ini.toBytes();
+    // The written key changes in its line, the new key follows the section's
+    // keys, and the key this program does not write stays.
     EXPECT_EQ(after, toCp932("; 設定\r\n[LaTeX2e]\r\nCompiler = platex.exe\r\n\r\n[Common]\r\nV0Index=3\r\n"
-                             "RoughIndex=0\r\n\r\n[Print Layout]\r\nTop=10\r\n; note\r\nBottom=\"5\"\r\n"));
+                             "Old=9\r\nRoughIndex=0\r\n\r\n[Print Layout]\r\nTop=10\r\n; note\r\nBottom=\"5\"\r\n"));
+}
+
+TEST(IniFileWriting, KeysAreRewrittenInPlaceWhateverTheirCase) {
+    IniFile ini = IniFile::parse("[Common]\nroughindex = 1\n; kept\nSnowEria=0");
+    ini.setSection("Common", {{"RoughIndex", "3"}, {"SnowEria", "1"}, {"V0Index", "2"}});
+    EXPECT_EQ(ini.toBytes(), "[Common]\nRoughIndex=3\n; kept\nSnowEria=1\nV0Index=2\n");
+    EXPECT_EQ(ini.getInt("Common", "roughINDEX", 0), 3);
 }
 
 TEST(IniFileWriting, MissingSectionIsAppendedWithTheFilesLineEnds) {
