@@ -14,6 +14,7 @@ namespace {
 // One conversion of a format, e.g. "%-8.2f".
 struct Conversion {
     std::string spec;     // the whole conversion text, '%' to conversion character
+    bool plain = true;    // no flags and no width: the value alone is written
     char length = 0;      // 'H' hh, 'h', 'l', 'L' ll or long double, 'z', 'j', 't', or 0
     char type = 0;        // conversion character
     int precision = -1;   // -1: none given
@@ -41,6 +42,7 @@ Conversion parseConversion(const char* format, std::size_t& pos, std::va_list& a
     c.spec.push_back(format[pos++]);
     while (format[pos] != '\0' && std::string_view("-+ #0").find(format[pos]) != std::string_view::npos) {
         c.spec.push_back(format[pos++]);
+        c.plain = false;
     }
     auto number = [&](int& target) {
         if (format[pos] == '*') {
@@ -60,6 +62,7 @@ Conversion parseConversion(const char* format, std::size_t& pos, std::va_list& a
     };
     int width = -1;
     number(width);
+    if (width >= 0) c.plain = false;
     if (format[pos] == '.') {
         c.spec.push_back(format[pos++]);
         c.precision = 0;
@@ -85,6 +88,22 @@ Conversion parseConversion(const char* format, std::size_t& pos, std::va_list& a
     return c;
 }
 
+// Fixed-point text of a value already rounded to `precision` places; the
+// common case of a report number, written without printf.
+void appendFixed(std::string& out, const Conversion& c, double value) {
+    const int precision = c.precision < 0 ? 6 : c.precision;
+    if (c.plain && precision <= 20) {
+        std::array<char, 400> buffer{};
+        const auto [end, ec] =
+            std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, precision);
+        if (ec == std::errc()) {
+            out.append(buffer.data(), end);
+            return;
+        }
+    }
+    appendOne(out, c.spec, value);
+}
+
 void appendSigned(std::string& out, const Conversion& c, std::va_list& args) {
     switch (c.length) {
     case 'l': appendOne(out, c.spec, va_arg(args, long)); break;
@@ -92,7 +111,17 @@ void appendSigned(std::string& out, const Conversion& c, std::va_list& args) {
     case 'z': appendOne(out, c.spec, va_arg(args, std::ptrdiff_t)); break;
     case 'j': appendOne(out, c.spec, va_arg(args, std::intmax_t)); break;
     case 't': appendOne(out, c.spec, va_arg(args, std::ptrdiff_t)); break;
-    default: appendOne(out, c.spec, va_arg(args, int)); break;
+    default: {
+        const int value = va_arg(args, int);
+        if (c.plain && c.precision < 0 && c.length == 0) {
+            std::array<char, 16> buffer{};
+            const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+            out.append(buffer.data(), end);
+        } else {
+            appendOne(out, c.spec, value);
+        }
+        break;
+    }
     }
 }
 
@@ -130,7 +159,15 @@ std::string formatTextV(const char* format, std::va_list args) {
         case 'd': case 'i': appendSigned(out, c, ap); break;
         case 'u': case 'o': case 'x': case 'X': appendUnsigned(out, c, ap); break;
         case 'c': appendOne(out, c.spec, va_arg(ap, int)); break;
-        case 's': appendOne(out, c.spec, va_arg(ap, const char*)); break;
+        case 's': {
+            const char* text = va_arg(ap, const char*);
+            if (c.plain && c.precision < 0 && text != nullptr) {
+                out += text;
+            } else {
+                appendOne(out, c.spec, text);
+            }
+            break;
+        }
         case 'p': appendOne(out, c.spec, va_arg(ap, void*)); break;
         case 'f': case 'F': {
             // Fixed-point output rounds its last digit with halves away from
@@ -141,7 +178,7 @@ std::string formatTextV(const char* format, std::va_list args) {
                 break;
             }
             const double value = va_arg(ap, double);
-            appendOne(out, c.spec, roundHalfAway(value, c.precision < 0 ? 6 : c.precision));
+            appendFixed(out, c, roundHalfAway(value, c.precision < 0 ? 6 : c.precision));
             break;
         }
         case 'e': case 'E': case 'g': case 'G': case 'a': case 'A':
