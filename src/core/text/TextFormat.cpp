@@ -13,41 +13,41 @@ namespace {
 
 // One conversion of a format, e.g. "%-8.2f".
 struct Conversion {
-    std::string spec;     // the whole conversion text, '%' to conversion character
+    std::string pattern;     // the whole conversion text, '%' to conversion character
     bool plain = true;    // no flags and no width: the value alone is written
     char length = 0;      // 'H' hh, 'h', 'l', 'L' ll or long double, 'z', 'j', 't', or 0
     char type = 0;        // conversion character
     int precision = -1;   // -1: none given
 };
 
-// Appends `spec` formatted with one value.
+// Appends `pattern` formatted with one value.
 template <typename T>
-void appendOne(std::string& out, const std::string& spec, T value) {
+void appendOne(std::string& out, const std::string& pattern, T value) {
     std::array<char, 128> small{};
-    const int needed = std::snprintf(small.data(), small.size(), spec.c_str(), value);
+    const int needed = std::snprintf(small.data(), small.size(), pattern.c_str(), value);
     if (needed < 0) return;
     if (static_cast<std::size_t>(needed) < small.size()) {
         out.append(small.data(), static_cast<std::size_t>(needed));
         return;
     }
     std::string big(static_cast<std::size_t>(needed) + 1, '\0');
-    std::snprintf(big.data(), big.size(), spec.c_str(), value);
+    std::snprintf(big.data(), big.size(), pattern.c_str(), value);
     out.append(big.data(), static_cast<std::size_t>(needed));
 }
 
 // Reads one conversion starting at format[pos] == '%'; '*' widths and
-// precisions are taken from the arguments and written into the spec.
+// precisions are taken from the arguments and written into the pattern.
 Conversion parseConversion(const char* format, std::size_t& pos, std::va_list& args) {
     Conversion c;
-    c.spec.push_back(format[pos++]);
+    c.pattern.push_back(format[pos++]);
     while (format[pos] != '\0' && std::string_view("-+ #0").find(format[pos]) != std::string_view::npos) {
-        c.spec.push_back(format[pos++]);
+        c.pattern.push_back(format[pos++]);
         c.plain = false;
     }
     auto number = [&](int& target) {
         if (format[pos] == '*') {
             target = va_arg(args, int);
-            c.spec += std::to_string(target);
+            c.pattern += std::to_string(target);
             ++pos;
             return;
         }
@@ -55,7 +55,7 @@ Conversion parseConversion(const char* format, std::size_t& pos, std::va_list& a
         bool any = false;
         while (format[pos] >= '0' && format[pos] <= '9') {
             value = value * 10 + (format[pos] - '0');
-            c.spec.push_back(format[pos++]);
+            c.pattern.push_back(format[pos++]);
             any = true;
         }
         if (any) target = value;
@@ -64,26 +64,26 @@ Conversion parseConversion(const char* format, std::size_t& pos, std::va_list& a
     number(width);
     if (width >= 0) c.plain = false;
     if (format[pos] == '.') {
-        c.spec.push_back(format[pos++]);
+        c.pattern.push_back(format[pos++]);
         c.precision = 0;
         number(c.precision);
         if (c.precision < 0) c.precision = -1; // a negative '*' precision means none
     }
     if (format[pos] == 'h' || format[pos] == 'l') {
         const char first = format[pos];
-        c.spec.push_back(format[pos++]);
+        c.pattern.push_back(format[pos++]);
         c.length = first;
         if (format[pos] == first) {
-            c.spec.push_back(format[pos++]);
+            c.pattern.push_back(format[pos++]);
             c.length = first == 'h' ? 'H' : 'L';
         }
     } else if (format[pos] == 'z' || format[pos] == 'j' || format[pos] == 't' || format[pos] == 'L') {
         c.length = format[pos];
-        c.spec.push_back(format[pos++]);
+        c.pattern.push_back(format[pos++]);
     }
     if (format[pos] != '\0') {
         c.type = format[pos];
-        c.spec.push_back(format[pos++]);
+        c.pattern.push_back(format[pos++]);
     }
     return c;
 }
@@ -101,16 +101,16 @@ void appendFixed(std::string& out, const Conversion& c, double value) {
             return;
         }
     }
-    appendOne(out, c.spec, value);
+    appendOne(out, c.pattern, value);
 }
 
 void appendSigned(std::string& out, const Conversion& c, std::va_list& args) {
     switch (c.length) {
-    case 'l': appendOne(out, c.spec, va_arg(args, long)); break;
-    case 'L': appendOne(out, c.spec, va_arg(args, long long)); break;
-    case 'z': appendOne(out, c.spec, va_arg(args, std::ptrdiff_t)); break;
-    case 'j': appendOne(out, c.spec, va_arg(args, std::intmax_t)); break;
-    case 't': appendOne(out, c.spec, va_arg(args, std::ptrdiff_t)); break;
+    case 'l': appendOne(out, c.pattern, va_arg(args, long)); break;
+    case 'L': appendOne(out, c.pattern, va_arg(args, long long)); break;
+    case 'z': appendOne(out, c.pattern, va_arg(args, std::ptrdiff_t)); break;
+    case 'j': appendOne(out, c.pattern, va_arg(args, std::intmax_t)); break;
+    case 't': appendOne(out, c.pattern, va_arg(args, std::ptrdiff_t)); break;
     default: {
         const int value = va_arg(args, int);
         if (c.plain && c.precision < 0 && c.length == 0) {
@@ -118,7 +118,7 @@ void appendSigned(std::string& out, const Conversion& c, std::va_list& args) {
             const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
             out.append(buffer.data(), end);
         } else {
-            appendOne(out, c.spec, value);
+            appendOne(out, c.pattern, value);
         }
         break;
     }
@@ -127,12 +127,12 @@ void appendSigned(std::string& out, const Conversion& c, std::va_list& args) {
 
 void appendUnsigned(std::string& out, const Conversion& c, std::va_list& args) {
     switch (c.length) {
-    case 'l': appendOne(out, c.spec, va_arg(args, unsigned long)); break;
-    case 'L': appendOne(out, c.spec, va_arg(args, unsigned long long)); break;
-    case 'z': appendOne(out, c.spec, va_arg(args, std::size_t)); break;
-    case 'j': appendOne(out, c.spec, va_arg(args, std::uintmax_t)); break;
-    case 't': appendOne(out, c.spec, va_arg(args, std::size_t)); break;
-    default: appendOne(out, c.spec, va_arg(args, unsigned)); break;
+    case 'l': appendOne(out, c.pattern, va_arg(args, unsigned long)); break;
+    case 'L': appendOne(out, c.pattern, va_arg(args, unsigned long long)); break;
+    case 'z': appendOne(out, c.pattern, va_arg(args, std::size_t)); break;
+    case 'j': appendOne(out, c.pattern, va_arg(args, std::uintmax_t)); break;
+    case 't': appendOne(out, c.pattern, va_arg(args, std::size_t)); break;
+    default: appendOne(out, c.pattern, va_arg(args, unsigned)); break;
     }
 }
 
@@ -158,23 +158,23 @@ std::string formatTextV(const char* format, std::va_list args) {
         switch (c.type) {
         case 'd': case 'i': appendSigned(out, c, ap); break;
         case 'u': case 'o': case 'x': case 'X': appendUnsigned(out, c, ap); break;
-        case 'c': appendOne(out, c.spec, va_arg(ap, int)); break;
+        case 'c': appendOne(out, c.pattern, va_arg(ap, int)); break;
         case 's': {
             const char* text = va_arg(ap, const char*);
             if (c.plain && c.precision < 0 && text != nullptr) {
                 out += text;
             } else {
-                appendOne(out, c.spec, text);
+                appendOne(out, c.pattern, text);
             }
             break;
         }
-        case 'p': appendOne(out, c.spec, va_arg(ap, void*)); break;
+        case 'p': appendOne(out, c.pattern, va_arg(ap, void*)); break;
         case 'f': case 'F': {
             // Fixed-point output rounds its last digit with halves away from
             // zero, like every other rounding of the program (printf alone
             // would round 110.25 to "110.2").
             if (c.length == 'L') {
-                appendOne(out, c.spec, va_arg(ap, long double));
+                appendOne(out, c.pattern, va_arg(ap, long double));
                 break;
             }
             const double value = va_arg(ap, double);
@@ -183,14 +183,14 @@ std::string formatTextV(const char* format, std::va_list args) {
         }
         case 'e': case 'E': case 'g': case 'G': case 'a': case 'A':
             if (c.length == 'L') {
-                appendOne(out, c.spec, va_arg(ap, long double));
+                appendOne(out, c.pattern, va_arg(ap, long double));
             } else {
-                appendOne(out, c.spec, va_arg(ap, double));
+                appendOne(out, c.pattern, va_arg(ap, double));
             }
             break;
         default:
             // An unknown or cut-off conversion is copied as it stands.
-            out += c.spec;
+            out += c.pattern;
             break;
         }
     }
