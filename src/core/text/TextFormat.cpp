@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 #include "core/text/Rounding.h"
 
@@ -143,12 +144,16 @@ std::string formatTextV(const char* format, std::va_list args) {
     if (format == nullptr) return out;
     std::va_list ap;
     va_copy(ap, args);
+    const std::size_t length = std::strlen(format);
+    out.reserve(length + 32);
     std::size_t pos = 0;
-    while (format[pos] != '\0') {
-        if (format[pos] != '%') {
-            out.push_back(format[pos++]);
-            continue;
-        }
+    while (pos < length) {
+        // Literal text up to the next conversion goes in one piece.
+        const char* percent = static_cast<const char*>(std::memchr(format + pos, '%', length - pos));
+        const std::size_t next = percent == nullptr ? length : static_cast<std::size_t>(percent - format);
+        out.append(format + pos, next - pos);
+        pos = next;
+        if (pos >= length) break;
         if (format[pos + 1] == '%') {
             out.push_back('%');
             pos += 2;
