@@ -10,7 +10,7 @@
 #include "core/project/ColumnsData.h"
 #include "core/project/CommonData.h"
 #include "core/project/ProjectFile.h"
-#include "core/project/SafeFileWriter.h"
+#include "core/text/SafeFileWriter.h"
 #include "core/report/LatexSettings.h"
 #include "core/report/LatexTypesetRun.h"
 #include "core/report/LatexWriter.h"

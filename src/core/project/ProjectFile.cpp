@@ -8,8 +8,8 @@
 #include "core/project/ByteWriter.h"
 #include "core/project/ColumnsData.h"
 #include "core/project/CommonData.h"
-#include "core/project/FileReader.h"
-#include "core/project/SafeFileWriter.h"
+#include "core/text/FileReader.h"
+#include "core/text/SafeFileWriter.h"
 #include "core/text/Cp932Codec.h"
 
 namespace tarvo {

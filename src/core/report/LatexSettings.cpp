@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/print/PrintDefault.h"
-#include "core/project/SafeFileWriter.h"
+#include "core/text/SafeFileWriter.h"
 #include "core/text/Cp932Codec.h"
 #include "core/text/IniFile.h"
 

@@ -5,8 +5,8 @@
 #include <initializer_list>
 #include <limits>
 
-#include "core/project/FileReader.h"
-#include "core/project/SafeFileWriter.h"
+#include "core/text/FileReader.h"
+#include "core/text/SafeFileWriter.h"
 #include "core/text/Cp932Codec.h"
 
 namespace tarvo {

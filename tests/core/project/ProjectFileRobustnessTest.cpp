@@ -5,7 +5,7 @@
 
 #include <random>
 
-#include "TestFiles.h"
+#include "support/TestFiles.h"
 #include "core/project/ColumnsData.h"
 #include "core/project/CommonData.h"
 #include "core/project/ProjectFile.h"

@@ -10,7 +10,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "TestFiles.h"
+#include "support/TestFiles.h"
 #include "core/project/ColumnsData.h"
 #include "core/project/CommonData.h"
 #include "core/text/Cp932Codec.h"

@@ -8,7 +8,7 @@
 #include <unistd.h>
 
 #include "LatexTestSupport.h"
-#include "core/project/SafeFileWriter.h"
+#include "core/text/SafeFileWriter.h"
 #include "core/report/LatexTypesetRun.h"
 
 namespace tarvo {

@@ -4,7 +4,7 @@
 
 #include <sys/stat.h>
 
-#include "../project/TestFiles.h"
+#include "support/TestFiles.h"
 #include "core/text/Cp932Codec.h"
 
 namespace tarvo {

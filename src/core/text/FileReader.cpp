@@ -1,4 +1,4 @@
-#include "core/project/FileReader.h"
+#include "core/text/FileReader.h"
 
 #include <fstream>
 #include <system_error>

@@ -1,5 +1,5 @@
 #pragma once
-// Temporary folders and whole-file helpers for the project tests.
+// Temporary folders and whole-file helpers shared by the test suites.
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>

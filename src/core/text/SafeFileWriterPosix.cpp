@@ -1,7 +1,7 @@
 // The POSIX side of SafeFileWriter: mkstemp beside the target, full writes,
 // fchmod, fsync, rename. The only file of the project code that calls the
 // operating system directly.
-#include "core/project/SafeFileWriter.h"
+#include "core/text/SafeFileWriter.h"
 
 #include <cerrno>
 #include <climits>

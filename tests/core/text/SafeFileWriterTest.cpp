@@ -1,10 +1,10 @@
-#include "core/project/SafeFileWriter.h"
+#include "core/text/SafeFileWriter.h"
 
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
 
-#include "TestFiles.h"
+#include "support/TestFiles.h"
 
 namespace tarvo {
 namespace {
