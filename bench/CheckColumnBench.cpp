@@ -28,7 +28,8 @@ void BM_AnyComputable(benchmark::State& state) {
     tarvo::samples::buildMixedProject(static_cast<int>(state.range(0)), common, columns);
     const tarvo::MatDataBase catalogue;
     tarvo::ColumnCheck check(catalogue, common);
-    for (auto _ : state) benchmark::DoNotOptimize(columns.AnyComputable(check));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(columns.AnyComputable(check));
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_AnyComputable)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);

@@ -70,7 +70,8 @@ void BM_PaginateLayoutOnly(benchmark::State& state) {
     tarvo::applyPrintDefault(tarvo::builtInPrintDefault(), printer, settings, tarvo::WholeSheetTarget::a4Pdf());
     tarvo::ReportTextSource text(common, columns, check);
     CachedSource source(text, columns);
-    for (auto _ : state) benchmark::DoNotOptimize(tarvo::paginate(columns, settings, printer, source));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tarvo::paginate(columns, settings, printer, source));
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_PaginateLayoutOnly)->Arg(1000)->Unit(benchmark::kMillisecond);

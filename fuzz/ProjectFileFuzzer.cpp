@@ -37,7 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (parsed.items.empty()) std::abort();
 
     std::vector<tarvo::ColumnMember> items(parsed.items.size());
-    for (std::size_t i = 0; i < items.size(); ++i) items[i].input() = parsed.items[i];
+    for (std::size_t i = 0; i < items.size(); ++i)
+        items[i].input() = parsed.items[i];
     tarvo::ColumnsData columns;
     if (!columns.Replace(std::move(items))) std::abort();
     tarvo::ProjectContents again;

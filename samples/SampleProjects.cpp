@@ -264,12 +264,9 @@ std::vector<SampleProject> buildSampleProjects() {
         const char* file;
         void (*build)(SampleProject&);
     };
-    const Maker makers[] = {{"sawn-lumber-wind.tvp", sawnLumberWind},
-                            {"dimension-lumber.tvp", dimensionLumber},
-                            {"glulam-wind-1458.tvp", glulamWind1458},
-                            {"lvl-wind.tvp", lvlWind},
-                            {"glulam-column.tvp", glulamColumn},
-                            {"mixed-with-ng.tvp", mixedWithNg}};
+    const Maker makers[] = {{"sawn-lumber-wind.tvp", sawnLumberWind}, {"dimension-lumber.tvp", dimensionLumber},
+                            {"glulam-wind-1458.tvp", glulamWind1458}, {"lvl-wind.tvp", lvlWind},
+                            {"glulam-column.tvp", glulamColumn},      {"mixed-with-ng.tvp", mixedWithNg}};
     std::vector<SampleProject> projects;
     projects.reserve(std::size(makers));
     for (const auto& maker : makers) {
@@ -287,7 +284,8 @@ void buildMixedProject(int count, CommonData& common, ColumnsData& columns) {
     columns.Reset();
     std::vector<const ColumnMember*> pool;
     for (const auto& sample : samples) {
-        for (int i = 0; i < sample.columns.Count(); ++i) pool.push_back(&sample.columns.Item(i));
+        for (int i = 0; i < sample.columns.Count(); ++i)
+            pool.push_back(&sample.columns.Item(i));
     }
     for (int i = 0; i < count; ++i) {
         ColumnMember item = *pool[static_cast<std::size_t>(i) % pool.size()];

@@ -53,7 +53,8 @@ int runCheckCommand(const std::vector<std::string>& args, const std::string& pro
     ColumnsData columns;
     RecordingMessageSink messages;
     if (LoadProject(options.path, common, columns, messages) != 0) {
-        for (const auto& entry : messages.entries) err << entry.text << '\n';
+        for (const auto& entry : messages.entries)
+            err << entry.text << '\n';
         if (messages.entries.empty()) err << "データの読み込みに失敗しました。\n" << options.path << '\n';
         return kCheckExitUnreadable;
     }

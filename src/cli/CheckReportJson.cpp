@@ -7,10 +7,10 @@
 namespace tarvo::cli {
 namespace {
 
-template <typename Array>
-void writeArray(JsonWriter& json, const Array& values) {
+template <typename Array> void writeArray(JsonWriter& json, const Array& values) {
     json.beginArray();
-    for (const auto& v : values) json.value(v);
+    for (const auto& v : values)
+        json.value(v);
     json.endArray();
 }
 
@@ -64,9 +64,9 @@ void CheckReportJson::writeMatData(const MatData& m) {
     json_.value(m.shearClass);
     json_.key("speciesName");
     json_.value(m.speciesName);
-    const std::pair<const char*, double> values[] = {{"Fc", m.Fc},   {"Ft", m.Ft},   {"Fbx", m.Fbx}, {"FbxNeg", m.FbxNeg},
-                                                     {"Fby", m.Fby}, {"Fsx", m.Fsx}, {"Fsy", m.Fsy}, {"Fcv", m.Fcv},
-                                                     {"E0", m.E0},   {"Elow", m.Elow}};
+    const std::pair<const char*, double> values[] = {
+        {"Fc", m.Fc},   {"Ft", m.Ft},   {"Fbx", m.Fbx}, {"FbxNeg", m.FbxNeg}, {"Fby", m.Fby},
+        {"Fsx", m.Fsx}, {"Fsy", m.Fsy}, {"Fcv", m.Fcv}, {"E0", m.E0},         {"Elow", m.Elow}};
     for (const auto& [name, value] : values) {
         json_.key(name);
         json_.value(value);
@@ -89,19 +89,35 @@ void CheckReportJson::addItem(int index, const ColumnMember& item, std::int32_t 
     json_.value(static_cast<int>(code));
     json_.key("message");
     json_.value(CheckResultMessage(code));
-    const std::pair<const char*, double> scalars[] = {
-        {"Cf", item.Cf}, {"TenonB", item.TenonB}, {"TenonD", item.TenonD}, {"Lky", item.Lky},
-        {"Lb", item.Lb}, {"A", item.A}, {"Acv", item.Acv}, {"As", item.As}, {"Ix", item.Ix}, {"Iy", item.Iy},
-        {"Lambda", item.Lambda}, {"Eta", item.Eta}, {"SectionModulus", item.SectionModulus}, {"Omega", item.Omega},
-        {"M", item.M}, {"Q", item.Q}, {"Fk", item.Fk}, {"Fb", item.Fb}, {"Fs", item.Fs}, {"Kz", item.Kz}};
+    const std::pair<const char*, double> scalars[] = {{"Cf", item.Cf},
+                                                      {"TenonB", item.TenonB},
+                                                      {"TenonD", item.TenonD},
+                                                      {"Lky", item.Lky},
+                                                      {"Lb", item.Lb},
+                                                      {"A", item.A},
+                                                      {"Acv", item.Acv},
+                                                      {"As", item.As},
+                                                      {"Ix", item.Ix},
+                                                      {"Iy", item.Iy},
+                                                      {"Lambda", item.Lambda},
+                                                      {"Eta", item.Eta},
+                                                      {"SectionModulus", item.SectionModulus},
+                                                      {"Omega", item.Omega},
+                                                      {"M", item.M},
+                                                      {"Q", item.Q},
+                                                      {"Fk", item.Fk},
+                                                      {"Fb", item.Fb},
+                                                      {"Fs", item.Fs},
+                                                      {"Kz", item.Kz}};
     for (const auto& [name, value] : scalars) {
         json_.key(name);
         json_.value(value);
     }
     const std::pair<const char*, const PerLoadCase<double>*> arrays[] = {
-        {"SigmaC", &item.SigmaC}, {"SigmaCv", &item.SigmaCv}, {"SigmaB", &item.SigmaB}, {"Tau", &item.Tau},
-        {"RatioC", &item.RatioC}, {"RatioCombined", &item.RatioCombined}, {"RatioShear", &item.RatioShear},
-        {"RatioCv", &item.RatioCv}};
+        {"SigmaC", &item.SigmaC},         {"SigmaCv", &item.SigmaCv},
+        {"SigmaB", &item.SigmaB},         {"Tau", &item.Tau},
+        {"RatioC", &item.RatioC},         {"RatioCombined", &item.RatioCombined},
+        {"RatioShear", &item.RatioShear}, {"RatioCv", &item.RatioCv}};
     for (const auto& [name, values] : arrays) {
         json_.key(name);
         writeArray(json_, *values);

@@ -78,7 +78,8 @@ void CheckReportTable::printHeader() {
         out_ << "速度圧 q = ？ N/m2 (風荷重の検討なし)\n";
     }
     out_ << " No. " << padRight("名前", kNameColumns) << " Code  最大比 ";
-    for (const auto name : kLoadCaseNames) out_ << ' ' << padRight(name, 10);
+    for (const auto name : kLoadCaseNames)
+        out_ << ' ' << padRight(name, 10);
     out_ << '\n';
     headerPrinted_ = true;
 }
@@ -91,7 +92,8 @@ void CheckReportTable::addItem(int index, const ColumnMember& item, std::int32_t
         ++checked_;
         if (verdict.anyNg) ++ng_;
         out_ << formatText("%7.3f ", verdict.largestRatio);
-        for (const auto caseVerdict : verdict.cases) out_ << ' ' << padRight(verdictText(caseVerdict), 10);
+        for (const auto caseVerdict : verdict.cases)
+            out_ << ' ' << padRight(verdictText(caseVerdict), 10);
     } else {
         out_ << "      - ";
         out_ << ' ' << reasonText(code);

@@ -12,8 +12,8 @@ ItemVerdict judgeItem(const ColumnMember& item, std::int32_t code) {
         const bool ok = item.OkC[j] && item.OkCv[j] && item.OkCombined[j] && item.OkShear[j];
         verdict.cases[j] = ok ? CaseVerdict::Ok : CaseVerdict::Ng;
         verdict.anyNg = verdict.anyNg || !ok;
-        verdict.largestRatio = std::max({verdict.largestRatio, item.RatioC[j], item.RatioCv[j],
-                                         item.RatioCombined[j], item.RatioShear[j]});
+        verdict.largestRatio = std::max(
+            {verdict.largestRatio, item.RatioC[j], item.RatioCv[j], item.RatioCombined[j], item.RatioShear[j]});
     }
     return verdict;
 }

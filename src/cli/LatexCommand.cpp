@@ -10,11 +10,11 @@
 #include "core/project/ColumnsData.h"
 #include "core/project/CommonData.h"
 #include "core/project/ProjectFile.h"
-#include "core/text/SafeFileWriter.h"
 #include "core/report/LatexSettings.h"
 #include "core/report/LatexTypesetRun.h"
 #include "core/report/LatexWriter.h"
 #include "core/text/MessageSink.h"
+#include "core/text/SafeFileWriter.h"
 
 namespace tarvo::cli {
 namespace {

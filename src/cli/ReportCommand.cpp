@@ -38,7 +38,8 @@ bool parseItemList(const std::string& list, int count, std::vector<int>& indices
             last = first;
         }
         if (first < 1 || last > count || first > last) return false;
-        for (int number = first; number <= last; ++number) indices.push_back(number - 1);
+        for (int number = first; number <= last; ++number)
+            indices.push_back(number - 1);
         if (comma == std::string_view::npos) break;
         rest.remove_prefix(comma + 1);
     }
@@ -81,7 +82,8 @@ bool loadReportJob(const ReportOptions& options, const std::string& programDir, 
                    std::ostream& err) {
     RecordingMessageSink messages;
     if (LoadProject(options.path, job.common, job.columns, messages) != 0) {
-        for (const auto& entry : messages.entries) err << entry.text << '\n';
+        for (const auto& entry : messages.entries)
+            err << entry.text << '\n';
         if (messages.entries.empty()) err << "データの読み込みに失敗しました。\n" << options.path << '\n';
         return false;
     }

@@ -21,9 +21,9 @@ inline constexpr int kReportExitFailed = 2; // unreadable file, bad usage or fai
 // The words of the report and pdf commands.
 struct ReportOptions {
     std::string path;
-    std::string outputPath;      // pdf only: -o OUT.pdf
-    std::vector<int> selection;  // 0-based item indices in print order; empty: all
-    std::string itemList;        // the LIST as given
+    std::string outputPath;     // pdf only: -o OUT.pdf
+    std::vector<int> selection; // 0-based item indices in print order; empty: all
+    std::string itemList;       // the LIST as given
 };
 
 // Parses `args`; `allowOutput` accepts "-o PATH". On a usage error prints

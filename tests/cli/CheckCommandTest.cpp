@@ -4,8 +4,8 @@
 
 #include <cmath>
 #include <filesystem>
-#include <limits>
 #include <fstream>
+#include <limits>
 #include <sstream>
 
 #include "cli/CheckReportTable.h"
@@ -69,10 +69,10 @@ TEST(CheckCommandExitStatus, BadUsageExitsTwo) {
 TEST(CheckCommandJson, HoldsCommonBlockAndEveryItemWithProgramWideValues) {
     const CommandRun run = runCheck({(kSamples / "sawn-lumber-wind.tvp").string(), "--json"});
     ASSERT_EQ(run.status, kCheckExitAllOk) << run.err;
-    for (const char* key : {"\"common\"", "\"WindCalcStandard\"", "\"VelocityPressure\"", "\"MidHeight\"",
-                            "\"items\"", "\"index\"", "\"ResultCode\"", "\"RatioCombined\"", "\"OkCv\"",
-                            "\"ColumnStrength\"", "\"BaseStrength\"", "\"FbxNeg\"", "\"BaseDisplayName\"",
-                            "\"BearingFactors\"", "\"KzArt87\"", "\"CfAuto\""}) {
+    for (const char* key :
+         {"\"common\"", "\"WindCalcStandard\"", "\"VelocityPressure\"", "\"MidHeight\"", "\"items\"", "\"index\"",
+          "\"ResultCode\"", "\"RatioCombined\"", "\"OkCv\"", "\"ColumnStrength\"", "\"BaseStrength\"", "\"FbxNeg\"",
+          "\"BaseDisplayName\"", "\"BearingFactors\"", "\"KzArt87\"", "\"CfAuto\""}) {
         EXPECT_NE(run.out.find(key), std::string::npos) << key;
     }
     EXPECT_NE(run.out.find("\"Name\": \"１階外壁間柱\""), std::string::npos);

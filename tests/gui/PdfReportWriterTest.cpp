@@ -31,13 +31,16 @@ std::optional<std::string> run(const std::string& command) {
     if (pipe == nullptr) return std::nullopt;
     std::string output;
     char buffer[4096];
-    while (const auto n = std::fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, n);
+    while (const auto n = std::fread(buffer, 1, sizeof buffer, pipe))
+        output.append(buffer, n);
     const int status = ::pclose(pipe);
     if (status != 0) return std::nullopt;
     return output;
 }
 
-bool haveTool(const std::string& tool) { return run("command -v " + tool).has_value(); }
+bool haveTool(const std::string& tool) {
+    return run("command -v " + tool).has_value();
+}
 
 ColumnMember sugiColumn(const std::string& name) {
     ColumnMember item;
@@ -61,7 +64,8 @@ protected:
         std::filesystem::remove_all(dir);
         std::filesystem::create_directories(dir);
         columns.Item(0) = sugiColumn("１階外壁間柱");
-        for (int i = 2; i <= 30; ++i) columns.Append(sugiColumn("柱" + std::to_string(i)));
+        for (int i = 2; i <= 30; ++i)
+            columns.Append(sugiColumn("柱" + std::to_string(i)));
         PrintDefault defaults = builtInPrintDefault();
         defaults.FirstPageNo = 1;
         applyPrintDefault(defaults, printer, settings, WholeSheetTarget::a4Pdf());

@@ -39,8 +39,8 @@ TEST(QtPainterCanvas, TextHangsFromItsTopAndHasTheEmHeight) {
     }
     const auto [first, last] = inkRows(image);
     ASSERT_GE(first, 0);
-    EXPECT_GE(first, 40);       // nothing above the line's top
-    EXPECT_LE(first, 40 + 12);  // and the glyph starts near it
+    EXPECT_GE(first, 40);             // nothing above the line's top
+    EXPECT_LE(first, 40 + 12);        // and the glyph starts near it
     EXPECT_NEAR(last - first, 45, 8); // a full-width square fills most of the em
 }
 

@@ -36,7 +36,9 @@ constexpr std::string_view kBottomPlate = "下枠";
 constexpr std::string_view kHorizontalMember = "横架材";
 constexpr std::string_view kFullWidthSpace = "　";
 
-bool inGlulamColumnRange(double size) { return size >= kGlulamColumnMin && size <= kGlulamColumnMax; }
+bool inGlulamColumnRange(double size) {
+    return size >= kGlulamColumnMin && size <= kGlulamColumnMax;
+}
 
 // Buckling reduction factor for slenderness λ.
 double bucklingFactor(double lambda) {
@@ -57,24 +59,15 @@ double sizeFactor(std::int32_t kind, double depth) {
 
 std::string_view CheckResultMessage(std::int32_t code) {
     switch (code) {
-    case kCheckTooSlender:
-        return "細長比が 150 を超えています。";
-    case kCheckGlulamColumnRange:
-        return "化粧梁構造用集成柱の適用範囲　90≦b,D≦135";
-    case kCheckUnevaluatedLaminaWidth:
-        return "幅はぎ未評価ラミナを含む場合 b≦D";
-    case kCheckNoBearingArea:
-        return "めり込み面積 Acv が 0 以下です。";
-    case kCheckNoShearArea:
-        return "せん断面積 As が 0 以下です。";
-    case kCheckNoSectionModulus:
-        return "断面係数 Z が 0 以下です。";
-    case kCheckColumnMaterialWithoutStrengths:
-        return "柱の材料の許容応力度が定まりません。";
-    case kCheckBaseMaterialWithoutStrengths:
-        return "横架材のめり込み強度が定まりません。";
-    default:
-        return {};
+    case kCheckTooSlender: return "細長比が 150 を超えています。";
+    case kCheckGlulamColumnRange: return "化粧梁構造用集成柱の適用範囲　90≦b,D≦135";
+    case kCheckUnevaluatedLaminaWidth: return "幅はぎ未評価ラミナを含む場合 b≦D";
+    case kCheckNoBearingArea: return "めり込み面積 Acv が 0 以下です。";
+    case kCheckNoShearArea: return "せん断面積 As が 0 以下です。";
+    case kCheckNoSectionModulus: return "断面係数 Z が 0 以下です。";
+    case kCheckColumnMaterialWithoutStrengths: return "柱の材料の許容応力度が定まりません。";
+    case kCheckBaseMaterialWithoutStrengths: return "横架材のめり込み強度が定まりません。";
+    default: return {};
     }
 }
 
@@ -112,16 +105,11 @@ std::string ColumnCheck::automaticBaseName(const ColumnMember& item) const {
 
 std::string ColumnCheck::baseName(const ColumnMember& item) const {
     switch (item.BaseNameIndex) {
-    case 1:
-        return std::string(kSill);
-    case 2:
-        return std::string(kBeam);
-    case 3:
-        return std::string(kBottomPlate);
-    case 4:
-        return std::string(kHorizontalMember);
-    default:
-        return automaticBaseName(item);
+    case 1: return std::string(kSill);
+    case 2: return std::string(kBeam);
+    case 3: return std::string(kBottomPlate);
+    case 4: return std::string(kHorizontalMember);
+    default: return automaticBaseName(item);
     }
 }
 
@@ -175,8 +163,8 @@ std::int32_t ColumnCheck::runCheck(ColumnMember& item) {
     if (!(item.A > 0)) return kCheckNoSection;
 
     // 8-9. Ranges of application.
-    const bool unevaluatedLaminae = kind == kGlulam && item.ColumnMaterial.LaminaCompositionIndex >= 1 &&
-                                    item.ColumnMaterial.UnValuationLamina;
+    const bool unevaluatedLaminae =
+        kind == kGlulam && item.ColumnMaterial.LaminaCompositionIndex >= 1 && item.ColumnMaterial.UnValuationLamina;
     if (unevaluatedLaminae && item.B > item.D) return kCheckUnevaluatedLaminaWidth;
     if (kind == kGlulamColumn && !(inGlulamColumnRange(item.B) && inGlulamColumnRange(item.D))) {
         return kCheckGlulamColumnRange;

@@ -19,17 +19,17 @@ class MatDataBase;
 // checked, for the reason the code names.
 enum CheckResult : std::int32_t {
     kCheckOk = 0,
-    kCheckNoSection = 1,         // gross area 0
-    kCheckNoBucklingLength = 2,  // Lkx 0
-    kCheckTooSlender = 3,        // slenderness above 150
-    kCheckNoAxialForce = 6,      // no load case has an axial force
-    kCheckGlulamColumnRange = 7, // glulam column outside 90 ≦ b, D ≦ 135
+    kCheckNoSection = 1,              // gross area 0
+    kCheckNoBucklingLength = 2,       // Lkx 0
+    kCheckTooSlender = 3,             // slenderness above 150
+    kCheckNoAxialForce = 6,           // no load case has an axial force
+    kCheckGlulamColumnRange = 7,      // glulam column outside 90 ≦ b, D ≦ 135
     kCheckUnevaluatedLaminaWidth = 8, // un-evaluated edge-glued laminae need b ≦ D
     // Codes of this program beyond the classic ones: an item that would
     // otherwise divide by zero is refused instead of giving inf or NaN.
-    kCheckNoBearingArea = 9,     // bearing area Acv ≦ 0 (tenon as large as the section)
-    kCheckNoShearArea = 10,      // shear area As 0
-    kCheckNoSectionModulus = 11, // section modulus 0 with wind bending to check
+    kCheckNoBearingArea = 9,                   // bearing area Acv ≦ 0 (tenon as large as the section)
+    kCheckNoShearArea = 10,                    // shear area As 0
+    kCheckNoSectionModulus = 11,               // section modulus 0 with wind bending to check
     kCheckColumnMaterialWithoutStrengths = 12, // the catalogue has no strengths for the column selection
     kCheckBaseMaterialWithoutStrengths = 13,   // ... nor a bearing strength for the horizontal member
 };

@@ -74,8 +74,8 @@ double AutoCf(CommonData& common, double z) {
             common.Gpe = g.Gpe5;
         } else {
             const double zc = std::min(z, kCladdingTopHeight);
-            common.Gpe = g.Gpe5 + (g.Gpe5 - g.Gpe40) * (zc - kCladdingBaseHeight) /
-                                      (kCladdingBaseHeight - kCladdingTopHeight);
+            common.Gpe =
+                g.Gpe5 + (g.Gpe5 - g.Gpe40) * (zc - kCladdingBaseHeight) / (kCladdingBaseHeight - kCladdingTopHeight);
         }
         common.CfAuto = std::max(common.Cpe * common.Gpe + 0.5, kMinimumCladdingCf);
     } else {

@@ -6,6 +6,7 @@
 
 namespace tarvo {
 
+// clang-format off
 struct RoughnessCategory {
     double Zb;     // m
     double ZG;     // m
@@ -38,5 +39,6 @@ inline constexpr std::array<CladdingGustFactor, kRoughnessCategoryCount> kCladdi
     {   3.1,  2.3 }, // Ⅲ
     {   3.1,  2.3 }, // Ⅳ
 }};
+// clang-format on
 
 } // namespace tarvo

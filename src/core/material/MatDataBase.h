@@ -13,9 +13,9 @@ namespace tarvo {
 // Entries of one selection list and the entry to select.
 struct ChoiceList {
     std::vector<std::string> entries;
-    int selected = 0;     // index into entries (0 when empty)
-    bool enabled = true;  // false: the list is shown empty and disabled
-    int columns = 1;      // radio columns (species list of sawn lumber)
+    int selected = 0;    // index into entries (0 when empty)
+    bool enabled = true; // false: the list is shown empty and disabled
+    int columns = 1;     // radio columns (species list of sawn lumber)
 };
 
 class MatDataBase {

@@ -5,12 +5,14 @@ namespace {
 
 void putInt32(MatInputDataBytes& out, std::size_t& pos, std::int32_t value) {
     const auto u = static_cast<std::uint32_t>(value);
-    for (int shift = 0; shift < 32; shift += 8) out[pos++] = static_cast<unsigned char>((u >> shift) & 0xFFu);
+    for (int shift = 0; shift < 32; shift += 8)
+        out[pos++] = static_cast<unsigned char>((u >> shift) & 0xFFu);
 }
 
 std::int32_t getInt32(const MatInputDataBytes& in, std::size_t& pos) {
     std::uint32_t u = 0;
-    for (int shift = 0; shift < 32; shift += 8) u |= static_cast<std::uint32_t>(in[pos++]) << shift;
+    for (int shift = 0; shift < 32; shift += 8)
+        u |= static_cast<std::uint32_t>(in[pos++]) << shift;
     return static_cast<std::int32_t>(u);
 }
 
@@ -23,9 +25,13 @@ bool getBool(const MatInputDataBytes& in, std::size_t& pos) {
 
 } // namespace
 
-void initMatInputData(MatInputData& data) { data = MatInputData{}; }
+void initMatInputData(MatInputData& data) {
+    data = MatInputData{};
+}
 
-void copyMatInputData(MatInputData& target, const MatInputData& source) { target = source; }
+void copyMatInputData(MatInputData& target, const MatInputData& source) {
+    target = source;
+}
 
 MatInputDataBytes writeMatInputData(const MatInputData& data) {
     MatInputDataBytes out{};
@@ -39,9 +45,11 @@ MatInputDataBytes writeMatInputData(const MatInputData& data) {
     putInt32(out, pos, data.LVL_Shear_Index);
     putInt32(out, pos, data.UseEnvironIndex);
     putInt32(out, pos, data.UseEndPosFcv ? 1 : 0);
-    for (const auto kind : data.KindOfWood) putInt32(out, pos, kind);
+    for (const auto kind : data.KindOfWood)
+        putInt32(out, pos, kind);
     putInt32(out, pos, data.SelectProduct);
-    for (const auto grade : data.SelectGrade) putInt32(out, pos, grade);
+    for (const auto grade : data.SelectGrade)
+        putInt32(out, pos, grade);
     return out;
 }
 
@@ -57,9 +65,11 @@ MatInputData readMatInputData(const MatInputDataBytes& bytes) {
     data.LVL_Shear_Index = getInt32(bytes, pos);
     data.UseEnvironIndex = getInt32(bytes, pos);
     data.UseEndPosFcv = getBool(bytes, pos);
-    for (auto& kind : data.KindOfWood) kind = getInt32(bytes, pos);
+    for (auto& kind : data.KindOfWood)
+        kind = getInt32(bytes, pos);
     data.SelectProduct = getInt32(bytes, pos);
-    for (auto& grade : data.SelectGrade) grade = getInt32(bytes, pos);
+    for (auto& grade : data.SelectGrade)
+        grade = getInt32(bytes, pos);
     return data;
 }
 

@@ -10,18 +10,18 @@ namespace tarvo {
 
 // Product kinds (`SelectProduct`).
 enum ProductKind : std::int32_t {
-    kSawnLumber = 0,     // 構造用製材
+    kSawnLumber = 0,      // 構造用製材
     kDimensionLumber = 1, // ２×４製材
-    kGlulam = 2,         // 集成材
-    kLvl = 3,            // LVL
-    kGlulamColumn = 4,   // 集成柱; on the horizontal member: bearing check omitted
+    kGlulam = 2,          // 集成材
+    kLvl = 3,             // LVL
+    kGlulamColumn = 4,    // 集成柱; on the horizontal member: bearing check omitted
 };
 inline constexpr int kProductKindCount = 5;
 
 struct MatInputData {
-    std::int32_t ProductStandardNormal = 2; // 0 visual grade, 1 machine grade, 2 ungraded
-    std::int32_t ProductStandard2x4 = 0;    // 0 JAS, 1 US, 2 Canada
-    bool UseMSR = false;                    // machine-stress-rated 2x4 lumber
+    std::int32_t ProductStandardNormal = 2;  // 0 visual grade, 1 machine grade, 2 ungraded
+    std::int32_t ProductStandard2x4 = 0;     // 0 JAS, 1 US, 2 Canada
+    bool UseMSR = false;                     // machine-stress-rated 2x4 lumber
     std::int32_t LaminaCompositionIndex = 1; // glulam lay-up 0..3
     std::int32_t LaminaCountIndex = 0;       // lay-up 0 only: 4+, 3, 2 laminae
     bool UnValuationLamina = false;          // un-evaluated edge-glued laminae (0.6)

@@ -10,7 +10,9 @@
 namespace tarvo {
 namespace {
 
-std::int32_t mmToPixels(double mm, int dpi) { return static_cast<std::int32_t>(roundToInteger(mm * dpi / 25.4)); }
+std::int32_t mmToPixels(double mm, int dpi) {
+    return static_cast<std::int32_t>(roundToInteger(mm * dpi / 25.4));
+}
 
 std::int32_t pixelsToMm(int pixels, int dpi) {
     return dpi > 0 ? static_cast<std::int32_t>(roundToInteger(pixels * 25.4 / dpi)) : 0;

@@ -15,7 +15,9 @@
 namespace tarvo {
 namespace {
 
-int truncated(double value) { return static_cast<int>(value); }
+int truncated(double value) {
+    return static_cast<int>(value);
+}
 
 std::string_view withoutParagraphMark(std::string_view line) {
     if (!line.empty() && line.front() == '&') line.remove_prefix(1);
@@ -28,7 +30,9 @@ int printedPageNumber(int firstPageNo, int pageIndex) {
     return firstPageNo > 0 ? firstPageNo - 1 + pageIndex : pageIndex;
 }
 
-int PageComposer::pageCount() const { return pageStarts_.empty() ? 0 : static_cast<int>(pageStarts_.size()) - 1; }
+int PageComposer::pageCount() const {
+    return pageStarts_.empty() ? 0 : static_cast<int>(pageStarts_.size()) - 1;
+}
 
 void PageComposer::drawPageNumber(ReportCanvas& canvas, const OutputInfo& geometry, int pageIndex,
                                   int pageNumber) const {
@@ -94,7 +98,8 @@ int PageComposer::measureReportWidth(ReportCanvas& canvas, OutputInfo& geometry)
     const int bodyHeight = std::abs(geometry.bodyFontHeight);
     const TabStops stops = TabStops::measure(canvas, body, bodyHeight, geometry.left + geometry.indent);
     ReportLineDrawer drawer(canvas, body, bodyHeight, stops);
-    for (const auto& line : lines_) widest = std::max(widest, drawer.draw(withoutParagraphMark(line), 0));
+    for (const auto& line : lines_)
+        widest = std::max(widest, drawer.draw(withoutParagraphMark(line), 0));
     geometry.maxWidth = widest;
     return widest;
 }

@@ -15,12 +15,15 @@ namespace {
 // lines must be left.
 constexpr int kMinLinesToBeginItem = 4;
 
-int truncated(double value) { return static_cast<int>(value); }
+int truncated(double value) {
+    return static_cast<int>(value);
+}
 
 std::vector<int> itemsToPrint(const ColumnsData& columns, const PrintSettings& settings) {
     std::vector<int> indices;
     if (settings.printSelection.empty()) {
-        for (int i = 0; i < columns.Count(); ++i) indices.push_back(i);
+        for (int i = 0; i < columns.Count(); ++i)
+            indices.push_back(i);
         return indices;
     }
     for (const int index : settings.printSelection) {
@@ -67,7 +70,8 @@ int paginate(ColumnsData& columns, PrintSettings& settings, const OutputInfo& ge
             breakPage(lineCount());
             y = 0;
         }
-        const int fit = geometry.bodyLineHeight > 0 ? truncated((geometry.textHeight - y) / geometry.bodyLineHeight) : 0;
+        const int fit =
+            geometry.bodyLineHeight > 0 ? truncated((geometry.textHeight - y) / geometry.bodyLineHeight) : 0;
         const int count = static_cast<int>(itemLines.size());
         const int over = fit >= kMinLinesToBeginItem ? count - fit : count;
         if (over <= 0) {

@@ -9,7 +9,9 @@
 namespace tarvo {
 namespace {
 
-std::string boolText(bool value) { return value ? "1" : "0"; }
+std::string boolText(bool value) {
+    return value ? "1" : "0";
+}
 
 } // namespace
 

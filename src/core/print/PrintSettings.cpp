@@ -67,7 +67,8 @@ PrintDefault currentPrintDefault(const PrinterInfomation& printer, const PrintSe
 
 std::string trimTrailingBlanks(const std::string& line) {
     auto end = line.size();
-    while (end > 0 && static_cast<unsigned char>(line[end - 1]) <= ' ') --end;
+    while (end > 0 && static_cast<unsigned char>(line[end - 1]) <= ' ')
+        --end;
     return line.substr(0, end);
 }
 

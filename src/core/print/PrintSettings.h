@@ -15,11 +15,11 @@ struct PrinterInfomation;
 class PrinterTarget;
 
 struct PrintSettings {
-    bool printTitle = true;   // "タイトルを印刷する"
-    bool printLegend = true;  // "凡例等を印刷する": the report header
-    std::string title;        // lines separated by '\n'
-    std::int32_t firstPageNo = 0; // 0: no page numbers
-    int pageCount = 0;            // set by every pagination
+    bool printTitle = true;          // "タイトルを印刷する"
+    bool printLegend = true;         // "凡例等を印刷する": the report header
+    std::string title;               // lines separated by '\n'
+    std::int32_t firstPageNo = 0;    // 0: no page numbers
+    int pageCount = 0;               // set by every pagination
     std::vector<int> printSelection; // item indices in print order; empty: all items
 
     // The title's lines; a final line break does not start another line.

@@ -4,7 +4,9 @@
 
 namespace tarvo {
 
-void ReportTextSource::appendHeader(ReportLines& lines) { buildHeaderText(lines, common_, columns_); }
+void ReportTextSource::appendHeader(ReportLines& lines) {
+    buildHeaderText(lines, common_, columns_);
+}
 
 bool ReportTextSource::buildItem(ColumnMember& item, ReportLines& list, int number) {
     return buildItemText(item, list, number, check_);

@@ -10,7 +10,9 @@
 namespace tarvo {
 namespace {
 
-std::int32_t scaled(double value, double factor) { return static_cast<std::int32_t>(roundToInteger(value * factor)); }
+std::int32_t scaled(double value, double factor) {
+    return static_cast<std::int32_t>(roundToInteger(value * factor));
+}
 
 } // namespace
 

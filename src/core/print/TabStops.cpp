@@ -5,7 +5,9 @@
 
 namespace tarvo {
 
-int superscriptHeight(int bodyHeightPx) { return static_cast<int>(bodyHeightPx * 0.8); }
+int superscriptHeight(int bodyHeightPx) {
+    return static_cast<int>(bodyHeightPx * 0.8);
+}
 
 TabStops TabStops::measure(ReportCanvas& canvas, const FontSpec& body, int heightPx, int firstStop) {
     canvas.setFont(body.name, heightPx, body.style);

@@ -6,8 +6,7 @@
 
 namespace tarvo {
 
-WholeSheetTarget::WholeSheetTarget(std::string name, std::string paperName, double widthMm, double heightMm,
-                                   int dpi) {
+WholeSheetTarget::WholeSheetTarget(std::string name, std::string paperName, double widthMm, double heightMm, int dpi) {
     facts_.printerName = std::move(name);
     facts_.dpiX = dpi;
     facts_.dpiY = dpi;

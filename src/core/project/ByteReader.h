@@ -29,7 +29,8 @@ public:
         std::string_view raw;
         if (!bytes(4, raw)) return false;
         out = 0;
-        for (int i = 3; i >= 0; --i) out = (out << 8) | static_cast<unsigned char>(raw[static_cast<std::size_t>(i)]);
+        for (int i = 3; i >= 0; --i)
+            out = (out << 8) | static_cast<unsigned char>(raw[static_cast<std::size_t>(i)]);
         return true;
     }
     bool int32(std::int32_t& out) {
@@ -42,7 +43,8 @@ public:
         std::string_view raw;
         if (!bytes(8, raw)) return false;
         std::uint64_t u = 0;
-        for (int i = 7; i >= 0; --i) u = (u << 8) | static_cast<unsigned char>(raw[static_cast<std::size_t>(i)]);
+        for (int i = 7; i >= 0; --i)
+            u = (u << 8) | static_cast<unsigned char>(raw[static_cast<std::size_t>(i)]);
         out = std::bit_cast<double>(u);
         return true;
     }

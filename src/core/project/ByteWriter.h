@@ -25,11 +25,13 @@ public:
     }
     void int32(std::int32_t value) {
         const auto u = static_cast<std::uint32_t>(value);
-        for (int shift = 0; shift < 32; shift += 8) byte(u >> shift);
+        for (int shift = 0; shift < 32; shift += 8)
+            byte(u >> shift);
     }
     void real(double value) {
         const auto u = std::bit_cast<std::uint64_t>(value);
-        for (int shift = 0; shift < 64; shift += 8) byte(static_cast<unsigned>(u >> shift));
+        for (int shift = 0; shift < 64; shift += 8)
+            byte(static_cast<unsigned>(u >> shift));
     }
     // A four-byte flag slot with its three filler bytes.
     void flagSlot(bool flag, unsigned filler1, unsigned filler2, unsigned filler3) {

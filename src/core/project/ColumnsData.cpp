@@ -21,8 +21,10 @@ std::optional<ArrangeLine> parseArrangeLine(std::string_view line) {
     const std::size_t separator = line.find("; ", kFieldWidth);
     if (separator == std::string_view::npos) return std::nullopt;
     std::string_view field = line.substr(0, separator);
-    while (!field.empty() && field.front() == ' ') field.remove_prefix(1);
-    while (!field.empty() && field.back() == ' ') field.remove_suffix(1);
+    while (!field.empty() && field.front() == ' ')
+        field.remove_prefix(1);
+    while (!field.empty() && field.back() == ' ')
+        field.remove_suffix(1);
     if (field.empty() || field.size() > 9) return std::nullopt;
     int position = 0;
     for (const char c : field) {
@@ -34,7 +36,9 @@ std::optional<ArrangeLine> parseArrangeLine(std::string_view line) {
 
 } // namespace
 
-ColumnsData::ColumnsData() { Reset(); }
+ColumnsData::ColumnsData() {
+    Reset();
+}
 
 void ColumnsData::Reset() {
     items_.clear();

@@ -21,7 +21,9 @@ std::string_view materialSection(MaterialDefault which) {
     return which == MaterialDefault::Column ? kColumnMatSection : kBaseMatSection;
 }
 
-std::string indexedKey(std::string_view stem, std::size_t index) { return std::string(stem) + std::to_string(index); }
+std::string indexedKey(std::string_view stem, std::size_t index) {
+    return std::string(stem) + std::to_string(index);
+}
 
 // Loads the settings file when it exists; false when there is none to read.
 bool loadSettings(const std::filesystem::path& settingsFile, IniFile& ini) {
@@ -149,6 +151,8 @@ void CommonData::UpdateMidHeights() {
     }
 }
 
-bool CommonData::UpdateVelocityPressure() { return tarvo::UpdateVelocityPressure(*this); }
+bool CommonData::UpdateVelocityPressure() {
+    return tarvo::UpdateVelocityPressure(*this);
+}
 
 } // namespace tarvo

@@ -21,11 +21,11 @@ public:
     explicit CommonData(std::filesystem::path settingsFile = {});
 
     // Derived and program-wide values, in this order after the input block.
-    double Alpha = 0;         // α of the roughness category in use
-    double Zb = 0;            // Zb of the roughness category in use, m
-    CommonInputData Defaults; // what a new project starts from
-    double VelocityPressure = 0;                    // q, whole N/m²; 0 without wind
-    std::array<double, kStoreyCount> MidHeight{};   // mid-heights of storeys 1..4, m
+    double Alpha = 0;                             // α of the roughness category in use
+    double Zb = 0;                                // Zb of the roughness category in use, m
+    CommonInputData Defaults;                     // what a new project starts from
+    double VelocityPressure = 0;                  // q, whole N/m²; 0 without wind
+    std::array<double, kStoreyCount> MidHeight{}; // mid-heights of storeys 1..4, m
     // Coefficients of the last automatic Cf, whichever item computed it.
     double KzArt87 = 0;
     double Cpe = 0;

@@ -9,10 +9,9 @@ namespace tarvo {
 inline constexpr int kLoadCaseCount = 5;
 inline constexpr int kWindLoadCase = 3; // the only case with wind bending
 
-inline constexpr std::array<std::string_view, kLoadCaseCount> kLoadCaseNames{
-    "常　時", "長期積雪時", "短期積雪時", "風荷重時", "地震荷重時"};
+inline constexpr std::array<std::string_view, kLoadCaseCount> kLoadCaseNames{"常　時", "長期積雪時", "短期積雪時",
+                                                                             "風荷重時", "地震荷重時"};
 
-template <typename T>
-using PerLoadCase = std::array<T, kLoadCaseCount>;
+template <typename T> using PerLoadCase = std::array<T, kLoadCaseCount>;
 
 } // namespace tarvo

@@ -8,9 +8,9 @@
 #include "core/project/ByteWriter.h"
 #include "core/project/ColumnsData.h"
 #include "core/project/CommonData.h"
+#include "core/text/Cp932Codec.h"
 #include "core/text/FileReader.h"
 #include "core/text/SafeFileWriter.h"
-#include "core/text/Cp932Codec.h"
 
 namespace tarvo {
 namespace {
@@ -22,9 +22,13 @@ constexpr std::string_view kSaveFailed = "データの保存に失敗しまし�
 
 // ---- reading ----------------------------------------------------------------
 
-bool inRange(std::int32_t value, std::int32_t low, std::int32_t high) { return value >= low && value <= high; }
+bool inRange(std::int32_t value, std::int32_t low, std::int32_t high) {
+    return value >= low && value <= high;
+}
 
-bool finiteReal(ByteReader& in, double& out) { return in.real(out) && std::isfinite(out); }
+bool finiteReal(ByteReader& in, double& out) {
+    return in.real(out) && std::isfinite(out);
+}
 
 bool readCommon(ByteReader& in, CommonInputData& c) {
     if (!in.int32(c.WindCalcStandard) || !in.int32(c.V0Index) || !in.int32(c.RoughIndex)) return false;
@@ -66,11 +70,11 @@ bool readName(ByteReader& in, std::string& name) {
 
 bool readItem(ByteReader& in, MemberInputData& m) {
     if (!readMaterial(in, m.ColumnMaterial) || !readMaterial(in, m.BaseMaterial) || !readName(in, m.Name)) return false;
-    const bool fieldsRead =
-        in.int32(m.FloorIndex) && finiteReal(in, m.HeightZ) && finiteReal(in, m.WindWidth) && in.int32(m.Shape) &&
-        in.int32(m.SizeCode) && finiteReal(in, m.B) && finiteReal(in, m.D) && finiteReal(in, m.Lkx) &&
-        finiteReal(in, m.Lky) && finiteReal(in, m.Lb) && in.int32(m.Members) && in.int32(m.SubMembers) &&
-        finiteReal(in, m.TenonB) && finiteReal(in, m.TenonD);
+    const bool fieldsRead = in.int32(m.FloorIndex) && finiteReal(in, m.HeightZ) && finiteReal(in, m.WindWidth) &&
+                            in.int32(m.Shape) && in.int32(m.SizeCode) && finiteReal(in, m.B) && finiteReal(in, m.D) &&
+                            finiteReal(in, m.Lkx) && finiteReal(in, m.Lky) && finiteReal(in, m.Lb) &&
+                            in.int32(m.Members) && in.int32(m.SubMembers) && finiteReal(in, m.TenonB) &&
+                            finiteReal(in, m.TenonD);
     if (!fieldsRead) return false;
     for (auto& force : m.AxialForce) {
         if (!finiteReal(in, force)) return false;
@@ -91,7 +95,8 @@ void writeCommon(ByteWriter& out, const CommonInputData& c) {
     out.int32(c.RoughIndex);
     out.real(c.BuildingHeight);
     out.real(c.FirstFloorLevel);
-    for (const double height : c.FloorHeight) out.real(height);
+    for (const double height : c.FloorHeight)
+        out.real(height);
     // Slot k holds WoodenStorey[k]; its filler bytes repeat what follows the
     // flag in the input block: the later flags, then the low bytes of SnowEria.
     const auto snow = static_cast<std::uint32_t>(c.SnowEria);
@@ -135,7 +140,8 @@ void writeItem(ByteWriter& out, const MemberInputData& m) {
     out.int32(m.SubMembers);
     out.real(m.TenonB);
     out.real(m.TenonD);
-    for (const double force : m.AxialForce) out.real(force);
+    for (const double force : m.AxialForce)
+        out.real(force);
 
     // Filler bytes of the flag slots: what follows each flag in the input
     // part (the next flags, then the horizontal member's first value, P0 P1).
@@ -179,13 +185,15 @@ ProjectParseStatus parseProject(std::string_view bytes, ProjectContents& out) {
 std::string serializeProject(const CommonInputData& common, const ColumnsData& columns) {
     ByteWriter out;
     std::size_t size = kProjectHeaderSize;
-    for (int i = 0; i < columns.Count(); ++i) size += kMinItemSize + columns.Item(i).Name.size() * 2;
+    for (int i = 0; i < columns.Count(); ++i)
+        size += kMinItemSize + columns.Item(i).Name.size() * 2;
     out.reserve(size);
     out.padded(kProjectIdentifier, kProjectIdentifierSize);
     out.padded(TARVO_VERSION_TEXT, kProjectVersionSize);
     writeCommon(out, common);
     out.int32(columns.Count());
-    for (int i = 0; i < columns.Count(); ++i) writeItem(out, columns.Item(i));
+    for (int i = 0; i < columns.Count(); ++i)
+        writeItem(out, columns.Item(i));
     return out.take();
 }
 
@@ -193,8 +201,7 @@ int LoadProject(const std::filesystem::path& path, CommonData& common, ColumnsDa
     const std::string shownPath = path.string();
     std::string bytes;
     switch (FileReader::readAll(path, kMaxProjectFileBytes, bytes)) {
-    case FileReadStatus::Ok:
-        break;
+    case FileReadStatus::Ok: break;
     case FileReadStatus::Missing:
     case FileReadStatus::CannotOpen:
         messages.showMessage(MessageKind::Error, std::string(kCannotOpen) + shownPath);
@@ -207,8 +214,7 @@ int LoadProject(const std::filesystem::path& path, CommonData& common, ColumnsDa
 
     ProjectContents contents;
     switch (parseProject(bytes, contents)) {
-    case ProjectParseStatus::Ok:
-        break;
+    case ProjectParseStatus::Ok: break;
     case ProjectParseStatus::WrongFormat:
         messages.showMessage(MessageKind::Error, std::string(kWrongFormat) + shownPath);
         return 1;
@@ -218,7 +224,8 @@ int LoadProject(const std::filesystem::path& path, CommonData& common, ColumnsDa
     }
 
     std::vector<ColumnMember> items(contents.items.size());
-    for (std::size_t i = 0; i < items.size(); ++i) items[i].input() = std::move(contents.items[i]);
+    for (std::size_t i = 0; i < items.size(); ++i)
+        items[i].input() = std::move(contents.items[i]);
     columns.Replace(std::move(items));
     common.input() = contents.common;
     common.UpdateVelocityPressure();

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "core/print/PrintDefault.h"
-#include "core/text/SafeFileWriter.h"
 #include "core/text/Cp932Codec.h"
 #include "core/text/IniFile.h"
+#include "core/text/SafeFileWriter.h"
 
 namespace tarvo {
 namespace {

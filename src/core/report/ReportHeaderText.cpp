@@ -51,8 +51,7 @@ void appendWindHeader(ReportLines& lines, const CommonData& common, const Column
     const bool lvl = present[kLvl];
     if (glulam || lvl) lines.emplace_back("#1　（注） 許容応力度 fb・fs の添字'x'・'y' は下記による。");
     if (glulam) {
-        lines.emplace_back(
-            "#1　　　構造用集成材　添字'x'は接着層に平行する軸を、添字'y'は接着層に直交する軸を示す。");
+        lines.emplace_back("#1　　　構造用集成材　添字'x'は接着層に平行する軸を、添字'y'は接着層に直交する軸を示す。");
     }
     if (lvl) {
         lines.emplace_back(

@@ -16,7 +16,9 @@ namespace {
 constexpr int kNotification1458 = 1;
 constexpr double kThird = 1.0 / 3.0;
 
-const char* verdict(bool ok) { return ok ? "OK" : "NG"; }
+const char* verdict(bool ok) {
+    return ok ? "OK" : "NG";
+}
 
 // What the item's lines depend on besides the item itself.
 struct ItemContext {
@@ -70,8 +72,7 @@ StrengthNames strengthNames(const ItemContext& ctx) {
         names.shearLabel = wideSide ? "Fsy" : "Fsx";
         names.shearName = wideSide ? "fsy" : "fsx";
         break;
-    default:
-        break;
+    default: break;
     }
     return names;
 }
@@ -112,8 +113,7 @@ void appendOptionLine(const ItemContext& ctx, ReportLines& list) {
     const ColumnMember& item = ctx.item;
     const MatInputData& mat = item.ColumnMaterial;
     const bool unevaluatedLaminae = ctx.windConsidered() && item.HeightZ * item.WindWidth > 0 &&
-                                    ctx.kind() == kGlulam && mat.LaminaCompositionIndex > 0 &&
-                                    mat.UnValuationLamina;
+                                    ctx.kind() == kGlulam && mat.LaminaCompositionIndex > 0 && mat.UnValuationLamina;
     // Service class Ⅲ is the default and is not mentioned.
     const bool serviceClass = mat.UseEnvironIndex == 0 || mat.UseEnvironIndex == 1;
     if (!unevaluatedLaminae && !serviceClass) return;
@@ -211,12 +211,11 @@ void appendWindBendingLines(const ItemContext& ctx, const StrengthNames& names, 
                               ctx.common.VelocityPressure / 1000.0, item.Cf, item.WindWidth, item.Omega,
                               item.Lb / 10.0));
     list.push_back(formatText("#5M＝%.2fkN･m,　Q＝%.2fkN", item.M, item.Q));
-    list.push_back(formatText("#4fk＝%.2f×%s/3＝%.2fN/mm^2, 　%s＝%.2f×%s/3＝%.2fN/mm^2", item.Fk,
-                              factorText.c_str(), fk, names.bendingName, item.Fb, factorText.c_str(), fb));
+    list.push_back(formatText("#4fk＝%.2f×%s/3＝%.2fN/mm^2, 　%s＝%.2f×%s/3＝%.2fN/mm^2", item.Fk, factorText.c_str(),
+                              fk, names.bendingName, item.Fb, factorText.c_str(), fb));
     list.push_back(formatText("#4%s＝%.2f×%s/3＝%.2f N/mm^2", names.shearName, item.Fs, factorText.c_str(), fs));
-    list.push_back(formatText("#4　σc/fk＋σb/%s＝%.2f/%.2f＋%.2f/%.2f＝%.2f　%s", names.bendingName,
-                              item.SigmaC[wind], fk, item.SigmaB[wind], fb, item.RatioCombined[wind],
-                              verdict(item.OkCombined[wind])));
+    list.push_back(formatText("#4　σc/fk＋σb/%s＝%.2f/%.2f＋%.2f/%.2f＝%.2f　%s", names.bendingName, item.SigmaC[wind],
+                              fk, item.SigmaB[wind], fb, item.RatioCombined[wind], verdict(item.OkCombined[wind])));
     list.push_back(formatText("#4　τ/%s＝%.2f/%.2f＝%.2f　%s", names.shearName, item.Tau[wind], fs,
                               item.RatioShear[wind], verdict(item.OkShear[wind])));
 }
@@ -230,18 +229,18 @@ void appendLoadCaseLines(const ItemContext& ctx, const StrengthNames& names, Rep
         if (!windBendingCase) {
             const std::string factorText = shortestDecimal(StressFactors[k]);
             const double fk = item.Fk * StressFactors[k] * kThird;
-            list.push_back(formatText("#4fk＝%.2f×%s/3＝%.2fN/mm^2,　", item.Fk, factorText.c_str(), fk) +
-                           formatText("　σc/fk＝%.2f/%.2f＝%.2f　%s", item.SigmaC[k], fk, item.RatioC[k],
-                                      verdict(item.OkC[k])));
+            list.push_back(
+                formatText("#4fk＝%.2f×%s/3＝%.2fN/mm^2,　", item.Fk, factorText.c_str(), fk) +
+                formatText("　σc/fk＝%.2f/%.2f＝%.2f　%s", item.SigmaC[k], fk, item.RatioC[k], verdict(item.OkC[k])));
         }
         if (ctx.bearingChecked()) {
             const double factor = ctx.check.BearingFactors()[k];
             const std::string factorText = shortestDecimal(factor);
             const double fcv = item.BaseStrength.Fcv * factor * kThird;
-            list.push_back(formatText("#4fcv＝%.2f×%s/3＝%.2fN/mm^2,　", item.BaseStrength.Fcv, factorText.c_str(),
-                                      fcv) +
-                           formatText("　σcv/fcv＝%.2f/%.2f＝%.2f　%s", item.SigmaCv[k], fcv, item.RatioCv[k],
-                                      verdict(item.OkCv[k])));
+            list.push_back(
+                formatText("#4fcv＝%.2f×%s/3＝%.2fN/mm^2,　", item.BaseStrength.Fcv, factorText.c_str(), fcv) +
+                formatText("　σcv/fcv＝%.2f/%.2f＝%.2f　%s", item.SigmaCv[k], fcv, item.RatioCv[k],
+                           verdict(item.OkCv[k])));
         }
         if (windBendingCase) appendWindBendingLines(ctx, names, list);
     }

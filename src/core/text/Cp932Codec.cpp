@@ -37,19 +37,22 @@ bool isAscii(std::string_view s) {
 std::size_t utf8CharLength(std::string_view s, std::size_t pos) {
     const auto lead = static_cast<unsigned char>(s[pos]);
     std::size_t want = 1;
-    if (lead >= 0xF0) want = 4;
-    else if (lead >= 0xE0) want = 3;
-    else if (lead >= 0xC0) want = 2;
+    if (lead >= 0xF0)
+        want = 4;
+    else if (lead >= 0xE0)
+        want = 3;
+    else if (lead >= 0xC0)
+        want = 2;
     std::size_t n = 1;
-    while (n < want && pos + n < s.size() && (static_cast<unsigned char>(s[pos + n]) & 0xC0) == 0x80) ++n;
+    while (n < want && pos + n < s.size() && (static_cast<unsigned char>(s[pos + n]) & 0xC0) == 0x80)
+        ++n;
     return n;
 }
 
 // Runs iconv over `in`; on a byte it cannot take it appends `standIn`, skips
 // `skip(in, pos)` bytes and goes on.
 template <typename SkipFn>
-TextConversion convert(const IconvHandle& handle, std::string_view in, std::string_view standIn,
-                       SkipFn skip) {
+TextConversion convert(const IconvHandle& handle, std::string_view in, std::string_view standIn, SkipFn skip) {
     TextConversion result;
     if (!handle.valid()) {
         result.ok = false;
@@ -104,7 +107,11 @@ TextConversion utf8ToCp932(std::string_view utf8) {
     return convert(handle, utf8, std::string_view(&kCp932Replacement, 1), utf8CharLength);
 }
 
-std::string toUtf8(std::string_view cp932) { return cp932ToUtf8(cp932).text; }
-std::string toCp932(std::string_view utf8) { return utf8ToCp932(utf8).text; }
+std::string toUtf8(std::string_view cp932) {
+    return cp932ToUtf8(cp932).text;
+}
+std::string toCp932(std::string_view utf8) {
+    return utf8ToCp932(utf8).text;
+}
 
 } // namespace tarvo

@@ -5,21 +5,25 @@
 #include <initializer_list>
 #include <limits>
 
+#include "core/text/Cp932Codec.h"
 #include "core/text/FileReader.h"
 #include "core/text/SafeFileWriter.h"
-#include "core/text/Cp932Codec.h"
 
 namespace tarvo {
 namespace {
 
 std::string_view trim(std::string_view s) {
     const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
+    while (!s.empty() && isBlank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && isBlank(s.back()))
+        s.remove_suffix(1);
     return s;
 }
 
-char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char asciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool equalsNoCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() &&
@@ -30,7 +34,8 @@ bool equalsNoCase(std::string_view a, std::string_view b) {
 // Joins pieces with append (GCC 12 warns falsely about operator+ chains at -O3).
 std::string join(std::initializer_list<std::string_view> pieces) {
     std::string text;
-    for (const auto piece : pieces) text.append(piece);
+    for (const auto piece : pieces)
+        text.append(piece);
     return text;
 }
 
@@ -103,18 +108,22 @@ const IniFile::Section* IniFile::findSection(std::string_view section) const {
     return nullptr;
 }
 
-bool IniFile::hasSection(std::string_view section) const { return findSection(section) != nullptr; }
+bool IniFile::hasSection(std::string_view section) const {
+    return findSection(section) != nullptr;
+}
 
 std::vector<std::string> IniFile::sectionNames() const {
     std::vector<std::string> names;
-    for (const auto& s : sections_) names.push_back(s.name);
+    for (const auto& s : sections_)
+        names.push_back(s.name);
     return names;
 }
 
 std::vector<IniFile::Entry> IniFile::entries(std::string_view section) const {
     std::vector<Entry> result;
     if (const Section* s = findSection(section)) {
-        for (const auto& key : s->keys) result.push_back({key.name, key.value});
+        for (const auto& key : s->keys)
+            result.push_back({key.name, key.value});
     }
     return result;
 }
@@ -164,7 +173,8 @@ void IniFile::setSection(std::string_view section, const std::vector<Entry>& ent
     if (s == nullptr) {
         if (!lines_.empty() && lines_.back().eol.empty()) lines_.back().eol = eol;
         lines_.push_back({toCp932(join({"[", section, "]"})), eol});
-        for (const auto& entry : entries) lines_.push_back(keyLine(entry));
+        for (const auto& entry : entries)
+            lines_.push_back(keyLine(entry));
         index();
         return;
     }
@@ -174,7 +184,8 @@ void IniFile::setSection(std::string_view section, const std::vector<Entry>& ent
     // line, and keys this program does not write stay as they are.
     const std::size_t header = s->header;
     std::size_t bodyEnd = s->end;
-    while (bodyEnd > header + 1 && trim(toUtf8(lines_[bodyEnd - 1].raw)).empty()) --bodyEnd;
+    while (bodyEnd > header + 1 && trim(toUtf8(lines_[bodyEnd - 1].raw)).empty())
+        --bodyEnd;
     if (lines_[header].eol.empty()) lines_[header].eol = eol;
     if (bodyEnd > header + 1 && lines_[bodyEnd - 1].eol.empty()) lines_[bodyEnd - 1].eol = eol;
     std::vector<Line> added;

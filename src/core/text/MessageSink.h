@@ -32,9 +32,7 @@ public:
         MessageKind kind;
         std::string text;
     };
-    void showMessage(MessageKind kind, std::string_view text) override {
-        entries.push_back({kind, std::string(text)});
-    }
+    void showMessage(MessageKind kind, std::string_view text) override { entries.push_back({kind, std::string(text)}); }
     std::vector<Entry> entries;
 };
 

@@ -8,7 +8,8 @@ namespace tarvo {
 namespace {
 
 // Powers of ten for the usual decimal places, without calling pow.
-constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 
 double powerOfTen(int decimals) {
     if (decimals >= 0 && decimals < static_cast<int>(std::size(kPowersOfTen))) return kPowersOfTen[decimals];
@@ -27,6 +28,8 @@ double roundHalfAway(double x, int decimals) {
     return x < 0 ? -magnitude : magnitude;
 }
 
-long long roundToInteger(double x) { return static_cast<long long>(roundHalfAway(x, 0)); }
+long long roundToInteger(double x) {
+    return static_cast<long long>(roundHalfAway(x, 0));
+}
 
 } // namespace tarvo

@@ -8,7 +8,9 @@ namespace tarvo {
 double roundHalfAway(double x, int decimals = 0);
 
 // One decimal place; the end-position reduction of bearing strengths uses it.
-inline double round1(double x) { return roundHalfAway(x, 1); }
+inline double round1(double x) {
+    return roundHalfAway(x, 1);
+}
 
 // Whole number as an integer (millimetres or points to device pixels).
 long long roundToInteger(double x);

@@ -14,16 +14,15 @@ namespace {
 
 // One conversion of a format, e.g. "%-8.2f".
 struct Conversion {
-    std::string pattern;     // the whole conversion text, '%' to conversion character
-    bool plain = true;    // no flags and no width: the value alone is written
-    char length = 0;      // 'H' hh, 'h', 'l', 'L' ll or long double, 'z', 'j', 't', or 0
-    char type = 0;        // conversion character
-    int precision = -1;   // -1: none given
+    std::string pattern; // the whole conversion text, '%' to conversion character
+    bool plain = true;   // no flags and no width: the value alone is written
+    char length = 0;     // 'H' hh, 'h', 'l', 'L' ll or long double, 'z', 'j', 't', or 0
+    char type = 0;       // conversion character
+    int precision = -1;  // -1: none given
 };
 
 // Appends `pattern` formatted with one value.
-template <typename T>
-void appendOne(std::string& out, const std::string& pattern, T value) {
+template <typename T> void appendOne(std::string& out, const std::string& pattern, T value) {
     std::array<char, 128> small{};
     const int needed = std::snprintf(small.data(), small.size(), pattern.c_str(), value);
     if (needed < 0) return;
@@ -161,8 +160,12 @@ std::string formatTextV(const char* format, std::va_list args) {
         }
         const Conversion c = parseConversion(format, pos, ap);
         switch (c.type) {
-        case 'd': case 'i': appendSigned(out, c, ap); break;
-        case 'u': case 'o': case 'x': case 'X': appendUnsigned(out, c, ap); break;
+        case 'd':
+        case 'i': appendSigned(out, c, ap); break;
+        case 'u':
+        case 'o':
+        case 'x':
+        case 'X': appendUnsigned(out, c, ap); break;
         case 'c': appendOne(out, c.pattern, va_arg(ap, int)); break;
         case 's': {
             const char* text = va_arg(ap, const char*);
@@ -174,7 +177,8 @@ std::string formatTextV(const char* format, std::va_list args) {
             break;
         }
         case 'p': appendOne(out, c.pattern, va_arg(ap, void*)); break;
-        case 'f': case 'F': {
+        case 'f':
+        case 'F': {
             // Fixed-point output rounds its last digit with halves away from
             // zero, like every other rounding of the program (printf alone
             // would round 110.25 to "110.2").
@@ -186,7 +190,12 @@ std::string formatTextV(const char* format, std::va_list args) {
             appendFixed(out, c, roundHalfAway(value, c.precision < 0 ? 6 : c.precision));
             break;
         }
-        case 'e': case 'E': case 'g': case 'G': case 'a': case 'A':
+        case 'e':
+        case 'E':
+        case 'g':
+        case 'G':
+        case 'a':
+        case 'A':
             if (c.length == 'L') {
                 appendOne(out, c.pattern, va_arg(ap, long double));
             } else {

@@ -42,7 +42,9 @@ void QtPainterCanvas::setFont(std::string_view name, int heightPx, FontStyle sty
     metrics_ = QFontMetrics(font_, painter_.device());
 }
 
-int QtPainterCanvas::textWidth(std::string_view text) { return metrics_.horizontalAdvance(toQString(text)); }
+int QtPainterCanvas::textWidth(std::string_view text) {
+    return metrics_.horizontalAdvance(toQString(text));
+}
 
 void QtPainterCanvas::drawText(int x, int y, std::string_view text) {
     painter_.drawText(QPoint(x, y + metrics_.ascent()), toQString(text));
@@ -53,11 +55,17 @@ void QtPainterCanvas::setColor(RgbColor color) {
     painter_.setPen(color_);
 }
 
-void QtPainterCanvas::fillRect(const PixelRect& rect) { painter_.fillRect(toQRect(rect), color_); }
+void QtPainterCanvas::fillRect(const PixelRect& rect) {
+    painter_.fillRect(toQRect(rect), color_);
+}
 
-void QtPainterCanvas::setClipRect(const PixelRect& rect) { painter_.setClipRect(toQRect(rect)); }
+void QtPainterCanvas::setClipRect(const PixelRect& rect) {
+    painter_.setClipRect(toQRect(rect));
+}
 
-void QtPainterCanvas::clearClip() { painter_.setClipping(false); }
+void QtPainterCanvas::clearClip() {
+    painter_.setClipping(false);
+}
 
 int QtPainterCanvas::pixelsPerInch() const {
     const QPaintDevice* device = painter_.device();

@@ -92,7 +92,9 @@ TEST_F(ColumnCheckTest, SectionsAndTenons) {
 
 TEST_F(ColumnCheckTest, BucklingAndSlenderness) {
     // Round 120 mm: radius of gyration 3 cm, so λ = Lkx / 30.
-    struct Case { double lkx, lambda, eta; };
+    struct Case {
+        double lkx, lambda, eta;
+    };
     for (const Case c : {Case{900, 30, 1.0}, Case{3000, 100, 0.30}, Case{3600, 120, 0.2083}, Case{4500, 150, 0.1333}}) {
         ColumnMember item = roundColumn(120, c.lkx);
         EXPECT_EQ(check.CheckColumn(item), kCheckOk) << c.lkx;
@@ -162,7 +164,8 @@ TEST_F(ColumnCheckTest, ResultCodesInStepOrder) {
     EXPECT_EQ(check.CheckColumn(item), kCheckUnevaluatedLaminaWidth);
     EXPECT_EQ(CheckResultMessage(kCheckUnevaluatedLaminaWidth), "幅はぎ未評価ラミナを含む場合 b≦D");
 
-    for (int code : {0, 1, 2, 4, 5, 6}) EXPECT_TRUE(CheckResultMessage(code).empty()) << code;
+    for (int code : {0, 1, 2, 4, 5, 6})
+        EXPECT_TRUE(CheckResultMessage(code).empty()) << code;
 }
 
 TEST_F(ColumnCheckTest, RatioOfExactlyOneIsOk) {

@@ -29,8 +29,8 @@ TEST(VelocityPressure, Art87WithGustFactor) {
     EXPECT_EQ(common.VelocityPressure, 1127.0); // 1126.7
     EXPECT_EQ(common.Zb, 5.0);
     EXPECT_EQ(common.Alpha, 0.20);
-    EXPECT_EQ(velocityPressure(windProject(0, 2, 5.0)), 828.0);   // Hr = Zb, Gf 2.5
-    EXPECT_EQ(velocityPressure(windProject(0, 2, 45.0)), 1676.0); // Gf 2.1
+    EXPECT_EQ(velocityPressure(windProject(0, 2, 5.0)), 828.0);      // Hr = Zb, Gf 2.5
+    EXPECT_EQ(velocityPressure(windProject(0, 2, 45.0)), 1676.0);    // Gf 2.1
     EXPECT_EQ(velocityPressure(windProject(0, 2, 10.92, 0)), 877.0); // V0 30: 877.2
     common.Up_q = 1.5;
     EXPECT_EQ(velocityPressure(common), 1690.0); // 1690.08
@@ -68,7 +68,7 @@ TEST(AutoCf, Art87HeightDistribution) {
     EXPECT_NEAR(common.KzArt87, 0.8286, 5e-5);
     EXPECT_EQ(common.CfAuto, AutoCf(common, 3.0));
     EXPECT_NEAR(AutoCf(common, 6.0), 0.9130, 5e-5); // kz (6/8)^0.4
-    common.BuildingHeight = 4.0; // not above Zb
+    common.BuildingHeight = 4.0;                    // not above Zb
     UpdateVelocityPressure(common);
     EXPECT_EQ(AutoCf(common, 3.0), 1.0);
 }

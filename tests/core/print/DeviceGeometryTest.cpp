@@ -41,19 +41,19 @@ TEST(DeviceGeometry, WholeSheetA4At600Dpi) {
     refreshPrinterGeometry(p, WholeSheetTarget::a4Pdf());
     EXPECT_EQ(p.paperW, 4958); // 595 × 842 pt
     EXPECT_EQ(p.paperH, 7017);
-    EXPECT_EQ(p.lineGap, 25);             // 3 pt = 25.0
-    EXPECT_EQ(p.bodyFontHeight, -83);     // 10 pt = 83.3
-    EXPECT_EQ(p.titleFontHeight, -92);    // 11 pt = 91.7
-    EXPECT_EQ(p.pageNoFontHeight, -100);  // 12 pt
+    EXPECT_EQ(p.lineGap, 25);            // 3 pt = 25.0
+    EXPECT_EQ(p.bodyFontHeight, -83);    // 10 pt = 83.3
+    EXPECT_EQ(p.titleFontHeight, -92);   // 11 pt = 91.7
+    EXPECT_EQ(p.pageNoFontHeight, -100); // 12 pt
     EXPECT_EQ(p.bodyLineHeight, 108);
     EXPECT_EQ(p.titleLineHeight, 117);
-    EXPECT_EQ(p.paragraphSpace, 71);      // 3 mm = 70.9
-    EXPECT_EQ(p.top, 354);                // 15 mm = 354.3
+    EXPECT_EQ(p.paragraphSpace, 71); // 3 mm = 70.9
+    EXPECT_EQ(p.top, 354);           // 15 mm = 354.3
     EXPECT_EQ(p.bottom, 354);
     EXPECT_EQ(p.textHeight, 7017 - 354 - 354);
-    EXPECT_EQ(p.left, 472);               // 20 mm = 472.4
-    EXPECT_EQ(p.indent, 118);             // 5 mm = 118.1
-    EXPECT_EQ(p.pageNoY, 142);            // 6 mm = 141.7
+    EXPECT_EQ(p.left, 472);    // 20 mm = 472.4
+    EXPECT_EQ(p.indent, 118);  // 5 mm = 118.1
+    EXPECT_EQ(p.pageNoY, 142); // 6 mm = 141.7
     EXPECT_EQ(p.pageNoRightX, 4958 - 354);
     EXPECT_EQ(p.pageNoLeftX, 354);
     EXPECT_EQ(p.orientationText, "タテ");
@@ -116,7 +116,7 @@ TEST(ScreenScale, PositionsFromThePaperCornerAndFontsAtScreenResolution) {
     EXPECT_EQ(copy.top, 85);          // (294 + 60) × 0.24 = 84.96
     EXPECT_EQ(copy.left, 113);        // (372 + 100) × 0.24 = 113.3
     EXPECT_EQ(copy.printableRect, (PixelRect{24, 14, 1159, 1648}));
-    EXPECT_EQ(copy.paperW, 1191);     // 4961 × 0.24 = 1190.6
+    EXPECT_EQ(copy.paperW, 1191);        // 4961 × 0.24 = 1190.6
     EXPECT_EQ(copy.bodyFontHeight, -20); // 10 pt at 96 dpi = −13, × 1.5 = −19.5
     EXPECT_DOUBLE_EQ(copy.lineGap, 25 * 0.24);
     EXPECT_DOUBLE_EQ(copy.bodyLineHeight, 20 + 25 * 0.24);

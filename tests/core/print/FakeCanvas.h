@@ -42,9 +42,9 @@ public:
         for (std::size_t i = 0; i < text.size();) {
             const auto lead = static_cast<unsigned char>(text[i]);
             std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
-            const bool halfWidthKana = length == 3 && lead == 0xEF && i + 1 < text.size() &&
-                                       (static_cast<unsigned char>(text[i + 1]) == 0xBD ||
-                                        static_cast<unsigned char>(text[i + 1]) == 0xBE);
+            const bool halfWidthKana =
+                length == 3 && lead == 0xEF && i + 1 < text.size() &&
+                (static_cast<unsigned char>(text[i + 1]) == 0xBD || static_cast<unsigned char>(text[i + 1]) == 0xBE);
             halves += (length == 1 || halfWidthKana) ? 1 : 2;
             i += length;
         }

@@ -26,7 +26,8 @@ public:
     }
 
     void appendHeader(ReportLines& lines) override {
-        for (int i = 0; i < headerLines; ++i) lines.push_back("#1header " + std::to_string(i));
+        for (int i = 0; i < headerLines; ++i)
+            lines.push_back("#1header " + std::to_string(i));
     }
     bool buildItem(ColumnMember& item, ReportLines& list, int number) override {
         const int count = std::stoi(item.Name);
@@ -34,7 +35,8 @@ public:
         numbers.push_back(number);
         list.clear();
         list.push_back("&#0" + std::to_string(number) + ". item");
-        for (int i = 1; i < count; ++i) list.push_back("#2line " + std::to_string(i));
+        for (int i = 1; i < count; ++i)
+            list.push_back("#2line " + std::to_string(i));
         return true;
     }
 

@@ -28,7 +28,7 @@ struct Pages {
 };
 
 Pages paginateItems(const std::vector<int>& lineCounts, PrintSettings settings = {}, int headerLines = 0,
-                  OutputInfo geometry = smallPage()) {
+                    OutputInfo geometry = smallPage()) {
     ColumnsData columns = FakeReportSource::makeColumns(lineCounts);
     FakeReportSource source;
     source.headerLines = headerLines;

@@ -42,7 +42,8 @@ protected:
         columns.Item(0) = sugiColumn("柱A", 2800);
         columns.Append(sugiColumn("柱B", 0)); // no buckling length: not printed
         columns.Append(sugiColumn("柱C", 2700));
-        for (int i = 0; i < 40; ++i) columns.Append(sugiColumn("柱D" + std::to_string(i), 3000));
+        for (int i = 0; i < 40; ++i)
+            columns.Append(sugiColumn("柱D" + std::to_string(i), 3000));
         printer.titleFont = {"ＭＳ Ｐゴシック", 11, kRegularStyle};
         printer.bodyFont = {"ＭＳ Ｐ明朝", 10, kRegularStyle};
         printer.pageNoFont = {"Century", 12, kRegularStyle};

@@ -31,7 +31,8 @@ std::string line(int position, const std::string& name) {
 
 std::vector<std::string> namesOf(const ColumnsData& list) {
     std::vector<std::string> names;
-    for (int i = 0; i < list.Count(); ++i) names.push_back(list.Item(i).Name);
+    for (int i = 0; i < list.Count(); ++i)
+        names.push_back(list.Item(i).Name);
     return names;
 }
 
@@ -118,7 +119,8 @@ TEST(ColumnsDataRearrange, NamesMayHoldTheSeparatorAndJapaneseText) {
 
 TEST(ColumnsDataRearrange, PositionsOfFourDigitsAreRead) {
     ColumnsData list;
-    for (int i = 1; i < 1000; ++i) list.Append(ColumnMember{});
+    for (int i = 1; i < 1000; ++i)
+        list.Append(ColumnMember{});
     list.Item(999).Name = "last";
     std::vector<std::string> lines{line(1000, "last")};
     EXPECT_EQ(list.Rearrange(lines), 999 + 1);
@@ -127,14 +129,14 @@ TEST(ColumnsDataRearrange, PositionsOfFourDigitsAreRead) {
 
 TEST(ColumnsDataRearrange, BadLinesRefuseTheWholeRearrangement) {
     const std::vector<std::vector<std::string>> refused{
-        {},                                  // no line left: the list must keep one item
-        {line(1, "a"), line(3, "x")},        // a former position beyond the list
-        {line(0, "a"), line(2, "b")},        // position 0
-        {line(1, "a"), line(1, "b")},        // one item twice
-        {line(1, "a"), "  2"},               // cut short
-        {line(1, "a"), "  x; b"},            // not a number
-        {line(1, "a"), " -1; b"},            // negative
-        {line(1, "a"), "  2:  b"},           // wrong separator
+        {},                           // no line left: the list must keep one item
+        {line(1, "a"), line(3, "x")}, // a former position beyond the list
+        {line(0, "a"), line(2, "b")}, // position 0
+        {line(1, "a"), line(1, "b")}, // one item twice
+        {line(1, "a"), "  2"},        // cut short
+        {line(1, "a"), "  x; b"},     // not a number
+        {line(1, "a"), " -1; b"},     // negative
+        {line(1, "a"), "  2:  b"},    // wrong separator
         {line(1, "a"), line(2, "b"), line(2, "c")},
     };
     for (const auto& lines : refused) {

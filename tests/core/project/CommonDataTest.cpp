@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "support/TestFiles.h"
 #include "core/text/IniFile.h"
+#include "support/TestFiles.h"
 
 namespace tarvo {
 namespace {
@@ -103,13 +103,14 @@ TEST(CommonDataMaterials, SavedMaterialIsWrittenKeyByKeyAndReadBack) {
     IniFile ini;
     ASSERT_TRUE(ini.load(path));
     std::vector<std::string> keys;
-    for (const auto& entry : ini.entries("BaseMat Default")) keys.push_back(entry.key);
+    for (const auto& entry : ini.entries("BaseMat Default"))
+        keys.push_back(entry.key);
     EXPECT_EQ(keys, (std::vector<std::string>{
-                        "ProductStandardNormal", "ProductStandard2x4", "Sorce.UseMSR", "LaminaCompositionIndex",
-                        "LaminaCountIndex", "UnValuationLamina", "LVL_Shear_Index", "UseEnvironIndex", "UseEndPosFcv",
-                        "KindOfWood-0", "KindOfWood-1", "KindOfWood-2", "KindOfWood-3", "KindOfWood-4",
-                        "SelectProduct", "SelectGrade-0", "SelectGrade-1", "SelectGrade-2", "SelectGrade-3",
-                        "SelectGrade-4"}));
+                        "ProductStandardNormal", "ProductStandard2x4", "Sorce.UseMSR",    "LaminaCompositionIndex",
+                        "LaminaCountIndex",      "UnValuationLamina",  "LVL_Shear_Index", "UseEnvironIndex",
+                        "UseEndPosFcv",          "KindOfWood-0",       "KindOfWood-1",    "KindOfWood-2",
+                        "KindOfWood-3",          "KindOfWood-4",       "SelectProduct",   "SelectGrade-0",
+                        "SelectGrade-1",         "SelectGrade-2",      "SelectGrade-3",   "SelectGrade-4"}));
     EXPECT_EQ(ini.getString("BaseMat Default", "Sorce.UseMSR"), "1");
     EXPECT_EQ(ini.getInt("Print Layout", "Top", 0), 10);
 

@@ -5,10 +5,10 @@
 
 #include <random>
 
-#include "support/TestFiles.h"
 #include "core/project/ColumnsData.h"
 #include "core/project/CommonData.h"
 #include "core/project/ProjectFile.h"
+#include "support/TestFiles.h"
 
 namespace tarvo {
 namespace {
@@ -26,12 +26,8 @@ std::string mutate(const std::string& valid, std::mt19937& rng) {
             bytes[pick(bytes.size())] = static_cast<char>(pick(256));
         }
         break;
-    case 1:
-        bytes.resize(pick(bytes.size()));
-        break;
-    case 2:
-        bytes.insert(pick(bytes.size()), std::string(1 + pick(40), static_cast<char>(pick(256))));
-        break;
+    case 1: bytes.resize(pick(bytes.size())); break;
+    case 2: bytes.insert(pick(bytes.size()), std::string(1 + pick(40), static_cast<char>(pick(256)))); break;
     case 3: {
         const std::size_t at = pick(bytes.size());
         bytes.erase(at, 1 + pick(40));
@@ -41,7 +37,8 @@ std::string mutate(const std::string& valid, std::mt19937& rng) {
         static constexpr std::uint32_t kExtremes[] = {0u, 1u, 0xFFFFFFFFu, 0x7FFFFFFFu, 0x80000000u, 0x10000u, 400u};
         const std::uint32_t value = kExtremes[pick(std::size(kExtremes))];
         const std::size_t at = pick(bytes.size() - 3);
-        for (std::size_t i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>((value >> (8 * i)) & 0xFFu);
+        for (std::size_t i = 0; i < 4; ++i)
+            bytes[at + i] = static_cast<char>((value >> (8 * i)) & 0xFFu);
         break;
     }
     }
@@ -86,7 +83,8 @@ TEST(ProjectFileRobustness, MutatedFilesAreReadWhollyOrNotAtAll) {
         // What was accepted writes back to a file that reads the same.
         ColumnsData columns;
         std::vector<ColumnMember> items(out.items.size());
-        for (std::size_t i = 0; i < items.size(); ++i) items[i].input() = out.items[i];
+        for (std::size_t i = 0; i < items.size(); ++i)
+            items[i].input() = out.items[i];
         ASSERT_TRUE(columns.Replace(std::move(items)));
         ProjectContents again;
         ASSERT_EQ(parseProject(serializeProject(out.common, columns), again), ProjectParseStatus::Ok);

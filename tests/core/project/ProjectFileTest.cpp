@@ -3,17 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdio>
 #include <csignal>
+#include <cstdio>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "support/TestFiles.h"
 #include "core/project/ColumnsData.h"
 #include "core/project/CommonData.h"
 #include "core/text/Cp932Codec.h"
+#include "support/TestFiles.h"
 
 namespace tarvo {
 namespace {
@@ -26,11 +26,14 @@ const std::filesystem::path kFixtures = std::filesystem::path(TARVO_TEST_DATA_DI
 
 std::int32_t int32At(const std::string& bytes, std::size_t offset) {
     std::uint32_t u = 0;
-    for (std::size_t i = 4; i-- > 0;) u = (u << 8) | static_cast<unsigned char>(bytes.at(offset + i));
+    for (std::size_t i = 4; i-- > 0;)
+        u = (u << 8) | static_cast<unsigned char>(bytes.at(offset + i));
     return static_cast<std::int32_t>(u);
 }
 
-std::string slotAt(const std::string& bytes, std::size_t offset) { return bytes.substr(offset, 4); }
+std::string slotAt(const std::string& bytes, std::size_t offset) {
+    return bytes.substr(offset, 4);
+}
 
 std::string slot(unsigned b0, unsigned b1, unsigned b2, unsigned b3) {
     return {static_cast<char>(b0), static_cast<char>(b1), static_cast<char>(b2), static_cast<char>(b3)};
@@ -130,7 +133,7 @@ TEST(ProjectFileLayout, FlagSlotsCarryTheFollowingBytesOfTheInputBlock) {
     EXPECT_EQ(slotAt(bytes, 102), slot(1, 0x01, 0x02, 0));
     EXPECT_EQ(int32At(bytes, 106), 0x0201);
 
-    const std::size_t item = 122; // empty name: t = 0
+    const std::size_t item = 122;                                 // empty name: t = 0
     EXPECT_EQ(slotAt(bytes, item + 297), slot(1, 1, 0, 0x03));    // LkyDirect
     EXPECT_EQ(slotAt(bytes, item + 301), slot(0, 1, 1, 0));       // LbDirect
     EXPECT_EQ(slotAt(bytes, item + 305), slot(1, 0, 0x03, 0x04)); // AutoTenon
@@ -195,7 +198,8 @@ protected:
         commonBefore_ = common_.input();
         midBefore_ = common_.MidHeight;
         itemsBefore_.clear();
-        for (int i = 0; i < columns_.Count(); ++i) itemsBefore_.push_back(columns_.Item(i).input());
+        for (int i = 0; i < columns_.Count(); ++i)
+            itemsBefore_.push_back(columns_.Item(i).input());
     }
     // Loads `path`, expects failure with `message` + path, and an untouched project.
     void expectRefused(const std::filesystem::path& path, const std::string& message) {
@@ -260,7 +264,8 @@ TEST_F(ProjectFileLoadFailure, BadCountsNameLengthsAndValuesAreUnreadable) {
     const auto with = [&](std::size_t offset, std::int32_t value) {
         std::string bytes = valid;
         const auto u = static_cast<std::uint32_t>(value);
-        for (std::size_t i = 0; i < 4; ++i) bytes[offset + i] = static_cast<char>((u >> (8 * i)) & 0xFFu);
+        for (std::size_t i = 0; i < 4; ++i)
+            bytes[offset + i] = static_cast<char>((u >> (8 * i)) & 0xFFu);
         return bytes;
     };
     expectUnreadable("negative-count.tvp", with(118, -1));
@@ -320,7 +325,8 @@ TEST(ProjectFileSave, FullDiskFailsAndKeepsTheOldFile) {
         const rlimit limit{4096, 4096};
         ::setrlimit(RLIMIT_FSIZE, &limit);
         ColumnsData big;
-        for (int i = 0; i < 100; ++i) big.Append(ColumnMember{});
+        for (int i = 0; i < 100; ++i)
+            big.Append(ColumnMember{});
         NullMessageSink quiet;
         ::_exit(SaveProject(path, common, big, quiet));
     }

@@ -8,8 +8,8 @@
 #include <unistd.h>
 
 #include "LatexTestSupport.h"
-#include "core/text/SafeFileWriter.h"
 #include "core/report/LatexTypesetRun.h"
+#include "core/text/SafeFileWriter.h"
 
 namespace tarvo {
 namespace {

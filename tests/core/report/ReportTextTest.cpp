@@ -29,16 +29,19 @@ ReportLines readExpected(const std::string& name) {
     std::ifstream in(std::string(TARVO_TEST_DATA_DIR) + "/reports/" + name);
     EXPECT_TRUE(in.is_open()) << name;
     ReportLines lines;
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
     return lines;
 }
 
 void expectSameText(const ReportLines& actual, const std::string& expectedFile) {
     const ReportLines expected = readExpected(expectedFile);
     const std::size_t common = std::min(actual.size(), expected.size());
-    for (std::size_t i = 0; i < common; ++i) EXPECT_EQ(actual[i], expected[i]) << expectedFile << " line " << i + 1;
+    for (std::size_t i = 0; i < common; ++i)
+        EXPECT_EQ(actual[i], expected[i]) << expectedFile << " line " << i + 1;
     EXPECT_EQ(actual.size(), expected.size()) << expectedFile;
-    for (std::size_t i = common; i < actual.size(); ++i) ADD_FAILURE() << "extra line: " << actual[i];
+    for (std::size_t i = common; i < actual.size(); ++i)
+        ADD_FAILURE() << "extra line: " << actual[i];
 }
 
 class ReportTextTest : public ::testing::Test {
@@ -307,9 +310,8 @@ TEST_F(ReportTextTest, WindDataLineShowsNoCoefficientOfAnotherItem) {
     noHeight.WindWidth = 0.91;
     ReportLines list;
     ASSERT_TRUE(buildItemText(noHeight, list, 2, check));
-    const auto windLine = std::find_if(list.begin(), list.end(), [](const std::string& line) {
-        return line.rfind("#2地盤面からの高さ", 0) == 0;
-    });
+    const auto windLine = std::find_if(
+        list.begin(), list.end(), [](const std::string& line) { return line.rfind("#2地盤面からの高さ", 0) == 0; });
     ASSERT_NE(windLine, list.end());
     EXPECT_EQ(*windLine, "#2地盤面からの高さ Z＝0.00m,　Cf＝0.000,　風圧の負担巾 W＝0.91m");
 }

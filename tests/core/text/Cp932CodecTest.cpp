@@ -9,7 +9,8 @@ namespace {
 
 std::string bytes(std::initializer_list<unsigned> list) {
     std::string s;
-    for (const unsigned b : list) s.push_back(static_cast<char>(b));
+    for (const unsigned b : list)
+        s.push_back(static_cast<char>(b));
     return s;
 }
 
@@ -35,11 +36,12 @@ TEST(Cp932Codec, InvalidByteIsReportedAtItsOffsetAndReplaced) {
     const TextConversion r = cp932ToUtf8(bytes({'A', 0x80, 'B'}));
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.errorOffset, 1u);
-    EXPECT_EQ(r.text, "A\xEF\xBF\xBD" "B");
+    EXPECT_EQ(r.text, "A\xEF\xBF\xBD"
+                      "B");
 }
 
 TEST(Cp932Codec, LeadByteCutOffAtTheEndIsReported) {
-    const std::string text = toCp932("柱") ;
+    const std::string text = toCp932("柱");
     const TextConversion r = cp932ToUtf8("ab" + text.substr(0, 1));
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.errorOffset, 2u);
@@ -65,7 +67,8 @@ TEST(Cp932Codec, AnyByteSequenceConvertsWithoutFailure) {
     std::uniform_int_distribution<int> byte(0, 255);
     for (int round = 0; round < 2000; ++round) {
         std::string in(static_cast<std::size_t>(round % 40), '\0');
-        for (char& c : in) c = static_cast<char>(byte(random));
+        for (char& c : in)
+            c = static_cast<char>(byte(random));
         const TextConversion a = cp932ToUtf8(in);
         const TextConversion b = utf8ToCp932(in);
         if (!a.ok) {
@@ -79,7 +82,8 @@ TEST(Cp932Codec, AnyByteSequenceConvertsWithoutFailure) {
 
 TEST(Cp932Codec, LongTextIsConvertedWhole) {
     std::string text;
-    for (int i = 0; i < 1000; ++i) text += "木造柱の設計";
+    for (int i = 0; i < 1000; ++i)
+        text += "木造柱の設計";
     const TextConversion r = utf8ToCp932(text);
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(r.text.size(), 12000u);

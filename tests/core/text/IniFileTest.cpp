@@ -4,8 +4,8 @@
 
 #include <sys/stat.h>
 
-#include "support/TestFiles.h"
 #include "core/text/Cp932Codec.h"
+#include "support/TestFiles.h"
 
 namespace tarvo {
 namespace {
@@ -20,8 +20,7 @@ TEST(IniFileReading, SectionsAndKeysAreFoundWithoutRegardToCaseInFileOrder) {
     EXPECT_EQ(ini.sectionNames(), (std::vector<std::string>{"Common", "Print Layout"}));
     EXPECT_EQ(ini.getInt("COMMON", "v0index", 0), 3);
     EXPECT_EQ(ini.getInt("common", "RoughIndex", 2), 0);
-    EXPECT_EQ(ini.entries("Common"),
-              (std::vector<IniFile::Entry>{{"V0Index", "3"}, {"roughindex", "0"}}));
+    EXPECT_EQ(ini.entries("Common"), (std::vector<IniFile::Entry>{{"V0Index", "3"}, {"roughindex", "0"}}));
     EXPECT_FALSE(ini.find("Print Layout", "V0Index").has_value());
 }
 

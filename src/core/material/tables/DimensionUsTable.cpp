@@ -9,7 +9,7 @@ namespace tarvo::material {
 
 // Fs of each block, from the block headings.
 //                                               block 0  block 1  block 2  block 3
-const std::array<double, kUsBlockCount> kUsBlockFs{2.4,     2.1,     1.8,     1.8};
+const std::array<double, kUsBlockCount> kUsBlockFs{2.4, 2.1, 1.8, 1.8};
 
 // clang-format off
 const std::array<UsDimensionRow, 7> kUsDimensionTable{{

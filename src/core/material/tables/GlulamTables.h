@@ -87,7 +87,7 @@ struct LvlGradeValues {
     double Fb;
 };
 struct LvlClassRow {
-    std::string_view label; // "180E" .. "60E"
+    std::string_view label;                                // "180E" .. "60E"
     std::array<LvlGradeValues, kLvlGradesPerClass> grades; // 特級, １級, ２級
     double E0;
     double Elow;

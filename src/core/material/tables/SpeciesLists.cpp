@@ -4,6 +4,8 @@
 
 namespace tarvo::material {
 
+// clang-format off
+
 // visual-grade species (10) — sawn, standard 0
 const std::array<std::string_view, kVisualGradeSpeciesCount> kVisualGradeSpecies{
     "あかまつ",         // 0
@@ -181,5 +183,7 @@ const std::array<std::string_view, kColumnSpeciesCount> kColumnSpeciesShort{
     "べいすぎ ",                // 34 (trailing half-width space)
     "ﾎﾜｲﾄｻｲﾌﾟﾚｽﾊﾟｲﾝ",           // 35 (half-width katakana)
 };
+
+// clang-format on
 
 } // namespace tarvo::material
