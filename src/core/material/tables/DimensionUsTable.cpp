@@ -7,11 +7,11 @@
 
 namespace tarvo::material {
 
+// clang-format off
 // Fs of each block, from the block headings.
 //                                               block 0  block 1  block 2  block 3
-const std::array<double, kUsBlockCount> kUsBlockFs{2.4, 2.1, 1.8, 1.8};
+const std::array<double, kUsBlockCount> kUsBlockFs{2.4,     2.1,     1.8,     1.8};
 
-// clang-format off
 const std::array<UsDimensionRow, 7> kUsDimensionTable{{
 //   grade            block 0 (Fs 2.4)          block 1 (Fs 2.1)          block 2 (Fs 1.8)         block 3 (Fs 1.8)
     {"SS",           {{ {25.2, 24.0, 35.4, 13100}, {22.2, 22.2, 33.0, 11000}, {18.0, 13.8, 30.6, 9000}, {15.0, 14.4, 24.0, 7600} }}},
