@@ -18,7 +18,10 @@ public:
     }
     IconvHandle(const IconvHandle&) = delete;
     IconvHandle& operator=(const IconvHandle&) = delete;
-    [[nodiscard]] bool valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+    // iconv_open reports failure with the descriptor (iconv_t)-1.
+    [[nodiscard]] bool valid() const {
+        return cd_ != reinterpret_cast<iconv_t>(-1); // NOLINT(performance-no-int-to-ptr)
+    }
     [[nodiscard]] iconv_t get() const { return cd_; }
 
 private:
