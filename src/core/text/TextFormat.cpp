@@ -107,7 +107,8 @@ void appendFixed(std::string& out, const Conversion& c, double value) {
 // The length modifiers name types that coincide on some platforms only, so
 // the branches stay apart.
 void appendSigned(std::string& out, const Conversion& c, std::va_list& args) {
-    switch (c.length) { // NOLINT(bugprone-branch-clone)
+    // NOLINTBEGIN(bugprone-branch-clone)
+    switch (c.length) {
     case 'l': appendOne(out, c.pattern, va_arg(args, long)); break;
     case 'L': appendOne(out, c.pattern, va_arg(args, long long)); break;
     case 'z': appendOne(out, c.pattern, va_arg(args, std::ptrdiff_t)); break;
@@ -125,10 +126,12 @@ void appendSigned(std::string& out, const Conversion& c, std::va_list& args) {
         break;
     }
     }
+    // NOLINTEND(bugprone-branch-clone)
 }
 
 void appendUnsigned(std::string& out, const Conversion& c, std::va_list& args) {
-    switch (c.length) { // NOLINT(bugprone-branch-clone)
+    // NOLINTBEGIN(bugprone-branch-clone)
+    switch (c.length) {
     case 'l': appendOne(out, c.pattern, va_arg(args, unsigned long)); break;
     case 'L': appendOne(out, c.pattern, va_arg(args, unsigned long long)); break;
     case 'z': appendOne(out, c.pattern, va_arg(args, std::size_t)); break;
@@ -136,6 +139,7 @@ void appendUnsigned(std::string& out, const Conversion& c, std::va_list& args) {
     case 't': appendOne(out, c.pattern, va_arg(args, std::size_t)); break;
     default: appendOne(out, c.pattern, va_arg(args, unsigned)); break;
     }
+    // NOLINTEND(bugprone-branch-clone)
 }
 
 } // namespace
