@@ -55,6 +55,13 @@ int runCommandLine(const std::vector<std::string>& args, const std::string& prog
         return 2;
 #endif
     }
+    if (args.size() == 1 && args[0].size() > 4 && args[0].compare(args[0].size() - 4, 4, ".tvp") == 0) {
+        // Opening a project in the window: this build has no window yet.
+        err << "tarvo-posts: this build has no window; check the project with\n"
+               "  tarvo-posts check \""
+            << args[0] << "\"\n";
+        return 2;
+    }
     err << "tarvo-posts: unknown command \"" << args[0] << "\"\n";
     printUsage(err);
     return 2;
