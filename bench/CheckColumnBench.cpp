@@ -1,6 +1,8 @@
 // Cost of one column check over a mix of every product kind, wind on.
 #include <benchmark/benchmark.h>
 
+#include "bench/MixedProject.h"
+
 #include "core/check/ColumnCheck.h"
 #include "core/material/MatDataBase.h"
 #include "samples/SampleProjects.h"
@@ -8,11 +10,8 @@
 namespace {
 
 void BM_CheckColumnPerItem(benchmark::State& state) {
-    tarvo::CommonData common;
-    tarvo::ColumnsData columns;
-    tarvo::samples::buildMixedProject(64, common, columns);
-    const tarvo::MatDataBase catalogue;
-    tarvo::ColumnCheck check(catalogue, common);
+    tarvo::bench::MixedProject project(64);
+    auto& [common, columns, catalogue, check] = project;
     int index = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(check.CheckColumn(columns.Item(index)));
@@ -23,11 +22,8 @@ void BM_CheckColumnPerItem(benchmark::State& state) {
 BENCHMARK(BM_CheckColumnPerItem);
 
 void BM_AnyComputable(benchmark::State& state) {
-    tarvo::CommonData common;
-    tarvo::ColumnsData columns;
-    tarvo::samples::buildMixedProject(static_cast<int>(state.range(0)), common, columns);
-    const tarvo::MatDataBase catalogue;
-    tarvo::ColumnCheck check(catalogue, common);
+    tarvo::bench::MixedProject project(static_cast<int>(state.range(0)));
+    auto& [common, columns, catalogue, check] = project;
     for (auto _ : state)
         benchmark::DoNotOptimize(columns.AnyComputable(check));
     state.SetItemsProcessed(state.iterations() * state.range(0));

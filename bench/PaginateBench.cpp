@@ -2,6 +2,8 @@
 // afresh) laid out in A4 pages with the default layout.
 #include <benchmark/benchmark.h>
 
+#include "bench/MixedProject.h"
+
 #include <vector>
 
 #include "core/check/ColumnCheck.h"
@@ -17,11 +19,8 @@
 namespace {
 
 void BM_Paginate(benchmark::State& state) {
-    tarvo::CommonData common;
-    tarvo::ColumnsData columns;
-    tarvo::samples::buildMixedProject(static_cast<int>(state.range(0)), common, columns);
-    const tarvo::MatDataBase catalogue;
-    tarvo::ColumnCheck check(catalogue, common);
+    tarvo::bench::MixedProject project(static_cast<int>(state.range(0)));
+    auto& [common, columns, catalogue, check] = project;
     tarvo::PrinterInfomation printer;
     tarvo::PrintSettings settings;
     tarvo::applyPrintDefault(tarvo::builtInPrintDefault(), printer, settings, tarvo::WholeSheetTarget::a4Pdf());
@@ -60,11 +59,8 @@ private:
 };
 
 void BM_PaginateLayoutOnly(benchmark::State& state) {
-    tarvo::CommonData common;
-    tarvo::ColumnsData columns;
-    tarvo::samples::buildMixedProject(static_cast<int>(state.range(0)), common, columns);
-    const tarvo::MatDataBase catalogue;
-    tarvo::ColumnCheck check(catalogue, common);
+    tarvo::bench::MixedProject project(static_cast<int>(state.range(0)));
+    auto& [common, columns, catalogue, check] = project;
     tarvo::PrinterInfomation printer;
     tarvo::PrintSettings settings;
     tarvo::applyPrintDefault(tarvo::builtInPrintDefault(), printer, settings, tarvo::WholeSheetTarget::a4Pdf());

@@ -4,6 +4,8 @@
 
 #include <filesystem>
 
+#include "bench/MixedProject.h"
+
 #include "core/check/ColumnCheck.h"
 #include "core/material/MatDataBase.h"
 #include "core/print/PrintDefault.h"
@@ -19,11 +21,8 @@ namespace {
 
 void BM_PdfReport(benchmark::State& state) {
     const tarvo::gui::HeadlessGuiApplication application;
-    tarvo::CommonData common;
-    tarvo::ColumnsData columns;
-    tarvo::samples::buildMixedProject(static_cast<int>(state.range(0)), common, columns);
-    const tarvo::MatDataBase catalogue;
-    tarvo::ColumnCheck check(catalogue, common);
+    tarvo::bench::MixedProject project(static_cast<int>(state.range(0)));
+    auto& [common, columns, catalogue, check] = project;
     tarvo::PrinterInfomation printer;
     tarvo::PrintSettings settings;
     auto defaults = tarvo::builtInPrintDefault();
