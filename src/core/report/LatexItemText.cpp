@@ -178,7 +178,10 @@ void appendWindData(std::string& t, const ItemContext& c) {
     if (!(item.WindWidth > 0)) return;
     const CommonData& common = c.check.common();
     t += formatText("　　地盤面からの高さ $Z=%.2f\\,m,", item.HeightZ);
-    if (!item.CfDirect) {
+    // The coefficient belongs to this item only when its check has just
+    // computed the Cf; otherwise the program-wide value is another item's.
+    const bool cfComputedNow = c.windConsidered && item.HeightZ * item.WindWidth > 0;
+    if (!item.CfDirect && cfComputedNow) {
         if (common.WindCalcStandard == 1) {
             t += formatText("\\quad C_{pe}\\cdot G_{pe}=%.3f,", common.Cpe * common.Gpe);
         } else {

@@ -178,6 +178,21 @@ TEST_F(LatexItemTest, ZeroForceCasesAreLeftOutAndNegativeForcesPrinted) {
     EXPECT_NE(text.find("F_{cv}=9.00$\n\n"), std::string::npos);
 }
 
+// A wall width without a height computes no Cf, so the coefficient the item
+// checked before left behind must not be printed as this item's.
+TEST_F(LatexItemTest, WindDataLineShowsNoCoefficientOfAnotherItem) {
+    ColumnMember windy = project_.columns.Item(0);
+    ASSERT_NE(itemText(windy).find("C_{pe}\\cdot G_{pe}=2.450,"), std::string::npos);
+
+    ColumnMember noHeight = project_.columns.Item(1);
+    noHeight.FloorIndex = 0;
+    noHeight.HeightZ = 0;
+    const std::string text = itemText(noHeight);
+    EXPECT_NE(text.find("　　地盤面からの高さ $Z=0.00\\,m,\\quad C_f=0.000,\\quad 風圧の負担巾 W=0.91\\,m$\n"),
+              std::string::npos);
+    EXPECT_EQ(text.find("G_{pe}"), std::string::npos);
+}
+
 TEST_F(LatexItemTest, LkyEnteredGivesBothBucklingLengths) {
     ColumnMember item = project_.columns.Item(1); // 105 × 105: ix = iy
     item.LkyDirect = true;
