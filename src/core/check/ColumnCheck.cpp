@@ -122,7 +122,9 @@ std::int32_t ColumnCheck::runCheck(ColumnMember& item) {
     const bool bearingChecked = item.BaseMaterial.SelectProduct < kGlulamColumn;
     const double q = common_.VelocityPressure;
     const bool windActive = q > 0;
-    const bool windLoaded = windActive && item.HeightZ * item.WindWidth > 0;
+    // Both factors positive: a negative height and a negative width would give
+    // a positive product but a wind load of the wrong sign.
+    const bool windLoaded = windActive && item.HeightZ > 0 && item.WindWidth > 0;
 
     // 1. Slenderness and an automatic Cf start afresh.
     item.Lambda = 0;
@@ -152,15 +154,18 @@ std::int32_t ColumnCheck::runCheck(ColumnMember& item) {
     // 6. Automatic wind force coefficient.
     if (windLoaded && !item.CfDirect) item.Cf = AutoCf(common_, item.HeightZ);
 
-    // 7. Gross area; a round section is one piece.
-    const std::int32_t pieces = item.Members + item.SubMembers;
+    // 7. Gross area; a round section is one piece. The piece count is summed
+    // as a real so that counts from a damaged file cannot overflow.
+    const double pieces = static_cast<double>(item.Members) + static_cast<double>(item.SubMembers);
     if (item.Shape == kRound) {
         const double radius = item.D * 0.05;
         item.A = radius * radius * kPi;
     } else {
         item.A = item.B * item.D * pieces * 0.01;
     }
-    if (!(item.A > 0)) return kCheckNoSection;
+    // A negative side is no section either (two negative sides would give a
+    // positive area and a check of nonsense).
+    if (!(item.A > 0) || item.B < 0 || item.D < 0) return kCheckNoSection;
 
     // 8-9. Ranges of application.
     const bool unevaluatedLaminae =
@@ -222,13 +227,17 @@ std::int32_t ColumnCheck::runCheck(ColumnMember& item) {
     item.Fb *= item.Kz;
 
     // 15-16. Buckling and bending lengths.
-    if (item.Lkx == 0) return kCheckNoBucklingLength;
+    // A negative length would give a negative slenderness that passes every limit.
+    if (!(item.Lkx > 0)) return kCheckNoBucklingLength;
     if (!item.LkyDirect) item.Lky = kind == kDimensionLumber ? 0.0 : item.Lkx;
     if (windActive) {
         if (!item.LbDirect) item.Lb = item.Lkx;
     } else {
         item.Lb = 0;
     }
+    // An entered negative length counts as none (a negative Lb would give a
+    // negative shear force and a shear ratio below zero).
+    if (item.Lky < 0 || item.Lb < 0) return kCheckNoBucklingLength;
 
     // 17-19. Slenderness and buckling strength.
     const double lambdaX = 0.1 * item.Lkx / item.Ix;

@@ -19,8 +19,8 @@ class MatDataBase;
 // checked, for the reason the code names.
 enum CheckResult : std::int32_t {
     kCheckOk = 0,
-    kCheckNoSection = 1,              // gross area 0
-    kCheckNoBucklingLength = 2,       // Lkx 0
+    kCheckNoSection = 1,              // gross area 0 (or a negative side)
+    kCheckNoBucklingLength = 2,       // Lkx 0 (or a negative buckling or bending length)
     kCheckTooSlender = 3,             // slenderness above 150
     kCheckNoAxialForce = 6,           // no load case has an axial force
     kCheckGlulamColumnRange = 7,      // glulam column outside 90 ≦ b, D ≦ 135

@@ -303,6 +303,41 @@ TEST_F(ColumnCheckTest, ZeroDivisorsAreRefused) {
     }
 }
 
+// Values only a damaged file can hold must not end in an OK verdict.
+TEST_F(ColumnCheckTest, NegativeLengthsAndHugePieceCountsAreNotChecked) {
+    ColumnMember item = column(-105, -105); // positive area from two negative sides
+    EXPECT_EQ(check.CheckColumn(item), kCheckNoSection);
+    item = roundColumn(-150);
+    EXPECT_EQ(check.CheckColumn(item), kCheckNoSection);
+
+    item = column(105, 105, -2800); // negative slenderness
+    EXPECT_EQ(check.CheckColumn(item), kCheckNoBucklingLength);
+    item = column(105, 210);
+    item.LkyDirect = true;
+    item.Lky = -5000;
+    EXPECT_EQ(check.CheckColumn(item), kCheckNoBucklingLength);
+
+    item = column(105, 105);
+    addWind(item);
+    item.LbDirect = true;
+    item.Lb = -2800; // negative shear force
+    EXPECT_EQ(check.CheckColumn(item), kCheckNoBucklingLength);
+
+    item = column(105, 105);
+    addWind(item);
+    item.HeightZ = -3;
+    item.WindWidth = -0.91; // a positive product, but no wall to carry
+    EXPECT_EQ(check.CheckColumn(item), kCheckOk);
+    EXPECT_EQ(item.M, 0.0);
+    EXPECT_EQ(item.RatioShear[3], 0.0);
+
+    item = column(105, 105, 500);
+    item.Members = 2147483647; // the piece count must not wrap round
+    item.SubMembers = 1;
+    EXPECT_EQ(check.CheckColumn(item), kCheckOk);
+    EXPECT_DOUBLE_EQ(item.A, 110.25 * 2147483648.0);
+}
+
 TEST_F(ColumnCheckTest, EarlyReturnLeavesNoEarlierResults) {
     ColumnMember item = column(105, 105);
     item.AxialForce = {50, 50, 50, 50, 50};
