@@ -25,6 +25,14 @@ std::string indexedKey(std::string_view stem, std::size_t index) {
     return std::string(stem) + std::to_string(index);
 }
 
+// A stored choice the program cannot offer (a hand-edited or damaged file)
+// reads as the default: a project started from it could be saved but not
+// loaded again, since loading refuses such values.
+int choiceOrDefault(const IniFile& ini, std::string_view section, std::string_view key, int defaultValue, int last) {
+    const int value = ini.getInt(section, key, defaultValue);
+    return value >= 0 && value <= last ? value : defaultValue;
+}
+
 // Loads the settings file when it exists; false when there is none to read.
 bool loadSettings(const std::filesystem::path& settingsFile, IniFile& ini) {
     if (settingsFile.empty()) return false;
@@ -43,12 +51,12 @@ void readMaterial(const IniFile& ini, std::string_view section, MatInputData& m)
     m.LaminaCountIndex = ini.getInt(section, "LaminaCountIndex", 0);
     m.UnValuationLamina = ini.getBool(section, "UnValuationLamina", false);
     m.LVL_Shear_Index = ini.getInt(section, "LVL_Shear_Index", 0);
-    m.UseEnvironIndex = ini.getInt(section, "UseEnvironIndex", 2);
+    m.UseEnvironIndex = choiceOrDefault(ini, section, "UseEnvironIndex", 2, 2);
     m.UseEndPosFcv = ini.getBool(section, "UseEndPosFcv", false);
     for (std::size_t i = 0; i < m.KindOfWood.size(); ++i) {
         m.KindOfWood[i] = ini.getInt(section, indexedKey("KindOfWood-", i), 0);
     }
-    m.SelectProduct = ini.getInt(section, "SelectProduct", 0);
+    m.SelectProduct = choiceOrDefault(ini, section, "SelectProduct", 0, kProductKindCount - 1);
     for (std::size_t i = 0; i < m.SelectGrade.size(); ++i) {
         m.SelectGrade[i] = ini.getInt(section, indexedKey("SelectGrade-", i), 0);
     }
@@ -93,10 +101,10 @@ CommonData::CommonData(std::filesystem::path settingsFile) : settingsFile_(std::
 void CommonData::ReadCommonDefaults() {
     IniFile ini;
     if (!loadSettings(settingsFile_, ini)) return;
-    WindCalcStandard = ini.getInt(kCommonSection, "WindCalcStandard", 0);
-    V0Index = ini.getInt(kCommonSection, "V0Index", 0);
-    RoughIndex = ini.getInt(kCommonSection, "RoughIndex", 2);
-    SnowEria = ini.getInt(kCommonSection, "SnowEria", 0);
+    WindCalcStandard = choiceOrDefault(ini, kCommonSection, "WindCalcStandard", 0, 1);
+    V0Index = choiceOrDefault(ini, kCommonSection, "V0Index", 0, 8);       // 30 to 46 m/s
+    RoughIndex = choiceOrDefault(ini, kCommonSection, "RoughIndex", 2, 3); // Ⅰ to Ⅳ
+    SnowEria = choiceOrDefault(ini, kCommonSection, "SnowEria", 0, 1);
 }
 
 bool CommonData::SaveCommonDefaults(MessageSink& messages) {

@@ -38,6 +38,20 @@ TEST(CommonDataDefaults, CommonSectionWithOnlyRoughIndexChangesOnlyThat) {
     EXPECT_EQ(common.Defaults, expected);
 }
 
+TEST(CommonDataDefaults, ChoicesTheProgramCannotOfferReadAsDefaults) {
+    // A project started from such values would be saved but refused on loading.
+    TempDir dir;
+    writeBytes(dir / "Tarvo.ini", "[Common]\r\nWindCalcStandard=2\r\nV0Index=9\r\nRoughIndex=-1\r\nSnowEria=5\r\n"
+                                  "[ColumnMat Default]\r\nSelectProduct=5\r\nUseEnvironIndex=3\r\n"
+                                  "[BaseMat Default]\r\nSelectProduct=4\r\nUseEnvironIndex=0\r\n");
+    const CommonData common(dir / "Tarvo.ini");
+    EXPECT_EQ(common.input(), CommonInputData{});
+    EXPECT_EQ(common.ColumnMatDefault.SelectProduct, 0);
+    EXPECT_EQ(common.ColumnMatDefault.UseEnvironIndex, 2);
+    EXPECT_EQ(common.BaseMatDefault.SelectProduct, 4); // the last choices are kept
+    EXPECT_EQ(common.BaseMatDefault.UseEnvironIndex, 0);
+}
+
 TEST(CommonDataDefaults, AnExistingFileWithoutMaterialKeysReadsTheirFileDefaults) {
     // The initial KindOfWood[1] is 3, but a key missing from an existing file reads 0.
     TempDir dir;
