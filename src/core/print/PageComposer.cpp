@@ -1,11 +1,12 @@
 #include "core/print/PageComposer.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <string>
 #include <string_view>
 
+#include "core/print/PixelArithmetic.h"
 #include "core/print/PrintSettings.h"
 #include "core/print/PrinterInfomation.h"
 #include "core/print/ReportCanvas.h"
@@ -15,10 +16,6 @@
 namespace tarvo {
 namespace {
 
-int truncated(double value) {
-    return static_cast<int>(value);
-}
-
 std::string_view withoutParagraphMark(std::string_view line) {
     if (!line.empty() && line.front() == '&') line.remove_prefix(1);
     return line;
@@ -27,7 +24,10 @@ std::string_view withoutParagraphMark(std::string_view line) {
 } // namespace
 
 int printedPageNumber(int firstPageNo, int pageIndex) {
-    return firstPageNo > 0 ? firstPageNo - 1 + pageIndex : pageIndex;
+    if (firstPageNo <= 0) return pageIndex;
+    // A first number near the top of the int range stops there instead of overflowing.
+    const long long number = static_cast<long long>(firstPageNo) - 1 + pageIndex;
+    return number > std::numeric_limits<int>::max() ? std::numeric_limits<int>::max() : static_cast<int>(number);
 }
 
 int PageComposer::pageCount() const {
@@ -57,7 +57,7 @@ int PageComposer::drawPage(ReportCanvas& canvas, OutputInfo& geometry, int pageI
         canvas.setFont(font.name, std::abs(geometry.titleFontHeight), font.style);
         for (const auto& line : settings_.titleLines()) {
             const std::string text = trimTrailingBlanks(line);
-            if (!text.empty()) canvas.drawText(geometry.left, truncated(y), text);
+            if (!text.empty()) canvas.drawText(geometry.left, truncateToPixels(y), text);
             y += geometry.titleLineHeight;
         }
         y += geometry.paragraphSpace;
@@ -65,7 +65,7 @@ int PageComposer::drawPage(ReportCanvas& canvas, OutputInfo& geometry, int pageI
 
     const FontSpec& body = printer_.bodyFont;
     const int bodyHeight = std::abs(geometry.bodyFontHeight);
-    geometry.bodyStart = truncated(y);
+    geometry.bodyStart = truncateToPixels(y);
     const TabStops stops = TabStops::measure(canvas, body, bodyHeight, geometry.left + geometry.indent);
     ReportLineDrawer drawer(canvas, body, bodyHeight, stops);
     if (pageIndex >= 1 && pageIndex <= pageCount()) {
@@ -78,11 +78,11 @@ int PageComposer::drawPage(ReportCanvas& canvas, OutputInfo& geometry, int pageI
                 y += geometry.paragraphSpace;
                 line.remove_prefix(1);
             }
-            drawer.draw(line, truncated(y));
+            drawer.draw(line, truncateToPixels(y));
             y += geometry.bodyLineHeight;
         }
     }
-    return truncated(std::ceil(y));
+    return roundUpToPixels(y);
 }
 
 int PageComposer::measureReportWidth(ReportCanvas& canvas, OutputInfo& geometry) const {

@@ -1,9 +1,9 @@
 #include "core/print/Paginator.h"
 
-#include <cmath>
 #include <iterator>
 
 #include "core/print/OutputInfo.h"
+#include "core/print/PixelArithmetic.h"
 #include "core/print/PrintSettings.h"
 #include "core/print/ReportSource.h"
 #include "core/project/ColumnsData.h"
@@ -14,10 +14,6 @@ namespace {
 // Items never begin in the last lines of a page: at least this many whole
 // lines must be left.
 constexpr int kMinLinesToBeginItem = 4;
-
-int truncated(double value) {
-    return static_cast<int>(value);
-}
 
 std::vector<int> itemsToPrint(const ColumnsData& columns, const PrintSettings& settings) {
     std::vector<int> indices;
@@ -38,7 +34,7 @@ int titleBlockHeight(const PrintSettings& settings, const OutputInfo& geometry) 
     if (!settings.printTitle) return 0;
     const auto lineCount = settings.titleLines().size();
     if (lineCount == 0) return 0;
-    return truncated(std::ceil(static_cast<double>(lineCount) * geometry.titleLineHeight + geometry.paragraphSpace));
+    return roundUpToPixels(static_cast<double>(lineCount) * geometry.titleLineHeight + geometry.paragraphSpace);
 }
 
 int paginate(ColumnsData& columns, PrintSettings& settings, const OutputInfo& geometry, ReportSource& source) {
@@ -57,7 +53,7 @@ int paginate(ColumnsData& columns, PrintSettings& settings, const OutputInfo& ge
     int y = titleBlockHeight(settings, geometry);
     if (settings.printLegend) {
         source.appendHeader(lines);
-        y = truncated(lineCount() * geometry.bodyLineHeight + y);
+        y = truncateToPixels(lineCount() * geometry.bodyLineHeight + y);
     }
 
     ReportLines itemLines;
@@ -65,20 +61,20 @@ int paginate(ColumnsData& columns, PrintSettings& settings, const OutputInfo& ge
     for (const int index : itemsToPrint(columns, settings)) {
         if (!source.buildItem(columns.Item(index), itemLines, number)) continue;
         ++number;
-        if (y > 0) y = truncated(y + geometry.paragraphSpace);
+        if (y > 0) y = truncateToPixels(y + geometry.paragraphSpace);
         if (y > geometry.textHeight) {
             breakPage(lineCount());
             y = 0;
         }
         const int fit =
-            geometry.bodyLineHeight > 0 ? truncated((geometry.textHeight - y) / geometry.bodyLineHeight) : 0;
+            geometry.bodyLineHeight > 0 ? truncateToPixels((geometry.textHeight - y) / geometry.bodyLineHeight) : 0;
         const int count = static_cast<int>(itemLines.size());
         const int over = fit >= kMinLinesToBeginItem ? count - fit : count;
         if (over <= 0) {
-            y = truncated(count * geometry.bodyLineHeight + y);
+            y = truncateToPixels(count * geometry.bodyLineHeight + y);
         } else {
             breakPage(lineCount() + count - over);
-            y = truncated(over * geometry.bodyLineHeight);
+            y = truncateToPixels(over * geometry.bodyLineHeight);
         }
         lines.insert(lines.end(), std::make_move_iterator(itemLines.begin()), std::make_move_iterator(itemLines.end()));
     }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "FakeCanvas.h"
 #include "core/print/PrintSettings.h"
 #include "core/print/PrinterInfomation.h"
@@ -169,6 +171,16 @@ TEST_F(PageComposerTest, NoPageNumberWhenSwitchedOffOrSuppressed) {
     EXPECT_NE(canvas.find("7"), nullptr);
     EXPECT_EQ(printedPageNumber(0, 4), 4);
     EXPECT_EQ(printedPageNumber(7, 4), 10);
+    EXPECT_EQ(printedPageNumber(std::numeric_limits<int>::max(), 3), std::numeric_limits<int>::max());
+}
+
+TEST_F(PageComposerTest, EndOfPageRoundsUpAwayFromZero) {
+    settings.printTitle = true;
+    settings.title = "§　柱の設計";
+    printer.paragraphSpace = -140.5; // 100 + 34 − 140.5 = −6.5
+    EXPECT_EQ(draw(1), -7);
+    printer.paragraphSpace = 7.5;
+    EXPECT_EQ(draw(1), 142);
 }
 
 TEST_F(PageComposerTest, ReportWidthIsTheWidestTitleOrBodyLine) {

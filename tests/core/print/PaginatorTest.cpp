@@ -89,6 +89,20 @@ TEST(Paginate, TitleBlockTakesRoomOnThePageOne) {
     EXPECT_EQ(paginateItems({3, 2}, settings).pageStarts, (std::vector<int>{0, 3, 5}));
 }
 
+TEST(Paginate, TitleBlockRoundsFractionsAwayFromZero) {
+    PrintSettings settings;
+    settings.title = "first\nsecond";
+    OutputInfo geometry = smallPage();
+    geometry.paragraphSpace = -30.5; // 24 − 30.5 = −6.5
+    EXPECT_EQ(titleBlockHeight(settings, geometry), -7);
+}
+
+TEST(Paginate, HugeParagraphSpaceSaturatesAndEveryItemStartsAPage) {
+    OutputInfo geometry = smallPage();
+    geometry.paragraphSpace = 1e12;
+    EXPECT_EQ(paginateItems({2, 2, 3}, {}, 0, geometry).pageStarts, (std::vector<int>{0, 2, 4, 7}));
+}
+
 TEST(Paginate, PageTooShortForTheRulesMakesNoEmptyPages) {
     OutputInfo geometry = smallPage();
     geometry.textHeight = 25;
