@@ -246,6 +246,50 @@ TEST_F(ReportTextTest, GlulamWideSectionAxes) {
     EXPECT_TRUE(has(list, "#4fsx＝2.70×2/3＝1.80 N/mm^2"));
 }
 
+// Square glulam in service class Ⅰ: both options share one line, equal radii
+// with a direct Lky print one i and both lengths, and without un-evaluated
+// laminae the y-axis names appear without a size factor.
+TEST_F(ReportTextTest, GlulamSquareOptionsAndEqualRadii) {
+    windArt87();
+    ColumnMember item = column("集成材 正方形", 150, 150, 2800, {20, 0, 0, 10, 0});
+    glulam(item.ColumnMaterial, 1, 4, kLaminaSugi); // Fc 23.2, Fbx 30.0, Fby 21.6, Fsx 2.7, Fsy 2.1
+    item.ColumnMaterial.UseEnvironIndex = 0;        // all strengths × 0.7
+    item.ColumnMaterial.UnValuationLamina = true;   // shear × 0.6 more
+    item.LkyDirect = true;
+    item.Lky = 1500;
+    inStorey(item, 1, 0.91);
+    auto has = [](const ReportLines& lines, const std::string& text) {
+        return std::find(lines.begin(), lines.end(), text) != lines.end();
+    };
+    ReportLines list;
+    ASSERT_TRUE(buildItemText(item, list, 3, check));
+    EXPECT_TRUE(has(list, "#2幅はぎ未評価ラミナを含む　　　使用環境区分 Ⅰ"));
+    EXPECT_TRUE(has(list, "#2i＝4.33cm,　 Lkx＝280.0cm,　Lky＝150.0cm,　 λ＝65,　η＝0.653"));
+    EXPECT_TRUE(has(list, "#2基準強度(N/mm^2)　　Fc＝16.24,　Fcv＝6.30,　Fsx＝1.13,　Fbx＝21.00"));
+
+    item.ColumnMaterial.UnValuationLamina = false;
+    ASSERT_TRUE(buildItemText(item, list, 3, check));
+    EXPECT_TRUE(has(list, "#2使用環境区分 Ⅰ"));
+    EXPECT_TRUE(has(list, "#2基準強度(N/mm^2)　　Fc＝16.24,　Fcv＝6.30,　Fsy＝1.47,　Fby＝15.12"));
+    EXPECT_TRUE(has(list, "#4fsy＝1.47×2/3＝0.98 N/mm^2"));
+    EXPECT_EQ(std::count_if(list.begin(), list.end(),
+                            [](const std::string& line) { return line.find("σb/fby＝") != std::string::npos; }),
+              1);
+}
+
+// A round section names no piece count, however many pieces are entered.
+TEST_F(ReportTextTest, RoundSectionPrintsNoCount) {
+    noWind();
+    ColumnMember item = column("", 0, 150, 2800, {20, 0, 0, 0, 0});
+    item.Shape = kRound;
+    item.Members = 2;
+    sawn(item.ColumnMaterial, kUngradedHinoki);
+    ReportLines list;
+    ASSERT_TRUE(buildItemText(item, list, 1, check));
+    ASSERT_FALSE(list.empty());
+    EXPECT_EQ(list.front(), "&#0 1. @150φ　ひのき　無等級材");
+}
+
 TEST_F(ReportTextTest, GlulamWithoutWind) {
     noWind();
     ColumnMember item = column("集成材通し柱", 120, 240, 3000, {30, 36, 42, 30, 36});
