@@ -81,6 +81,13 @@ void ApplyAutoTenon(ColumnMember& item) {
     item.TenonD = std::max(item.B, item.D) - kTenonDepthAllowance;
 }
 
+double GoverningRadius(const ColumnMember& item) {
+    // The same comparison as the check's: the depth direction wins a tie.
+    const double lambdaX = item.Ix > 0 ? 0.1 * item.Lkx / item.Ix : 0.0;
+    const double lambdaY = item.Iy > 0 ? 0.1 * item.Lky / item.Iy : 0.0;
+    return lambdaX >= lambdaY ? item.Ix : item.Iy;
+}
+
 ColumnCheck::ColumnCheck(const MatDataBase& catalogue, CommonData& common) : catalogue_(catalogue), common_(common) {}
 
 std::int32_t ColumnCheck::CheckColumn(ColumnMember& item) {

@@ -45,6 +45,11 @@ std::string_view CheckResultMessage(std::int32_t code);
 // construction of an item and by every check while AutoTenon is set.
 void ApplyAutoTenon(ColumnMember& item);
 
+// The radius of gyration of the direction that gives the slenderness of a
+// checked item: `Iy` when the width direction governs, `Ix` otherwise. A
+// report that prints one radius with λ prints this one, so that λ = Lk / i.
+double GoverningRadius(const ColumnMember& item);
+
 // Runs the check on items and keeps the values the last check wrote besides
 // the item (the horizontal member's display name and the bearing factors);
 // the result sheet and the reports read them right after checking the same

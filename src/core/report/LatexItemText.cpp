@@ -104,8 +104,9 @@ void appendSectionProperties(std::string& t, const ItemContext& c) {
     const double lkx = item.Lkx / 10.0;
     const double lky = item.Lky / 10.0;
     if (!item.LkyDirect || item.Lky <= 0) {
-        t += formatText("　　$i=%.2f\\,cm,\\quad l_k=%.1f\\,cm,\\quad \\lambda=%.0f,\\quad \\eta=%.3f$\n\n", item.Ix,
-                        lkx, item.Lambda, item.Eta);
+        // The radius that gives λ, as in the printed report.
+        t += formatText("　　$i=%.2f\\,cm,\\quad l_k=%.1f\\,cm,\\quad \\lambda=%.0f,\\quad \\eta=%.3f$\n\n",
+                        GoverningRadius(item), lkx, item.Lambda, item.Eta);
     } else if (item.Ix == item.Iy) {
         t += formatText("　　$i=%.2f\\,cm,\\quad l_{kx}=%.1f\\,cm,\\quad l_{ky}=%.1f\\,cm,\\quad \\lambda=%.0f,"
                         "\\quad \\eta=%.3f$\n\n",

@@ -142,7 +142,10 @@ void appendSlendernessLine(const ColumnMember& item, ReportLines& list) {
     const double lkx = item.Lkx / 10.0;
     const double lky = item.Lky / 10.0;
     if (!item.LkyDirect || item.Lky <= 0) {
-        list.push_back(formatText("#2i＝%.2fcm,　Lk＝%.1fcm,　λ＝%.0f,　η＝%.3f", item.Ix, lkx, item.Lambda, item.Eta));
+        // One radius is printed: the one that gives λ (a 120 × 240 section
+        // buckles about its width).
+        list.push_back(formatText("#2i＝%.2fcm,　Lk＝%.1fcm,　λ＝%.0f,　η＝%.3f", GoverningRadius(item), lkx,
+                                  item.Lambda, item.Eta));
     } else if (item.Ix == item.Iy) {
         list.push_back(formatText("#2i＝%.2fcm,　 Lkx＝%.1fcm,　Lky＝%.1fcm,　 λ＝%.0f,　η＝%.3f", item.Ix, lkx, lky,
                                   item.Lambda, item.Eta));

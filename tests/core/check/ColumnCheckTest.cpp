@@ -120,6 +120,23 @@ TEST_F(ColumnCheckTest, BucklingAndSlenderness) {
     EXPECT_NEAR(item.Lambda, 46.19, 5e-3); // depth direction
 }
 
+TEST_F(ColumnCheckTest, GoverningRadiusGivesTheSlenderness) {
+    ColumnMember deep = column(120, 240, 3000); // buckles about its width
+    ASSERT_EQ(check.CheckColumn(deep), kCheckOk);
+    EXPECT_EQ(GoverningRadius(deep), deep.Iy);
+    EXPECT_NEAR(0.1 * deep.Lkx / GoverningRadius(deep), deep.Lambda, 1e-9);
+
+    ColumnMember square = column(105, 105);
+    ASSERT_EQ(check.CheckColumn(square), kCheckOk);
+    EXPECT_EQ(GoverningRadius(square), square.Ix);
+
+    // 2x4 lumber buckles in the depth direction only (Lky 0).
+    ColumnMember stud = column(38, 89, 2400, kDimensionLumber);
+    stud.SizeCode = 204;
+    ASSERT_EQ(check.CheckColumn(stud), kCheckOk);
+    EXPECT_EQ(GoverningRadius(stud), stud.Ix);
+}
+
 TEST_F(ColumnCheckTest, SizeFactor) {
     ColumnMember item = column(120, 360);
     check.CheckColumn(item);
