@@ -83,6 +83,23 @@ std::string materialText(const ItemContext& ctx) {
     return text;
 }
 
+// The item name as report text: the characters the page composer reads as
+// markup ("#" tabs, "@" the label, "^" superscripts) are given in their
+// full-width forms, so that a name is printed as the user typed it.
+std::string nameText(const std::string& name) {
+    std::string text;
+    text.reserve(name.size());
+    for (const char c : name) {
+        switch (c) {
+        case '#': text += "＃"; break;
+        case '@': text += "＠"; break;
+        case '^': text += "＾"; break;
+        default: text.push_back(c); break;
+        }
+    }
+    return text;
+}
+
 // The number line and the section line. Without a name the section text
 // follows the number on the same line; the "@" puts it behind the "use " label.
 void appendNumberAndSection(const ItemContext& ctx, int number, ReportLines& list) {
@@ -91,7 +108,7 @@ void appendNumberAndSection(const ItemContext& ctx, int number, ReportLines& lis
     const int count = item.Members + item.SubMembers;
     std::string line = formatText("&#0%2d. ", number);
     if (!item.Name.empty()) {
-        line += item.Name;
+        line += nameText(item.Name);
         list.push_back(line);
         line.clear();
     }

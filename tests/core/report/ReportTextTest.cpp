@@ -360,6 +360,17 @@ TEST_F(ReportTextTest, WindDataLineShowsNoCoefficientOfAnotherItem) {
     EXPECT_EQ(*windLine, "#2地盤面からの高さ Z＝0.00m,　Cf＝0.000,　風圧の負担巾 W＝0.91m");
 }
 
+// A name is user text: markup characters in it must not tab, superscript or
+// insert the label.
+TEST_F(ReportTextTest, MarkupCharactersInANameArePrintedAsTyped) {
+    noWind();
+    ColumnMember item = column("C#2@A^2", 105, 105, 2800, {10, 0, 0, 0, 0});
+    ReportLines list;
+    ASSERT_TRUE(buildItemText(item, list, 3, check));
+    ASSERT_FALSE(list.empty());
+    EXPECT_EQ(list[0], "&#0 3. C＃2＠A＾2");
+}
+
 class ReportHeaderTest : public ReportTextTest {
 protected:
     ReportLines header() {
