@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <ostream>
 
+#include "cli/OutputFileGuard.h"
 #include "core/check/ColumnCheck.h"
 #include "core/material/MatDataBase.h"
 #include "core/print/PrintDefault.h"
@@ -131,6 +132,7 @@ int runLatexCommand(const std::vector<std::string>& args, const std::string& pro
     LatexWriter writer(check, latexLayoutFrom(loadPrintDefault(settingsFile)), header.text);
     LatexBufferSink document;
     const std::filesystem::path texFile = outputPath(options);
+    if (outputWouldReplaceProject(options.project, texFile, err)) return kLatexExitWriteFailed;
     const std::int64_t written = writer.writeLatexDocument(columns, document);
     const SafeWriteStatus status =
         written < 0 ? SafeWriteStatus::WriteFailed : SafeFileWriter::replace(texFile, document.text);

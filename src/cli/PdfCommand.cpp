@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "cli/OutputFileGuard.h"
 #include "cli/ReportCommand.h"
 #include "core/check/ColumnCheck.h"
 #include "core/material/MatDataBase.h"
@@ -15,6 +16,7 @@ int runPdfCommand(const std::vector<std::string>& args, const std::string& progr
                   std::ostream& err) {
     ReportOptions options;
     if (!parseReportOptions(args, "pdf", true, options, err)) return kReportExitFailed;
+    if (outputWouldReplaceProject(options.path, options.outputPath, err)) return kReportExitFailed;
     ReportJob job(std::filesystem::path(programDir) / "Tarvo.ini");
     if (!loadReportJob(options, programDir, job, "pdf", err)) return kReportExitFailed;
 
