@@ -25,30 +25,20 @@ void CheckReportJson::writeCommon() {
     const CommonData& c = common_;
     json_.key("common");
     json_.beginObject();
-    json_.key("WindCalcStandard");
-    json_.value(c.WindCalcStandard);
-    json_.key("V0Index");
-    json_.value(c.V0Index);
-    json_.key("RoughIndex");
-    json_.value(c.RoughIndex);
-    json_.key("BuildingHeight");
-    json_.value(c.BuildingHeight);
-    json_.key("Up_q");
-    json_.value(c.Up_q);
-    json_.key("FirstFloorLevel");
-    json_.value(c.FirstFloorLevel);
+    json_.member("WindCalcStandard", c.WindCalcStandard);
+    json_.member("V0Index", c.V0Index);
+    json_.member("RoughIndex", c.RoughIndex);
+    json_.member("BuildingHeight", c.BuildingHeight);
+    json_.member("Up_q", c.Up_q);
+    json_.member("FirstFloorLevel", c.FirstFloorLevel);
     json_.key("FloorHeight");
     writeArray(json_, c.FloorHeight);
     json_.key("WoodenStorey");
     writeArray(json_, c.WoodenStorey);
-    json_.key("SnowEria");
-    json_.value(c.SnowEria);
-    json_.key("VelocityPressure");
-    json_.value(c.VelocityPressure);
-    json_.key("Alpha");
-    json_.value(c.Alpha);
-    json_.key("Zb");
-    json_.value(c.Zb);
+    json_.member("SnowEria", c.SnowEria);
+    json_.member("VelocityPressure", c.VelocityPressure);
+    json_.member("Alpha", c.Alpha);
+    json_.member("Zb", c.Zb);
     json_.key("MidHeight");
     writeArray(json_, c.MidHeight);
     json_.endObject();
@@ -56,20 +46,15 @@ void CheckReportJson::writeCommon() {
 
 void CheckReportJson::writeMatData(const MatData& m) {
     json_.beginObject();
-    json_.key("productName");
-    json_.value(m.productName);
-    json_.key("description");
-    json_.value(m.description);
-    json_.key("shearClass");
-    json_.value(m.shearClass);
-    json_.key("speciesName");
-    json_.value(m.speciesName);
+    json_.member("productName", m.productName);
+    json_.member("description", m.description);
+    json_.member("shearClass", m.shearClass);
+    json_.member("speciesName", m.speciesName);
     const std::pair<const char*, double> values[] = {
         {"Fc", m.Fc},   {"Ft", m.Ft},   {"Fbx", m.Fbx}, {"FbxNeg", m.FbxNeg}, {"Fby", m.Fby},
         {"Fsx", m.Fsx}, {"Fsy", m.Fsy}, {"Fcv", m.Fcv}, {"E0", m.E0},         {"Elow", m.Elow}};
     for (const auto& [name, value] : values) {
-        json_.key(name);
-        json_.value(value);
+        json_.member(name, value);
     }
     json_.endObject();
 }
@@ -81,14 +66,10 @@ void CheckReportJson::addItem(int index, const ColumnMember& item, std::int32_t 
         itemsOpen_ = true;
     }
     json_.beginObject();
-    json_.key("index");
-    json_.value(index);
-    json_.key("Name");
-    json_.value(item.Name);
-    json_.key("ResultCode");
-    json_.value(static_cast<int>(code));
-    json_.key("message");
-    json_.value(CheckResultMessage(code));
+    json_.member("index", index);
+    json_.member("Name", item.Name);
+    json_.member("ResultCode", static_cast<int>(code));
+    json_.member("message", CheckResultMessage(code));
     const std::pair<const char*, double> scalars[] = {{"Cf", item.Cf},
                                                       {"TenonB", item.TenonB},
                                                       {"TenonD", item.TenonD},
@@ -110,8 +91,7 @@ void CheckReportJson::addItem(int index, const ColumnMember& item, std::int32_t 
                                                       {"Fs", item.Fs},
                                                       {"Kz", item.Kz}};
     for (const auto& [name, value] : scalars) {
-        json_.key(name);
-        json_.value(value);
+        json_.member(name, value);
     }
     const std::pair<const char*, const PerLoadCase<double>*> arrays[] = {
         {"SigmaC", &item.SigmaC},         {"SigmaCv", &item.SigmaCv},
@@ -132,16 +112,14 @@ void CheckReportJson::addItem(int index, const ColumnMember& item, std::int32_t 
     writeMatData(item.ColumnStrength);
     json_.key("BaseStrength");
     writeMatData(item.BaseStrength);
-    json_.key("BaseDisplayName");
-    json_.value(check.BaseDisplayName());
+    json_.member("BaseDisplayName", check.BaseDisplayName());
     json_.key("BearingFactors");
     writeArray(json_, check.BearingFactors());
     const CommonData& c = common_;
     const std::pair<const char*, double> windValues[] = {
         {"KzArt87", c.KzArt87}, {"Cpe", c.Cpe}, {"Gpe", c.Gpe}, {"CfAuto", c.CfAuto}};
     for (const auto& [name, value] : windValues) {
-        json_.key(name);
-        json_.value(value);
+        json_.member(name, value);
     }
     json_.endObject();
 }

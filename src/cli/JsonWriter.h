@@ -24,6 +24,12 @@ public:
     void value(const char* text) { value(std::string_view(text)); }
     void null();
 
+    // A key and its value, inside an object.
+    template <typename T> void member(std::string_view name, const T& v) {
+        key(name);
+        value(v);
+    }
+
     [[nodiscard]] const std::string& text() const { return out_; }
 
 private:
