@@ -55,6 +55,29 @@ double sizeFactor(std::int32_t kind, double depth) {
     return 1.0;
 }
 
+bool loadCaseResultsAreFinite(const ColumnMember& item) {
+    for (const double v : {item.Omega, item.M, item.Q}) {
+        if (!std::isfinite(v)) return false;
+    }
+    for (const auto* values : {&item.SigmaC, &item.SigmaCv, &item.SigmaB, &item.Tau, &item.RatioC, &item.RatioCombined,
+                               &item.RatioShear, &item.RatioCv}) {
+        for (const double v : *values) {
+            if (!std::isfinite(v)) return false;
+        }
+    }
+    return true;
+}
+
+void clearLoadCaseResults(ColumnMember& item) {
+    item.Omega = item.M = item.Q = 0;
+    for (auto* values : {&item.SigmaC, &item.SigmaCv, &item.SigmaB, &item.Tau, &item.RatioC, &item.RatioCombined,
+                         &item.RatioShear, &item.RatioCv}) {
+        values->fill(0);
+    }
+    for (auto* verdicts : {&item.OkC, &item.OkCombined, &item.OkShear, &item.OkCv})
+        verdicts->fill(true);
+}
+
 } // namespace
 
 std::string_view CheckResultMessage(std::int32_t code) {
@@ -67,6 +90,7 @@ std::string_view CheckResultMessage(std::int32_t code) {
     case kCheckNoSectionModulus: return "断面係数 Z が 0 以下です。";
     case kCheckColumnMaterialWithoutStrengths: return "柱の材料の許容応力度が定まりません。";
     case kCheckBaseMaterialWithoutStrengths: return "横架材のめり込み強度が定まりません。";
+    case kCheckResultNotFinite: return "応力度が有限の値になりません。入力値を確認してください。";
     default: return {};
     }
 }
@@ -278,6 +302,14 @@ std::int32_t ColumnCheck::runCheck(ColumnMember& item) {
         }
         ++counted;
         if (j == static_cast<std::size_t>(kWindLoadCase) && windLoaded) CheckWindBendingAndShear(item, q);
+    }
+
+    // Values from a damaged file (a tenon of 1e-300 mm², a force of 1e308 kN)
+    // pass every guard above yet overflow a stress; such an item is refused
+    // and keeps no infinite or undefined number.
+    if (!loadCaseResultsAreFinite(item)) {
+        clearLoadCaseResults(item);
+        return kCheckResultNotFinite;
     }
 
     // 22. Checked when at least one load case carries a force.

@@ -315,9 +315,29 @@ TEST_F(ColumnCheckTest, ZeroDivisorsAreRefused) {
     item.BaseMaterial.KindOfWood[0] = 99;
     EXPECT_EQ(check.CheckColumn(item), kCheckBaseMaterialWithoutStrengths);
 
-    for (int code = kCheckNoBearingArea; code <= kCheckBaseMaterialWithoutStrengths; ++code) {
+    for (int code = kCheckNoBearingArea; code <= kCheckResultNotFinite; ++code) {
         EXPECT_FALSE(CheckResultMessage(code).empty()) << code;
     }
+}
+
+// Values a damaged file may hold pass the zero guards yet overflow a stress:
+// a tenon of almost no area makes the wind shear infinite, a huge force the
+// axial stress. Such items are refused and keep no infinite number.
+TEST_F(ColumnCheckTest, StressesThatOverflowAreRefused) {
+    ColumnMember item = column(105, 105);
+    addWind(item);
+    item.AutoTenon = false;
+    item.TenonB = 1e-160;
+    item.TenonD = 1e-160;
+    EXPECT_EQ(check.CheckColumn(item), kCheckResultNotFinite);
+    EXPECT_EQ(item.Tau[3], 0.0);
+    EXPECT_EQ(item.RatioShear[3], 0.0);
+    EXPECT_TRUE(item.OkShear[3]);
+
+    item = column(105, 105);
+    item.AxialForce[0] = 1e308;
+    EXPECT_EQ(check.CheckColumn(item), kCheckResultNotFinite);
+    EXPECT_EQ(item.SigmaC[0], 0.0);
 }
 
 // Values only a damaged file can hold must not end in an OK verdict.
