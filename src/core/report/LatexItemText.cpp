@@ -49,19 +49,20 @@ void appendMaterialAndSection(std::string& t, const ItemContext& c) {
     }
     material = doubledHyphens(escapeLatexText(material));
     const std::string name = doubledHyphens(escapeLatexText(item.Name));
-    const int count = item.Members + item.SubMembers;
+    // Summed wide: a damaged file may hold piece counts whose int sum overflows.
+    const long long count = static_cast<long long>(item.Members) + item.SubMembers;
 
     t += "\\item {";
     if (!item.Name.empty()) t += "\\bf " + name + "}\n\n";
     t += "{\\it use } ";
     if (item.SizeCode != 0) {
-        if (count > 1) t += formatText("%d--", count);
+        if (count > 1) t += formatText("%lld--", count);
         t += formatText("%d($b\\times D=%.0f\\times%.0f$)~~%s", item.SizeCode, item.B, item.D, material.c_str());
     } else if (item.Shape == kRound) {
         t += formatText("$%.0fφ$~~%s", item.D, material.c_str());
     } else {
         t += formatText("$b\\times D=%.0f\\times%.0f", item.B, item.D);
-        if (count > 1) t += formatText("\\times %d本", count);
+        if (count > 1) t += formatText("\\times %lld本", count);
         t += formatText("$~~%s", material.c_str());
     }
     if (item.Name.empty()) t += "}";

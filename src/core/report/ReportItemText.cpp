@@ -105,7 +105,8 @@ std::string nameText(const std::string& name) {
 void appendNumberAndSection(const ItemContext& ctx, int number, ReportLines& list) {
     const ColumnMember& item = ctx.item;
     const std::string material = materialText(ctx);
-    const int count = item.Members + item.SubMembers;
+    // Summed wide: a damaged file may hold piece counts whose int sum overflows.
+    const long long count = static_cast<long long>(item.Members) + item.SubMembers;
     std::string line = formatText("&#0%2d. ", number);
     if (!item.Name.empty()) {
         line += nameText(item.Name);
@@ -114,13 +115,13 @@ void appendNumberAndSection(const ItemContext& ctx, int number, ReportLines& lis
     }
     line += "@";
     if (item.SizeCode != 0) {
-        if (count > 1) line += formatText("%d-", count);
+        if (count > 1) line += formatText("%lld-", count);
         line += formatText("%d(b×D=%.0f×%.0f)　%s", item.SizeCode, item.B, item.D, material.c_str());
     } else if (item.Shape == kRound) {
         line += formatText("%.0fφ　%s", item.D, material.c_str());
     } else {
         line += formatText("b×D=%.0f×%.0f", item.B, item.D);
-        if (count > 1) line += formatText("×%d本", count);
+        if (count > 1) line += formatText("×%lld本", count);
         line += "　" + material;
     }
     list.push_back(line);

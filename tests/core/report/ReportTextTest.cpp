@@ -371,6 +371,17 @@ TEST_F(ReportTextTest, MarkupCharactersInANameArePrintedAsTyped) {
     EXPECT_EQ(list[0], "&#0 3. C＃2＠A＾2");
 }
 
+// Piece counts from a damaged file may not fit an int when summed.
+TEST_F(ReportTextTest, HugePieceCountsPrintWithoutOverflow) {
+    noWind();
+    ColumnMember item = column("", 105, 105, 2800, {10, 0, 0, 0, 0});
+    item.Members = 2000000000;
+    item.SubMembers = 2000000000;
+    ReportLines list;
+    ASSERT_TRUE(buildItemText(item, list, 1, check));
+    EXPECT_NE(list[0].find("×4000000000本"), std::string::npos) << list[0];
+}
+
 class ReportHeaderTest : public ReportTextTest {
 protected:
     ReportLines header() {
