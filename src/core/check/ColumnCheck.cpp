@@ -55,8 +55,9 @@ double sizeFactor(std::int32_t kind, double depth) {
     return 1.0;
 }
 
-bool loadCaseResultsAreFinite(const ColumnMember& item) {
-    for (const double v : {item.Omega, item.M, item.Q}) {
+bool resultsAreFinite(const ColumnMember& item) {
+    for (const double v : {item.A, item.Acv, item.As, item.Ix, item.Iy, item.Lambda, item.Eta, item.SectionModulus,
+                           item.Omega, item.M, item.Q, item.Fk, item.Fb, item.Fs, item.Kz, item.Cf}) {
         if (!std::isfinite(v)) return false;
     }
     for (const auto* values : {&item.SigmaC, &item.SigmaCv, &item.SigmaB, &item.Tau, &item.RatioC, &item.RatioCombined,
@@ -66,16 +67,6 @@ bool loadCaseResultsAreFinite(const ColumnMember& item) {
         }
     }
     return true;
-}
-
-void clearLoadCaseResults(ColumnMember& item) {
-    item.Omega = item.M = item.Q = 0;
-    for (auto* values : {&item.SigmaC, &item.SigmaCv, &item.SigmaB, &item.Tau, &item.RatioC, &item.RatioCombined,
-                         &item.RatioShear, &item.RatioCv}) {
-        values->fill(0);
-    }
-    for (auto* verdicts : {&item.OkC, &item.OkCombined, &item.OkShear, &item.OkCv})
-        verdicts->fill(true);
 }
 
 } // namespace
@@ -115,7 +106,20 @@ double GoverningRadius(const ColumnMember& item) {
 ColumnCheck::ColumnCheck(const MatDataBase& catalogue, CommonData& common) : catalogue_(catalogue), common_(common) {}
 
 std::int32_t ColumnCheck::CheckColumn(ColumnMember& item) {
-    const std::int32_t code = runCheck(item);
+    std::int32_t code = runCheck(item);
+    // Values from a damaged file (a tenon of 1e-300 mm², a depth of 1e200 mm,
+    // a force of 1e308 kN) pass every guard yet overflow a section property or
+    // a stress; such an item is refused and keeps no infinite or undefined
+    // number for the sheet, the reports or the JSON.
+    if (!resultsAreFinite(item)) {
+        const MatData column = item.ColumnStrength;
+        const MatData base = item.BaseStrength;
+        item.results() = MemberResults{};
+        item.ColumnStrength = column;
+        item.BaseStrength = base;
+        if (!std::isfinite(item.Cf)) item.Cf = 0;
+        code = kCheckResultNotFinite;
+    }
     item.ResultCode = code;
     return code;
 }
@@ -302,14 +306,6 @@ std::int32_t ColumnCheck::runCheck(ColumnMember& item) {
         }
         ++counted;
         if (j == static_cast<std::size_t>(kWindLoadCase) && windLoaded) CheckWindBendingAndShear(item, q);
-    }
-
-    // Values from a damaged file (a tenon of 1e-300 mm², a force of 1e308 kN)
-    // pass every guard above yet overflow a stress; such an item is refused
-    // and keeps no infinite or undefined number.
-    if (!loadCaseResultsAreFinite(item)) {
-        clearLoadCaseResults(item);
-        return kCheckResultNotFinite;
     }
 
     // 22. Checked when at least one load case carries a force.

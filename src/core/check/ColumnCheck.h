@@ -32,7 +32,7 @@ enum CheckResult : std::int32_t {
     kCheckNoSectionModulus = 11,               // section modulus 0 with wind bending to check
     kCheckColumnMaterialWithoutStrengths = 12, // the catalogue has no strengths for the column selection
     kCheckBaseMaterialWithoutStrengths = 13,   // ... nor a bearing strength for the horizontal member
-    kCheckResultNotFinite = 14, // inputs so extreme (a damaged file) that a stress or ratio is not a finite number
+    kCheckResultNotFinite = 14, // inputs so extreme (a damaged file) that a result is not a finite number
 };
 
 // Allowable-stress factors per load case: allowable = base × factor / 3.
