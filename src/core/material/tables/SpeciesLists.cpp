@@ -103,7 +103,7 @@ const std::array<std::string_view, kLaminaSpeciesCount> kLaminaSpecies{
 
 // column species (36) — glulam column, description text. Entry 34
 // "べいすぎ " carries one trailing half-width space.
-const std::array<std::string_view, kColumnSpeciesCount> kColumnSpecies{
+constexpr std::array<std::string_view, kColumnSpeciesCount> kColumnSpecies{
     "アピトン",                 // 0
     "いたやかえで",             // 1
     "かば",                     // 2
@@ -145,44 +145,13 @@ const std::array<std::string_view, kColumnSpeciesCount> kColumnSpecies{
 // column species, short (36) — glulam column, entries of the grade list: the
 // column species list with entries 19 and 35 in half-width katakana, written
 // exactly as published ("ｱﾗｽﾗｲｴﾛｰｼﾀﾞｰ" as written).
-const std::array<std::string_view, kColumnSpeciesCount> kColumnSpeciesShort{
-    "アピトン",                 // 0
-    "いたやかえで",             // 1
-    "かば",                     // 2
-    "ぶな",                     // 3
-    "みずなら",                 // 4
-    "けやき",                   // 5
-    "ダフリカからまつ",         // 6
-    "サザンパイン",             // 7
-    "べいまつ",                 // 8
-    "ひのき",                   // 9
-    "ひば",                     // 10
-    "からまつ",                 // 11
-    "あかまつ",                 // 12
-    "くろまつ",                 // 13
-    "べいひ",                   // 14
-    "つが",                     // 15
-    "たも",                     // 16
-    "しおじ",                   // 17
-    "にれ",                     // 18
-    "ｱﾗｽﾗｲｴﾛｰｼﾀﾞｰ",             // 19 (half-width katakana)
-    "ラジアタパイン",           // 20
-    "べいつが",                 // 21
-    "もみ",                     // 22
-    "とどまつ",                 // 23
-    "えぞまつ",                 // 24
-    "べいもみ",                 // 25
-    "スプルース",               // 26
-    "ロッジポールパイン",       // 27
-    "べにまつ",                 // 28
-    "ポンデローサパイン",       // 29
-    "おうしゅうあかまつ",       // 30
-    "ジャックパイン",           // 31
-    "ラワン",                   // 32
-    "すぎ",                     // 33
-    "べいすぎ ",                // 34 (trailing half-width space)
-    "ﾎﾜｲﾄｻｲﾌﾟﾚｽﾊﾟｲﾝ",           // 35 (half-width katakana)
-};
+constexpr std::array<std::string_view, kColumnSpeciesCount> withShortNames(
+        std::array<std::string_view, kColumnSpeciesCount> list) {
+    list[19] = "ｱﾗｽﾗｲｴﾛｰｼﾀﾞｰ";   // half-width katakana
+    list[35] = "ﾎﾜｲﾄｻｲﾌﾟﾚｽﾊﾟｲﾝ"; // half-width katakana
+    return list;
+}
+constexpr std::array<std::string_view, kColumnSpeciesCount> kColumnSpeciesShort = withShortNames(kColumnSpecies);
 
 // clang-format on
 
