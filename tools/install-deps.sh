@@ -8,7 +8,7 @@ apt-get install -y --no-install-recommends \
   ca-certificates \
   g++ cmake ninja-build make pkg-config \
   libgtest-dev libgmock-dev googletest libbenchmark-dev \
-  qt6-base-dev libgl-dev \
+  qt6-base-dev qt6-svg-dev libgl-dev \
   fonts-ipafont fonts-ipafont-gothic fonts-ipafont-mincho fonts-urw-base35 fontconfig \
   poppler-utils xvfb xauth \
   texlive-lang-japanese

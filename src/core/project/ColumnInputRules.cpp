@@ -1,0 +1,143 @@
+#include "core/project/ColumnInputRules.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
+#include "core/material/DimensionLumberSize.h"
+#include "core/material/MatInputData.h"
+#include "core/project/ColumnMember.h"
+#include "core/project/CommonData.h"
+
+namespace tarvo {
+
+namespace {
+
+constexpr const char* kDirectFloor = "直接";
+constexpr const char* kRoundSawn = "円柱";
+
+std::string storeyEntry(int storey) { return "  " + std::to_string(storey); }
+
+} // namespace
+
+int LeadingInteger(std::string_view text) {
+    std::size_t pos = 0;
+    while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t'))
+        ++pos;
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        negative = text[pos] == '-';
+        ++pos;
+    }
+    std::int64_t value = 0;
+    for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos) {
+        value = value * 10 + (text[pos] - '0');
+        if (value > static_cast<std::int64_t>(INT_MAX) + 1) value = static_cast<std::int64_t>(INT_MAX) + 1;
+    }
+    if (negative) value = -value;
+    return static_cast<int>(std::clamp<std::int64_t>(value, INT_MIN, INT_MAX));
+}
+
+bool WindConsidered(const CommonData& common) { return common.VelocityPressure > 0; }
+
+std::vector<std::string> ShapeEntries(std::vector<std::string> current, int selectProduct) {
+    if (current.empty()) current.emplace_back("矩形");
+    if (selectProduct == kSawnLumber) {
+        if (current.size() < 2) current.emplace_back(kRoundSawn);
+    } else {
+        current.resize(1);
+    }
+    return current;
+}
+
+SizeControlState ApplySizeRules(ColumnMember& item, std::string_view sizeText, int sizeEntries, int sizeSelected,
+                                bool productShows2x4) {
+    SizeControlState state;
+    const bool round = item.Shape == kRound;
+    if (round) {
+        item.SizeCode = 0;
+        item.B = 0;
+    } else {
+        item.SizeCode = LeadingInteger(sizeText);
+        state.sizeSelectEnabled = sizeEntries > 1;
+    }
+    if (item.SizeCode > 0) {
+        (void)sizeToDims(sizeText, item.B, item.D);
+    } else if (!round && item.B == 0) {
+        item.B = item.D;
+    }
+    const bool freeSize = sizeSelected <= 0;
+    if (!productShows2x4) {
+        state.sizeBEnabled = !round && freeSize;
+        state.sizeDEnabled = freeSize;
+    }
+    if (item.ColumnMaterial.SelectProduct == kDimensionLumber && LeadingInteger(sizeText) < 400) {
+        state.subMembersEnabled = true;
+    } else {
+        item.SubMembers = 0;
+    }
+    return state;
+}
+
+bool ApplyRoundPieceRule(ColumnMember& item) {
+    if (item.Shape == kRound && item.Members > 1) item.Members = 1;
+    return !(item.ColumnMaterial.SelectProduct == kSawnLumber && item.Shape == kRound);
+}
+
+bool UseAxisXAllowed(const ColumnMember& item, bool windConsidered) {
+    if (!windConsidered || !(item.B > 0) || !(item.D > 0) || item.B < item.D) return false;
+    const MatInputData& material = item.ColumnMaterial;
+    switch (material.SelectProduct) {
+    case kGlulam:
+        return material.LaminaCompositionIndex == 0 || !material.UnValuationLamina;
+    case kLvl:
+    case kGlulamColumn:
+        return true;
+    default:
+        return false;
+    }
+}
+
+std::vector<std::string> FloorEntries(const CommonData& common) {
+    std::vector<std::string> entries;
+    const bool wind = WindConsidered(common);
+    if (wind) entries.emplace_back(kDirectFloor);
+    for (int storey = 1; storey <= kStoreyCount; ++storey) {
+        const auto slot = static_cast<std::size_t>(storey - 1);
+        if (wind && common.FloorHeight[slot] == 0) break;
+        if (common.WoodenStorey[slot]) entries.push_back(storeyEntry(storey));
+    }
+    return entries;
+}
+
+FloorSelection SyncFloor(const std::vector<std::string>& entries, ColumnMember& item, const CommonData& common) {
+    FloorSelection selection;
+    const int count = static_cast<int>(entries.size());
+    if (count == 0) {
+        item.FloorIndex = 0;
+    } else {
+        const std::string wanted = item.FloorIndex > 0 ? storeyEntry(item.FloorIndex) : kDirectFloor;
+        const auto found = std::find(entries.begin(), entries.end(), wanted);
+        if (found != entries.end()) {
+            selection.selected = static_cast<int>(found - entries.begin());
+        } else if (count < 2) {
+            selection.selected = 0;
+            item.FloorIndex = 0;
+        } else {
+            selection.selected = entries[0] == kDirectFloor ? 1 : 0;
+            item.FloorIndex = LeadingInteger(entries[static_cast<std::size_t>(selection.selected)]);
+        }
+    }
+    selection.enabled = count > 0;
+    if (WindConsidered(common) && selection.selected > 0 && item.FloorIndex >= 1 && item.FloorIndex <= kStoreyCount)
+        item.HeightZ = common.MidHeight[static_cast<std::size_t>(item.FloorIndex - 1)];
+    return selection;
+}
+
+int FloorIndexOfEntry(const std::vector<std::string>& entries, int chosen, bool windConsidered) {
+    if (chosen < 0 || chosen >= static_cast<int>(entries.size())) return 0;
+    if (windConsidered && chosen == 0) return 0;
+    return LeadingInteger(entries[static_cast<std::size_t>(chosen)]);
+}
+
+} // namespace tarvo
