@@ -55,6 +55,19 @@ double sizeFactor(std::int32_t kind, double depth) {
     return 1.0;
 }
 
+// The refusal for an area the load cases would divide by: Acv for the
+// bearing of any load case with a force, As and the section modulus for the
+// wind bending and shear of a loaded wind case. kCheckOk when none applies.
+std::int32_t zeroDivisorCode(const ColumnMember& item, bool bearingChecked, bool windLoaded) {
+    const bool anyForce =
+        std::any_of(item.AxialForce.begin(), item.AxialForce.end(), [](double force) { return force != 0; });
+    if (bearingChecked && anyForce && !(item.Acv > 0)) return kCheckNoBearingArea;
+    const bool windBending = windLoaded && item.AxialForce[kWindLoadCase] != 0;
+    if (windBending && !(item.As > 0)) return kCheckNoShearArea;
+    if (windBending && !(item.SectionModulus > 0)) return kCheckNoSectionModulus;
+    return kCheckOk;
+}
+
 bool resultsAreFinite(const ColumnMember& item) {
     for (const double v : {item.A, item.Acv, item.As, item.Ix, item.Iy, item.Lambda, item.Eta, item.SectionModulus,
                            item.Omega, item.M, item.Q, item.Fk, item.Fb, item.Fs, item.Kz, item.Cf}) {
@@ -214,12 +227,12 @@ std::int32_t ColumnCheck::runCheck(ColumnMember& item) {
     if (item.AutoTenon) ApplyAutoTenon(item);
 
     // 11. Shear area (the tenon, or the whole section without one; the
-    // lintel-support pieces do not count) and bearing area.
+    // lintel-support pieces do not count) and bearing area. Either may be 0
+    // here (a round post without a tenon has no shear area, since B is 0); it
+    // matters only where a load case divides by it, decided before step 21.
     const double tenon = item.TenonB * item.TenonD;
     item.As = (tenon > 0 ? tenon : item.B * item.D) * item.Members * 0.01;
     item.Acv = item.A - tenon * pieces * 0.01;
-    if (bearingChecked && !(item.Acv > 0)) return kCheckNoBearingArea;
-    if (!(item.As > 0)) return kCheckNoShearArea;
 
     // 12. Radii of gyration and section modulus (cm).
     const double b = 0.1 * item.B;
@@ -233,8 +246,6 @@ std::int32_t ColumnCheck::runCheck(ColumnMember& item) {
         item.Iy = b / std::sqrt(12.0);
         item.SectionModulus = d * d * b * pieces / 6.0;
     }
-    const bool windBending = windLoaded && item.AxialForce[kWindLoadCase] != 0;
-    if (windBending && !(item.SectionModulus > 0)) return kCheckNoSectionModulus;
 
     // 13. Bending and shear strengths in use.
     const MatData& strength = item.ColumnStrength;
@@ -290,6 +301,20 @@ std::int32_t ColumnCheck::runCheck(ColumnMember& item) {
     bearingFactors_ = item.FcvUpper ? kBearingFactorsSill : kBearingFactorsNormal;
     item.M = 0;
     if (bearingChecked && !(item.BaseStrength.Fcv > 0)) return kCheckBaseMaterialWithoutStrengths;
+
+    // The load cases below divide by Acv (bearing), As and the section
+    // modulus (wind shear and bending); an item whose divisor is not positive
+    // is refused rather than given an infinite or negative stress. Only the
+    // divisions that will happen count, so an item keeps the codes above and
+    // code 6 whenever it would not divide by such an area.
+    if (const std::int32_t code = zeroDivisorCode(item, bearingChecked, windLoaded); code != kCheckOk) {
+        // A refused item shows no verdict.
+        item.OkC = {};
+        item.OkCombined = {};
+        item.OkShear = {};
+        item.OkCv = {};
+        return code;
+    }
 
     // 21. Load cases.
     int counted = 0;

@@ -26,10 +26,12 @@ enum CheckResult : std::int32_t {
     kCheckGlulamColumnRange = 7,      // glulam column outside 90 ≦ b, D ≦ 135
     kCheckUnevaluatedLaminaWidth = 8, // un-evaluated edge-glued laminae need b ≦ D
     // Codes of this program beyond the classic ones: an item that would
-    // otherwise divide by zero is refused instead of giving inf or NaN.
-    kCheckNoBearingArea = 9,                   // bearing area Acv ≦ 0 (tenon as large as the section)
-    kCheckNoShearArea = 10,                    // shear area As 0
-    kCheckNoSectionModulus = 11,               // section modulus 0 with wind bending to check
+    // otherwise divide by zero is refused instead of giving inf or NaN. Codes
+    // 9 to 11 are decided after codes 2, 3, 12 and 13, and only where a load
+    // case divides by the area; an item without any force keeps code 6.
+    kCheckNoBearingArea = 9,     // bearing area Acv ≦ 0 with the bearing checked and a force in some case
+    kCheckNoShearArea = 10,      // shear area As ≦ 0 with wind shear to check (wind, wall, force in the wind case)
+    kCheckNoSectionModulus = 11, // section modulus ≦ 0 with wind bending to check
     kCheckColumnMaterialWithoutStrengths = 12, // the catalogue has no strengths for the column selection
     kCheckBaseMaterialWithoutStrengths = 13,   // ... nor a bearing strength for the horizontal member
     kCheckResultNotFinite = 14, // inputs so extreme (a damaged file) that a result is not a finite number

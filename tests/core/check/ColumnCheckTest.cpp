@@ -296,10 +296,12 @@ TEST_F(ColumnCheckTest, ZeroDivisorsAreRefused) {
     item.TenonD = 105;
     EXPECT_EQ(check.CheckColumn(item), kCheckNoBearingArea);
 
-    item = roundColumn(150);
-    item.AutoTenon = false;
-    item.TenonB = 0;
-    EXPECT_EQ(check.CheckColumn(item), kCheckNoShearArea);
+    item.TenonD = 120; // larger than the section: Acv below zero
+    EXPECT_EQ(check.CheckColumn(item), kCheckNoBearingArea);
+    EXPECT_LT(item.Acv, 0.0);
+    EXPECT_EQ(item.SigmaCv, PerLoadCase<double>{});
+    EXPECT_EQ(item.OkC, PerLoadCase<bool>{}); // no OK verdict on a refused item
+    EXPECT_EQ(item.OkCv, PerLoadCase<bool>{});
 
     item = roundColumn(150); // damaged file: no pieces, so no section modulus
     item.SubMembers = -1;
@@ -317,6 +319,86 @@ TEST_F(ColumnCheckTest, ZeroDivisorsAreRefused) {
 
     for (int code = kCheckNoBearingArea; code <= kCheckResultNotFinite; ++code) {
         EXPECT_FALSE(CheckResultMessage(code).empty()) << code;
+    }
+}
+
+// A round post without a tenon has no shear area (B is 0), which only the
+// wind shear divides by: it checks under axial load, with or without wind,
+// as long as its wind case carries no force.
+TEST_F(ColumnCheckTest, RoundPostWithoutTenonNeedsShearAreaOnlyForWindShear) {
+    ColumnMember item = roundColumn(150);
+    item.AutoTenon = false;
+    item.TenonB = 0;
+    item.TenonD = 0;
+    item.AxialForce = {20, 24, 28, 20, 24};
+    EXPECT_EQ(check.CheckColumn(item), kCheckOk);
+    EXPECT_EQ(item.As, 0.0);
+    EXPECT_DOUBLE_EQ(item.Acv, item.A); // no tenon: the whole section bears
+    EXPECT_NEAR(item.Lambda, 74.67, 5e-3);
+    EXPECT_GT(item.RatioC[4], 0.0);
+    EXPECT_GT(item.RatioCv[4], 0.0);
+    EXPECT_TRUE(item.OkC[0] && item.OkCv[0]);
+
+    addWind(item);
+    item.AxialForce[3] = 0;
+    EXPECT_EQ(check.CheckColumn(item), kCheckOk);
+    EXPECT_EQ(item.M, 0.0);
+    EXPECT_EQ(item.Tau[3], 0.0);
+    item.WindWidth = 0; // a force in the wind case but no wall to load
+    item.AxialForce[3] = 20;
+    EXPECT_EQ(check.CheckColumn(item), kCheckOk);
+    EXPECT_EQ(item.M, 0.0);
+
+    item.WindWidth = 0.91;
+    EXPECT_EQ(check.CheckColumn(item), kCheckNoShearArea);
+    EXPECT_EQ(CheckResultMessage(kCheckNoShearArea), "せん断面積 As が 0 以下です。");
+    EXPECT_EQ(item.SigmaC, PerLoadCase<double>{});
+    EXPECT_EQ(item.Tau, PerLoadCase<double>{});
+    EXPECT_EQ(item.M, 0.0);
+    EXPECT_EQ(item.OkC, PerLoadCase<bool>{});
+    EXPECT_EQ(item.OkShear, PerLoadCase<bool>{});
+
+    item.AxialForce = {}; // nothing to check at all
+    EXPECT_EQ(check.CheckColumn(item), kCheckNoAxialForce);
+}
+
+// The zero-area codes come after every code the steps before the load cases
+// give, and only where a load case divides by the area.
+TEST_F(ColumnCheckTest, ZeroBearingAreaKeepsEarlierCodes) {
+    auto noBearingArea = [this](double lkx = 2800) {
+        ColumnMember item = column(105, 105, lkx);
+        item.AutoTenon = false;
+        item.TenonB = 105;
+        item.TenonD = 105;
+        return item;
+    };
+    ColumnMember item = noBearingArea(5000); // λ 165
+    EXPECT_EQ(check.CheckColumn(item), kCheckTooSlender);
+    EXPECT_EQ(CheckResultMessage(check.CheckColumn(item)), "細長比が 150 を超えています。");
+    item = noBearingArea(0);
+    EXPECT_EQ(check.CheckColumn(item), kCheckNoBucklingLength);
+    item = noBearingArea();
+    item.ColumnMaterial.KindOfWood[0] = 99;
+    EXPECT_EQ(check.CheckColumn(item), kCheckColumnMaterialWithoutStrengths);
+    item = noBearingArea();
+    item.BaseMaterial.KindOfWood[0] = 99;
+    EXPECT_EQ(check.CheckColumn(item), kCheckBaseMaterialWithoutStrengths);
+
+    item = noBearingArea();
+    item.AxialForce = {};
+    EXPECT_EQ(check.CheckColumn(item), kCheckNoAxialForce);
+    EXPECT_EQ(item.Acv, 0.0);
+    item.AxialForce[4] = 10; // any load case bears
+    EXPECT_EQ(check.CheckColumn(item), kCheckNoBearingArea);
+
+    // With the bearing check omitted no case divides by Acv.
+    for (const double tenonD : {105.0, 120.0}) {
+        item = noBearingArea();
+        item.TenonD = tenonD;
+        item.BaseMaterial.SelectProduct = kGlulamColumn;
+        item.AxialForce = {50, 50, 50, 50, 50};
+        EXPECT_EQ(check.CheckColumn(item), kCheckOk) << tenonD;
+        EXPECT_EQ(item.RatioCv, PerLoadCase<double>{});
     }
 }
 
