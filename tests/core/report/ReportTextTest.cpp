@@ -185,6 +185,31 @@ TEST_F(ReportTextTest, RoundSection) {
     expectItemText(item, "round-no-wind.txt");
 }
 
+// Without a tenon the round post has no shear area, which only wind shear
+// needs: without wind it prints in full, the whole section bearing.
+TEST_F(ReportTextTest, RoundSectionWithoutTenon) {
+    noWind();
+    ColumnMember item = column("独立柱（丸太）", 0, 150, 2800, {20, 24, 28, 20, 24});
+    item.Shape = kRound;
+    item.AutoTenon = false;
+    item.TenonB = 0;
+    item.TenonD = 0;
+    sawn(item.ColumnMaterial, kUngradedHinoki);
+    sawn(item.BaseMaterial, kUngradedAkamatsu);
+    item.BaseNameIndex = 1;
+    ReportLines list;
+    ASSERT_TRUE(buildItemText(item, list, 1, check));
+    const ReportLines withTenon = readExpected("round-no-wind.txt");
+    ASSERT_EQ(list.size(), withTenon.size());
+    EXPECT_EQ(list[3], "#2A＝Acv＝176.7cm^2");
+    EXPECT_EQ(list[4], withTenon[4]); // slenderness
+    EXPECT_EQ(list[6], withTenon[6]); // Fk
+    EXPECT_EQ(list[7], withTenon[7]); // the first load case, then its two checks
+    EXPECT_EQ(list[8], withTenon[8]);
+    EXPECT_EQ(list[9], "#4fcv＝9.00×1.1/3＝3.30N/mm^2,　　σcv/fcv＝1.13/3.30＝0.34　OK");
+    EXPECT_EQ(list.back(), "#4fcv＝9.00×2/3＝6.00N/mm^2,　　σcv/fcv＝1.36/6.00＝0.23　OK");
+}
+
 // 2x4 lumber: the count prefix only above one piece, the bottom plate as
 // horizontal member, no tenon.
 TEST_F(ReportTextTest, DimensionLumber) {
