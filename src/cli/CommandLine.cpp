@@ -32,6 +32,14 @@ void printUsage(std::ostream& out) {
            "  help              print this text\n";
 }
 
+bool opensWindow(const std::vector<std::string>& args) {
+    if (args.empty()) return true;
+    if (args.size() != 1 || args[0].empty() || args[0][0] == '-') return false;
+    for (const char* command : {"check", "latex", "report", "pdf", "help"})
+        if (args[0] == command) return false;
+    return true;
+}
+
 int runCommandLine(const std::vector<std::string>& args, const std::string& programDir, std::ostream& out,
                    std::ostream& err) {
     if (args.empty() || args[0] == "help" || args[0] == "--help" || args[0] == "-h") {
@@ -56,7 +64,7 @@ int runCommandLine(const std::vector<std::string>& args, const std::string& prog
 #endif
     }
     if (args.size() == 1 && args[0].size() > 4 && args[0].compare(args[0].size() - 4, 4, ".tvp") == 0) {
-        // Opening a project in the window: this build has no window yet.
+        // Opening a project in the window: this build was made without it.
         err << "tarvo-posts: this build has no window; check the project with\n"
                "  tarvo-posts check \""
             << args[0] << "\"\n";

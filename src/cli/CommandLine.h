@@ -14,4 +14,8 @@ int runCommandLine(const std::vector<std::string>& args, const std::string& prog
 
 void printUsage(std::ostream& out);
 
+// True when `args` ask for the window rather than a subcommand: no
+// arguments at all, or one argument that names a project file to open.
+[[nodiscard]] bool opensWindow(const std::vector<std::string>& args);
+
 } // namespace tarvo::cli

@@ -1,0 +1,431 @@
+#include "gui/app/MainForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+
+#include <algorithm>
+
+#include "core/project/ColumnInputRules.h"
+#include "core/project/ProjectFile.h"
+#include "gui/app/AboutBox.h"
+#include "gui/app/HelpDocument.h"
+#include "gui/ui/BaseMaterialPage.h"
+#include "gui/ui/ColumnDesignPage.h"
+#include "gui/ui/ColumnMaterialPage.h"
+#include "gui/ui/CommonPage.h"
+#include "gui/ui/NumberEdit.h"
+
+// Resources of a static library are registered by name, outside any namespace.
+static void initResources() { Q_INIT_RESOURCE(tarvo); }
+
+namespace tarvo::gui {
+
+namespace {
+
+constexpr int kNameListMaxLength = 30;
+
+// Counts a nested show of an item or of the project for its duration.
+class ShowingScope {
+public:
+    explicit ShowingScope(int& depth) : depth_(depth) { ++depth_; }
+    ~ShowingScope() { --depth_; }
+    ShowingScope(const ShowingScope&) = delete;
+    ShowingScope& operator=(const ShowingScope&) = delete;
+
+private:
+    int& depth_;
+};
+
+QString toQString(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QString pathText(const std::filesystem::path& path) { return QFile::decodeName(path.native().c_str()); }
+
+} // namespace
+
+MainForm::MainForm(const std::filesystem::path& programDir, QWidget* parent)
+    : QMainWindow(parent), programDir_(programDir), common_(programDir / "Tarvo.ini"), check_(catalogue_, common_),
+      messages_(this) {
+    initResources();
+    setObjectName(QStringLiteral("MainForm"));
+    setFont(windowFont());
+    buildActions();
+    buildMenus();
+    buildToolBars();
+    buildPages();
+    resize(592, 561 + menuBar()->sizeHint().height());
+    if (const QScreen* screen = QApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        move(available.center() - rect().center());
+    }
+    NewProject();
+    pageControl_->setCurrentWidget(columnPage_);
+    lastPage_ = pageControl_->currentIndex();
+}
+
+MainForm::~MainForm() {
+    // The pages go first, while the project they are linked to still
+    // exists: a field that loses the focus on the way writes into its item.
+    qApp->removeEventFilter(this);
+    delete takeCentralWidget();
+}
+
+QFont MainForm::windowFont() {
+    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    font.setPixelSize(13);
+    return font;
+}
+
+QString MainForm::baseCaption() { return QStringLiteral("木造柱の設計") + QChar(0x3000); }
+
+void MainForm::buildActions() {
+    const auto icon = [](const char* name) { return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name))); };
+    const auto make = [this](const QString& text, const char* objectName) {
+        auto* action = new QAction(text, this);
+        action->setObjectName(QLatin1String(objectName));
+        return action;
+    };
+    fileNew_ = make(QStringLiteral("新規ファイル(&N)"), "MenuFileNew");
+    fileNew_->setIcon(icon("file-new"));
+    fileOpen_ = make(QStringLiteral("開く(&O)..."), "MenuOpen");
+    fileOpen_->setIcon(icon("file-open"));
+    fileOverwrite_ = make(QStringLiteral("上書き保存(&S)"), "MenuOverWrite");
+    fileOverwrite_->setIcon(icon("file-save"));
+    fileSaveAs_ = make(QStringLiteral("名前を付けて保存(&A)..."), "MenuSaveAs");
+    printSetup_ = make(QStringLiteral("印刷設定(&U)"), "SetPrinter");
+    print_ = make(QStringLiteral("印刷(&P)..."), "MenuPrint");
+    print_->setIcon(icon("print"));
+    selectPrint_ = make(QStringLiteral("データを選択して印刷(&D)"), "SelectPrint");
+    exit_ = make(QStringLiteral("終了(&X)"), "MenuExit");
+    latexOut_ = make(QStringLiteral("出力(&O)"), "MenuLatexOut");
+    latexSettings_ = make(QStringLiteral("設定(&S)"), "MenuSetLatex");
+    help_ = make(QStringLiteral("ヘルプファイル(&H)"), "N1");
+    version_ = make(QStringLiteral("バージョン情報(&V)"), "Version1");
+
+    // The file, print and LaTeX commands arrive with their own dialogs;
+    // until then their entries stand in place, disabled.
+    for (QAction* pending : {fileNew_, fileOpen_, fileOverwrite_, fileSaveAs_, printSetup_, latexOut_, latexSettings_})
+        pending->setEnabled(false);
+
+    connect(exit_, &QAction::triggered, this, &QWidget::close);
+    connect(help_, &QAction::triggered, this, &MainForm::showHelp);
+    connect(version_, &QAction::triggered, this, &MainForm::showVersion);
+}
+
+void MainForm::buildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("File(&F)"));
+    file->setObjectName(QStringLiteral("MenuFile"));
+    file->addAction(fileNew_);
+    file->addAction(fileOpen_);
+    file->addAction(fileOverwrite_);
+    file->addAction(fileSaveAs_);
+    file->addAction(printSetup_);
+    file->addAction(print_);
+    file->addAction(selectPrint_);
+    sep1_ = file->addSeparator();
+    sep1_->setObjectName(QStringLiteral("Sep1"));
+    file->addAction(exit_);
+
+    QMenu* latex = menuBar()->addMenu(QStringLiteral("LaTeX(&L)"));
+    latex->setObjectName(QStringLiteral("MenuLatex"));
+    latex->addAction(latexOut_);
+    latex->addAction(latexSettings_);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Help(&H)"));
+    help->setObjectName(QStringLiteral("MenuHelp"));
+    help->addAction(help_);
+    help->addAction(version_);
+}
+
+void MainForm::buildToolBars() {
+    const auto toolButton = [](QToolBar* bar, const char* name, const QString& hint, const char* iconName) {
+        auto* button = new QToolButton(bar);
+        button->setObjectName(QLatin1String(name));
+        button->setToolTip(hint);
+        button->setStatusTip(hint);
+        button->setFocusPolicy(Qt::NoFocus);
+        if (iconName != nullptr) button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(iconName))));
+        bar->addWidget(button);
+        return button;
+    };
+
+    QToolBar* bar1 = addToolBar(QStringLiteral("ToolBar1"));
+    bar1->setObjectName(QStringLiteral("ToolBar1"));
+    bar1->setMovable(false);
+    bar1->setIconSize(QSize(16, 16));
+    QToolButton* fileNewButton = toolButton(bar1, "FileNewButton", QStringLiteral("新規データ"), "file-new");
+    QToolButton* fileOpenButton = toolButton(bar1, "FileOpenButton", QStringLiteral("開く"), "file-open");
+    fileOpenButton->setStatusTip(QStringLiteral("既存のファイルを開く"));
+    QToolButton* overwriteButton = toolButton(bar1, "FileOverWriteButton", QStringLiteral("上書き保存"), "file-save");
+    bar1->addSeparator();
+    printButton_ = toolButton(bar1, "PrintButton", QStringLiteral("印刷"), "print");
+    previewButton_ = toolButton(bar1, "PreviewButton", QStringLiteral("プレビュー"), "preview");
+    for (QToolButton* pending : {fileNewButton, fileOpenButton, overwriteButton})
+        pending->setEnabled(false);
+
+    addToolBarBreak();
+    QToolBar* bar3 = addToolBar(QStringLiteral("ToolBar3"));
+    bar3->setObjectName(QStringLiteral("ToolBar3"));
+    bar3->setMovable(false);
+    bar3->setIconSize(QSize(16, 16));
+    auto* caption = new QLabel(QStringLiteral(" 名称 "), bar3);
+    caption->setFrameShape(QFrame::Panel);
+    caption->setFrameShadow(QFrame::Sunken);
+    bar3->addWidget(caption);
+    nameList_ = new QComboBox(bar3);
+    nameList_->setObjectName(QStringLiteral("NameList"));
+    nameList_->setEditable(true);
+    nameList_->setInsertPolicy(QComboBox::NoInsert);
+    nameList_->setMaxVisibleItems(10);
+    nameList_->setMinimumWidth(150);
+    nameList_->lineEdit()->setMaxLength(kNameListMaxLength);
+    connect(nameList_, &QComboBox::activated, this, &MainForm::nameListChosen);
+    bar3->addWidget(nameList_);
+    pagePanel_ = new QLabel(bar3);
+    pagePanel_->setObjectName(QStringLiteral("PagePanel"));
+    pagePanel_->setToolTip(QStringLiteral("現在のデータNo/全データ数"));
+    pagePanel_->setAlignment(Qt::AlignCenter);
+    pagePanel_->setMinimumWidth(64);
+    pagePanel_->setFrameShape(QFrame::Panel);
+    pagePanel_->setFrameShadow(QFrame::Sunken);
+    bar3->addWidget(pagePanel_);
+    firstButton_ = toolButton(bar3, "FirstButton", QStringLiteral("先頭データ"), "go-first");
+    beforButton_ = toolButton(bar3, "BeforButton", QStringLiteral("前のデータ"), "go-previous");
+    nextButton_ = toolButton(bar3, "NextButton", QStringLiteral("次のデータ"), "go-next");
+    lastButton_ = toolButton(bar3, "LastButton", QStringLiteral("最後のデータ"), "go-last");
+    int tag = 0;
+    for (QToolButton* button : {firstButton_, beforButton_, nextButton_, lastButton_}) {
+        connect(button, &QToolButton::clicked, this, [this, tag] { navigate(tag); });
+        ++tag;
+    }
+    bar3->addSeparator();
+    addButton_ = toolButton(bar3, "AddButton", QString(), nullptr);
+    addButton_->setText(QStringLiteral("追加"));
+    addCopyButton_ = toolButton(bar3, "AddCopyButton", QString(), nullptr);
+    addCopyButton_->setText(QStringLiteral("コピー"));
+    deleteButton_ = toolButton(bar3, "DeleteButton", QString(), nullptr);
+    deleteButton_->setText(QStringLiteral("削除"));
+    arrangeButton_ = toolButton(bar3, "ArrangeButton", QString(), nullptr);
+    arrangeButton_->setText(QStringLiteral("整理"));
+    for (QToolButton* flat : {addButton_, addCopyButton_, deleteButton_, arrangeButton_})
+        flat->setAutoRaise(true);
+    // Adding, copying, deleting and arranging items come with their own
+    // commands; until then the buttons stand in place, disabled.
+    addButton_->setEnabled(false);
+    addCopyButton_->setEnabled(false);
+
+    connect(printButton_, &QToolButton::clicked, print_, &QAction::trigger);
+}
+
+void MainForm::buildPages() {
+    pageControl_ = new QTabWidget(this);
+    pageControl_->setObjectName(QStringLiteral("PageControl"));
+    commonPage_ = new CommonPage(*this, pageControl_);
+    baseMaterialPage_ = new BaseMaterialPage(*this, pageControl_);
+    columnMaterialPage_ = new ColumnMaterialPage(*this, pageControl_);
+    columnPage_ = new ColumnDesignPage(*this, pageControl_);
+    pageControl_->addTab(commonPage_, QStringLiteral("共通条件"));
+    pageControl_->addTab(baseMaterialPage_, QStringLiteral("横架材材料（個別）"));
+    pageControl_->addTab(columnMaterialPage_, QStringLiteral("柱材料（個別）"));
+    pageControl_->addTab(columnPage_, QStringLiteral("柱の設計"));
+    setCentralWidget(pageControl_);
+
+    connect(pageControl_, &QTabWidget::currentChanged, this, &MainForm::pageChanged);
+    connect(commonPage_, &CommonPage::woodenStoreyChanged, this, [this] { ++floorListStale_; });
+    connect(commonPage_, &CommonPage::snowAreaChanged, columnPage_, &ColumnDesignPage::setSnowFieldEnabled);
+    connect(commonPage_, &CommonPage::velocityPressureChanged, this, &MainForm::RefreshVelocityLabel);
+    connect(columnPage_, &ColumnDesignPage::recomputed, this, &MainForm::updatePrintEntries);
+    qApp->installEventFilter(this);
+}
+
+void MainForm::openProjectOnStart(const QString& path) {
+    const std::filesystem::path file(QFile::encodeName(QFileInfo(path).absoluteFilePath()).toStdString());
+    if (LoadProject(file, common_, columns_, messages_) != 0) return;
+    currentFile_ = file;
+    ShowProject();
+    updateCaption();
+}
+
+void MainForm::NewProject() {
+    common_.ResetToDefaults();
+    columns_.Reset();
+    ColumnMember& item = columns_.Item(0);
+    item.ColumnMaterial = common_.ColumnMatDefault;
+    item.BaseMaterial = common_.BaseMatDefault;
+    ShowProject();
+    currentFile_.clear();
+    updateCaption();
+}
+
+void MainForm::ShowProject() {
+    {
+        ShowingScope scope(showing_);
+        commonPage_->showProject();
+        RebuildFloorList();
+        FillNameList();
+    }
+    ShowItem(0, true);
+    modifiedCount_ = 0;
+}
+
+void MainForm::ShowItem(int index, bool selectInList) {
+    {
+        ShowingScope scope(showing_);
+        current_ = std::clamp(index, 0, columns_.Count() - 1);
+        columnMaterialPage_->showItem();
+        baseMaterialPage_->showItem();
+        columnPage_->showItem();
+        pagePanel_->setText(QStringLiteral("%1/%2").arg(current_ + 1).arg(columns_.Count()));
+        if (selectInList) nameList_->setCurrentIndex(current_);
+        UpdateNavigation();
+    }
+    columnPage_->recomputeItem();
+}
+
+void MainForm::RefreshVelocityLabel() {
+    commonPage_->refreshVelocityLabel();
+    // Switching wind on or off changes the floor list and which wind inputs
+    // can be entered; the list is rebuilt when the common page is left.
+    if (WindConsidered(common_) != windAtLastFloorList_) ++floorListStale_;
+}
+
+void MainForm::RebuildFloorList() {
+    columnPage_->rebuildFloorList();
+    floorListStale_ = 0;
+    windAtLastFloorList_ = WindConsidered(common_);
+}
+
+void MainForm::FillNameList() {
+    QStringList names;
+    names.reserve(columns_.Count());
+    for (int i = 0; i < columns_.Count(); ++i)
+        names.append(toQString(columns_.Item(i).Name));
+    const QSignalBlocker blocker(nameList_);
+    nameList_->clear();
+    nameList_->addItems(names);
+}
+
+void MainForm::UpdateNavigation() {
+    const int count = nameList_->count();
+    if (count == 1) {
+        for (QToolButton* button : {firstButton_, lastButton_, nextButton_, beforButton_, deleteButton_})
+            button->setEnabled(false);
+    } else {
+        for (QToolButton* button : {firstButton_, lastButton_, nextButton_, beforButton_, deleteButton_})
+            button->setEnabled(true);
+        const int selected = nameList_->currentIndex();
+        if (selected != 0) {
+            if (selected == count - 1) {
+                lastButton_->setEnabled(false);
+                nextButton_->setEnabled(false);
+            }
+        } else {
+            firstButton_->setEnabled(false);
+            beforButton_->setEnabled(false);
+        }
+    }
+    arrangeButton_->setEnabled(columns_.Count() > 1);
+    // Deleting and arranging come with the item commands.
+    deleteButton_->setEnabled(false);
+    arrangeButton_->setEnabled(false);
+}
+
+void MainForm::markChanged() {
+    if (showing_ == 0) ++modifiedCount_;
+}
+
+void MainForm::focusControl(QWidget* widget) {
+    if (showing_ == 0 && widget != nullptr && widget->isEnabled()) widget->setFocus(Qt::OtherFocusReason);
+}
+
+void MainForm::refillGrades() { columnPage_->refillGrades(); }
+
+void MainForm::refreshSizes() { columnPage_->refreshSizeControls(); }
+
+void MainForm::recomputeItem() { columnPage_->recomputeItem(); }
+
+void MainForm::commitPendingEdit() {
+    if (auto* edit = qobject_cast<NumberEdit*>(QApplication::focusWidget())) edit->commit();
+}
+
+void MainForm::updatePrintEntries() {
+    const bool any = columns_.AnyComputable(check_);
+    printButton_->setEnabled(any);
+    previewButton_->setEnabled(any);
+    print_->setEnabled(any);
+    selectPrint_->setEnabled(any && columns_.Count() > 1);
+}
+
+void MainForm::updateCaption() {
+    setWindowTitle(baseCaption() + (currentFile_.empty() ? QStringLiteral("(無題)") : pathText(currentFile_)));
+}
+
+void MainForm::pageChanged(int index) {
+    const int previous = lastPage_;
+    lastPage_ = index;
+    if (previous == pageControl_->indexOf(commonPage_) && floorListStale_ != 0) RebuildFloorList();
+    if (pageControl_->widget(index) == columnPage_) columnPage_->recomputeItem();
+}
+
+void MainForm::navigate(int tag) {
+    commitPendingEdit();
+    switch (tag) {
+    case 0:
+        ShowItem(0, true);
+        break;
+    case 1:
+        ShowItem(current_ - 1, true);
+        break;
+    case 2:
+        ShowItem(current_ + 1, true);
+        break;
+    default:
+        ShowItem(columns_.Count() - 1, true);
+        break;
+    }
+}
+
+void MainForm::nameListChosen(int index) {
+    if (index == current_) return;
+    ShowItem(index, false);
+}
+
+void MainForm::showHelp() {
+    const std::filesystem::path document = findHelpDocument(programDir_);
+    if (!document.empty()) QDesktopServices::openUrl(QUrl::fromLocalFile(pathText(document)));
+}
+
+void MainForm::showVersion() {
+    AboutBox box(this);
+    box.exec();
+}
+
+void MainForm::closeEvent(QCloseEvent* event) {
+    commitPendingEdit();
+    event->accept();
+}
+
+bool MainForm::eventFilter(QObject* watched, QEvent* event) {
+    // A click on a tool button or the menu bar takes no focus from the field
+    // being typed in; its number is written before the command runs.
+    if (event->type() == QEvent::MouseButtonPress && (qobject_cast<QToolButton*>(watched) != nullptr ||
+                                                      qobject_cast<QMenuBar*>(watched) != nullptr))
+        commitPendingEdit();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace tarvo::gui

@@ -1,0 +1,144 @@
+#pragma once
+// The main window: owns the project in memory (common conditions, the list
+// of column items), the catalogue and the check; carries the menus, the two
+// tool bars and the four pages, and ties the pages together through the
+// operations every page shares (show an item, recompute, count edits).
+#include <QMainWindow>
+
+#include <filesystem>
+#include <memory>
+
+#include "core/check/ColumnCheck.h"
+#include "core/material/MatDataBase.h"
+#include "core/project/ColumnsData.h"
+#include "core/project/CommonData.h"
+#include "gui/ui/PageContext.h"
+#include "gui/ui/WidgetMessageSink.h"
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QTabWidget;
+class QToolBar;
+class QToolButton;
+
+namespace tarvo::gui {
+
+class BaseMaterialPage;
+class ColumnDesignPage;
+class ColumnMaterialPage;
+class CommonPage;
+
+class MainForm : public QMainWindow, public PageContext {
+    Q_OBJECT
+public:
+    // `programDir` is the folder whose Tarvo.ini holds the settings.
+    explicit MainForm(const std::filesystem::path& programDir, QWidget* parent = nullptr);
+    ~MainForm() override;
+
+    // "ＭＳ Ｐゴシック" (drawn with its installed stand-in) at 13 pixels.
+    static QFont windowFont();
+    // The window title followed by one full-width space.
+    static QString baseCaption();
+
+    // Loads the project named on the command line; a file that cannot be
+    // read shows its message and leaves the new project.
+    void openProjectOnStart(const QString& path);
+
+    void NewProject();
+    void ShowProject();
+    void ShowItem(int index, bool selectInList);
+    void RefreshVelocityLabel();
+    void RebuildFloorList();
+    void FillNameList();
+    void UpdateNavigation();
+
+    [[nodiscard]] int modifiedCount() const { return modifiedCount_; }
+    [[nodiscard]] int floorListStale() const { return floorListStale_; }
+    [[nodiscard]] const std::filesystem::path& currentFile() const { return currentFile_; }
+
+    // Writes a number being typed into its field's item before a command
+    // acts, as leaving the field would.
+    void commitPendingEdit();
+
+    // PageContext
+    CommonData& common() override { return common_; }
+    ColumnsData& columns() override { return columns_; }
+    const MatDataBase& catalogue() override { return catalogue_; }
+    ColumnCheck& check() override { return check_; }
+    ColumnMember& currentItem() override { return columns_.Item(current_); }
+    [[nodiscard]] int currentIndex() const override { return current_; }
+    [[nodiscard]] bool showingItem() const override { return showing_ > 0; }
+    void markChanged() override;
+    void focusControl(QWidget* widget) override;
+    void refillGrades() override;
+    void refreshSizes() override;
+    void recomputeItem() override;
+    MessageSink& messages() override { return messages_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildActions();
+    void buildMenus();
+    void buildToolBars();
+    void buildPages();
+    void updateCaption();
+    void updatePrintEntries();
+    void pageChanged(int index);
+    void navigate(int tag);
+    void nameListChosen(int index);
+    void showHelp();
+    void showVersion();
+
+    std::filesystem::path programDir_;
+    CommonData common_;
+    MatDataBase catalogue_;
+    ColumnsData columns_;
+    ColumnCheck check_;
+    WidgetMessageSink messages_;
+    std::filesystem::path currentFile_;
+    int current_ = 0;
+    int modifiedCount_ = 0;
+    int floorListStale_ = 0;
+    int showing_ = 0;
+    bool windAtLastFloorList_ = false;
+    int lastPage_ = -1;
+
+    QAction* fileNew_ = nullptr;
+    QAction* fileOpen_ = nullptr;
+    QAction* fileOverwrite_ = nullptr;
+    QAction* fileSaveAs_ = nullptr;
+    QAction* printSetup_ = nullptr;
+    QAction* print_ = nullptr;
+    QAction* selectPrint_ = nullptr;
+    QAction* exit_ = nullptr;
+    QAction* latexOut_ = nullptr;
+    QAction* latexSettings_ = nullptr;
+    QAction* help_ = nullptr;
+    QAction* version_ = nullptr;
+    QAction* sep1_ = nullptr;
+    QToolButton* printButton_ = nullptr;
+    QToolButton* previewButton_ = nullptr;
+
+    QComboBox* nameList_ = nullptr;
+    QLabel* pagePanel_ = nullptr;
+    QToolButton* firstButton_ = nullptr;
+    QToolButton* beforButton_ = nullptr;
+    QToolButton* nextButton_ = nullptr;
+    QToolButton* lastButton_ = nullptr;
+    QToolButton* addButton_ = nullptr;
+    QToolButton* addCopyButton_ = nullptr;
+    QToolButton* deleteButton_ = nullptr;
+    QToolButton* arrangeButton_ = nullptr;
+
+    QTabWidget* pageControl_ = nullptr;
+    CommonPage* commonPage_ = nullptr;
+    BaseMaterialPage* baseMaterialPage_ = nullptr;
+    ColumnMaterialPage* columnMaterialPage_ = nullptr;
+    ColumnDesignPage* columnPage_ = nullptr;
+};
+
+} // namespace tarvo::gui

@@ -1,0 +1,581 @@
+#include "gui/ui/ColumnDesignPage.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "core/check/ColumnCheck.h"
+#include "core/material/DimensionLumberSize.h"
+#include "core/material/MatDataBase.h"
+#include "core/project/ColumnInputRules.h"
+#include "core/project/ColumnsData.h"
+#include "core/project/CommonData.h"
+#include "gui/ui/NumberEdit.h"
+#include "gui/ui/NumLabeledEdit.h"
+#include "gui/ui/PageContext.h"
+#include "gui/ui/RadioGroup.h"
+#include "gui/ui/ResultView.h"
+#include "gui/ui/UpDownButtons.h"
+
+namespace tarvo::gui {
+
+namespace {
+
+QString toQString(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QStringList toQStringList(const std::vector<std::string>& texts) {
+    QStringList list;
+    list.reserve(static_cast<qsizetype>(texts.size()));
+    for (const std::string& text : texts)
+        list.append(toQString(text));
+    return list;
+}
+
+void fillCombo(QComboBox* combo, const QStringList& entries, int selected) {
+    const QSignalBlocker blocker(combo);
+    combo->clear();
+    combo->addItems(entries);
+    combo->setCurrentIndex(entries.isEmpty() ? -1 : std::clamp(selected, 0, static_cast<int>(entries.size()) - 1));
+}
+
+QLabel* caption(const QString& text, QWidget* parent, const char* name = nullptr) {
+    auto* label = new QLabel(text, parent);
+    if (name != nullptr) label->setObjectName(QLatin1String(name));
+    return label;
+}
+
+constexpr const char* kForceNames[] = {"NL1", "NL2", "NS", "NW", "NE"};
+constexpr const char* kForceCaptions[] = {"常　時", "長期積雪時", "短期積雪時", "風荷重時", "地震荷重時"};
+
+} // namespace
+
+ColumnDesignPage::ColumnDesignPage(PageContext& context, QWidget* parent) : QWidget(parent), context_(context) {
+    setObjectName(QStringLiteral("TabSheet3"));
+    auto* left = new QWidget(this);
+    left->setObjectName(QStringLiteral("BasePanel1"));
+    auto* right = new QWidget(this);
+    right->setObjectName(QStringLiteral("BasePanel2"));
+    buildLeftHalf(left);
+    buildRightHalf(right);
+
+    messageBord_ = new QLabel(this);
+    messageBord_->setObjectName(QStringLiteral("MessageBord"));
+    messageBord_->setFrameShape(QFrame::Panel);
+    messageBord_->setFrameShadow(QFrame::Sunken);
+    messageBord_->setMinimumHeight(22);
+    QFont boardFont(QStringLiteral("ＭＳ Ｐゴシック"));
+    boardFont.setPixelSize(13);
+    boardFont.setBold(true);
+    messageBord_->setFont(boardFont);
+    messageBord_->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
+
+    auto* halves = new QHBoxLayout;
+    halves->setSpacing(4);
+    halves->addWidget(left, 0);
+    halves->addWidget(right, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(4);
+    layout->addLayout(halves, 1);
+    layout->addWidget(messageBord_);
+}
+
+NumberEdit* ColumnDesignPage::makeField(const char* name, bool real, int digits, bool zeroVisible) {
+    auto* field = new NumberEdit(this);
+    field->setObjectName(QLatin1String(name));
+    NumberFieldModel& model = field->model();
+    model.setType(real ? NumType::Double : NumType::Int);
+    model.setDigits(digits);
+    model.setSignState(NumSign::Unsigned);
+    model.setZeroVisible(zeroVisible);
+    return field;
+}
+
+void ColumnDesignPage::connectField(NumberEdit* field, bool countsOnText) {
+    if (countsOnText) {
+        connect(field, &QLineEdit::textChanged, this, [this] { context_.markChanged(); });
+        connect(field, &NumberEdit::exited, this, [this] { recomputeItem(); });
+    } else {
+        // The depth counts its edit when it is left, and only when it was
+        // typed in, so that tabbing through it raises no save prompt.
+        connect(field, &NumberEdit::exited, this, [this, field] {
+            if (field->isModified()) {
+                field->setModified(false);
+                context_.markChanged();
+            }
+            recomputeItem();
+        });
+    }
+}
+
+void ColumnDesignPage::buildLeftHalf(QWidget* panel) {
+    // Material of the column.
+    auto* materialBox = new QGroupBox(QStringLiteral("柱使用材料"), panel);
+    productKind_ = new RadioGroup(QString(), materialBox);
+    productKind_->setObjectName(QStringLiteral("ProductKind"));
+    productKind_->setFlat(true);
+    productKind_->setItems({QStringLiteral("構造用製材"), QStringLiteral("２×４製材"), QStringLiteral("集成材"),
+                            QStringLiteral("LVL"), QStringLiteral("集成柱")});
+    productKind_->setColumns(2);
+    label6_ = caption(QStringLiteral("等級"), materialBox, "Label6");
+    gradeSelect_ = new QComboBox(materialBox);
+    gradeSelect_->setObjectName(QStringLiteral("GradeSelect"));
+    gradeSelect_->setMaxVisibleItems(10);
+    gradeSelect_->setMinimumContentsLength(12);
+    auto* materialLayout = new QGridLayout(materialBox);
+    materialLayout->setContentsMargins(4, 2, 4, 4);
+    materialLayout->addWidget(productKind_, 0, 0, 1, 2);
+    materialLayout->addWidget(label6_, 1, 0);
+    materialLayout->addWidget(gradeSelect_, 1, 1);
+    materialLayout->setColumnStretch(1, 1);
+
+    // Section, pieces and tenon.
+    auto* sizeBox = new QGroupBox(QStringLiteral("部材寸法"), panel);
+    shapeSelect_ = new RadioGroup(QString(), sizeBox);
+    shapeSelect_->setObjectName(QStringLiteral("ShapeSelect"));
+    shapeSelect_->setFlat(true);
+    shapeSelect_->setItems({QStringLiteral("矩形"), QStringLiteral("円形")});
+    shapeSelect_->setColumns(2);
+    auto* label7 = caption(QStringLiteral("Size"), sizeBox, "Label7");
+    sizeSelect_ = new QComboBox(sizeBox);
+    sizeSelect_->setObjectName(QStringLiteral("SizeSelect"));
+    sizeSelect_->setEditable(true);
+    sizeSelect_->setInsertPolicy(QComboBox::NoInsert);
+    sizeSelect_->setMinimumContentsLength(5);
+    sizeB_ = makeField("SizeB", false, 0, false);
+    sizeD_ = makeField("SizeD", false, 0, false);
+    members_ = new NumLabeledEdit(QStringLiteral(" 本数"), this);
+    members_->setObjectName(QStringLiteral("Members"));
+    members_->model().setType(NumType::Int);
+    members_->model().setDigits(0);
+    members_->model().setSignState(NumSign::Unsigned);
+    members_->model().setUseMin(true);
+    members_->model().setValueMin(1);
+    members_->model().setZeroValue(1);
+    mainUpDown_ = new UpDownButtons(1, 10, sizeBox);
+    mainUpDown_->setObjectName(QStringLiteral("MainUpDown"));
+    subMembers_ = new NumLabeledEdit(QStringLiteral("マグサ受け本数"), this);
+    subMembers_->setObjectName(QStringLiteral("SubMembers"));
+    subMembers_->model().setType(NumType::Int);
+    subMembers_->model().setDigits(0);
+    subMembers_->model().setSignState(NumSign::Unsigned);
+    subUpDown_ = new UpDownButtons(0, 10, sizeBox);
+    subUpDown_->setObjectName(QStringLiteral("SubUpDown"));
+    autoDeduct_ = new QCheckBox(QStringLiteral("ほぞ寸法自動計算"), sizeBox);
+    autoDeduct_->setObjectName(QStringLiteral("Auto_Deduct"));
+    sizeBs_ = makeField("SizeBs", false, 0, true);
+    sizeDs_ = makeField("SizeDs", false, 0, true);
+
+    auto* sizeLayout = new QGridLayout(sizeBox);
+    sizeLayout->setContentsMargins(4, 2, 4, 4);
+    sizeLayout->setVerticalSpacing(3);
+    sizeLayout->addWidget(shapeSelect_, 0, 0, 1, 3);
+    sizeLayout->addWidget(label7, 0, 3, Qt::AlignRight);
+    sizeLayout->addWidget(sizeSelect_, 0, 4);
+    sizeLayout->addWidget(caption(QStringLiteral("b (mm)"), sizeBox), 1, 0, Qt::AlignCenter);
+    sizeLayout->addWidget(caption(QStringLiteral("D (mm)"), sizeBox), 1, 2, Qt::AlignCenter);
+    sizeLayout->addWidget(sizeB_, 2, 0);
+    sizeLayout->addWidget(caption(QStringLiteral("×"), sizeBox), 2, 1, Qt::AlignCenter);
+    sizeLayout->addWidget(sizeD_, 2, 2);
+    auto* piecesRow = new QHBoxLayout;
+    piecesRow->addWidget(members_->editLabel());
+    piecesRow->addWidget(members_);
+    piecesRow->addWidget(mainUpDown_);
+    piecesRow->addSpacing(8);
+    piecesRow->addWidget(subMembers_->editLabel());
+    piecesRow->addWidget(subMembers_);
+    piecesRow->addWidget(subUpDown_);
+    piecesRow->addStretch(1);
+    sizeLayout->addLayout(piecesRow, 3, 0, 1, 5);
+    sizeLayout->addWidget(autoDeduct_, 4, 0, 1, 5);
+    sizeLayout->addWidget(caption(QStringLiteral("b (mm)"), sizeBox), 5, 0, Qt::AlignCenter);
+    sizeLayout->addWidget(caption(QStringLiteral("D (mm)"), sizeBox), 5, 2, Qt::AlignCenter);
+    sizeLayout->addWidget(sizeBs_, 6, 0);
+    sizeLayout->addWidget(caption(QStringLiteral("×"), sizeBox), 6, 1, Qt::AlignCenter);
+    sizeLayout->addWidget(sizeDs_, 6, 2);
+    sizeLayout->setColumnStretch(4, 1);
+
+    // Buckling and bending lengths.
+    auto* lengthBox = new QGroupBox(QStringLiteral("座屈長さ (mm)"), panel);
+    lkxEdit_ = new NumLabeledEdit(QStringLiteral("せい方向 Lkx"), this);
+    lkxEdit_->setObjectName(QStringLiteral("LkxEdit"));
+    lkxEdit_->model().setType(NumType::Int);
+    lkxEdit_->model().setDigits(0);
+    lkxEdit_->model().setSignState(NumSign::Unsigned);
+    lkxEdit_->model().setZeroVisible(false);
+    labelLky_ = caption(QStringLiteral("巾方向 Lky"), lengthBox, "LabelLky");
+    lkyEdit_ = makeField("LkyEdit", false, 0, false);
+    lkyDirect_ = new QCheckBox(lengthBox);
+    lkyDirect_->setObjectName(QStringLiteral("LkyDirect"));
+    lkyDirect_->setToolTip(QStringLiteral("Lky直接入力"));
+    auto* lengthLayout = new QGridLayout(lengthBox);
+    lengthLayout->setContentsMargins(4, 2, 4, 4);
+    lengthLayout->addWidget(lkxEdit_->editLabel(), 0, 0);
+    lengthLayout->addWidget(lkxEdit_, 0, 1);
+    lengthLayout->addWidget(labelLky_, 1, 0);
+    lengthLayout->addWidget(lkyEdit_, 1, 1);
+    lengthLayout->addWidget(lkyDirect_, 1, 2);
+    lengthLayout->setColumnStretch(3, 1);
+
+    labelLb_ = caption(QStringLiteral("曲げ長さ Lb (mm)"), panel, "LabelLb");
+    lbEdit_ = makeField("LbEdit", false, 0, false);
+    lbDirect_ = new QCheckBox(panel);
+    lbDirect_->setObjectName(QStringLiteral("LbDirect"));
+    lbDirect_->setToolTip(QStringLiteral("Lb直接入力"));
+    useAxisX_ = new QCheckBox(QStringLiteral("許容応力度を fbx, fsx とする"), panel);
+    useAxisX_->setObjectName(QStringLiteral("UseAxisX"));
+    auto* bendingRow = new QHBoxLayout;
+    bendingRow->addWidget(labelLb_);
+    bendingRow->addWidget(lbEdit_);
+    bendingRow->addWidget(lbDirect_);
+    bendingRow->addStretch(1);
+
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(3);
+    layout->addWidget(materialBox);
+    layout->addWidget(sizeBox);
+    layout->addWidget(lengthBox);
+    layout->addLayout(bendingRow);
+    layout->addWidget(useAxisX_);
+    layout->addStretch(1);
+
+    for (NumberEdit* field : {static_cast<NumberEdit*>(sizeB_), static_cast<NumberEdit*>(members_),
+                              static_cast<NumberEdit*>(subMembers_), static_cast<NumberEdit*>(lkxEdit_), lkyEdit_,
+                              lbEdit_, sizeBs_, sizeDs_})
+        connectField(field, true);
+    connectField(sizeD_, false);
+
+    connect(productKind_, &RadioGroup::itemClicked, this, &ColumnDesignPage::productKindClick);
+    connect(gradeSelect_, &QComboBox::activated, this, &ColumnDesignPage::gradeSelectSelect);
+    connect(shapeSelect_, &RadioGroup::itemClicked, this, &ColumnDesignPage::shapeSelectClick);
+    connect(sizeSelect_, &QComboBox::activated, this, &ColumnDesignPage::sizeSelectSelect);
+    connect(mainUpDown_, &UpDownButtons::stepped, this, &ColumnDesignPage::mainUpDownClick);
+    connect(subUpDown_, &UpDownButtons::stepped, this, &ColumnDesignPage::subUpDownClick);
+    connect(lkyDirect_, &QCheckBox::toggled, this, &ColumnDesignPage::lkyDirectClick);
+    connect(lbDirect_, &QCheckBox::toggled, this, &ColumnDesignPage::lbDirectClick);
+    connect(autoDeduct_, &QCheckBox::toggled, this, &ColumnDesignPage::autoDeductClick);
+    connect(useAxisX_, &QCheckBox::toggled, this, &ColumnDesignPage::useAxisXClick);
+}
+
+void ColumnDesignPage::buildRightHalf(QWidget* panel) {
+    auto* forceBox = new QGroupBox(QStringLiteral("軸圧縮力 (kN)"), panel);
+    auto* forceLayout = new QGridLayout(forceBox);
+    forceLayout->setContentsMargins(4, 2, 4, 4);
+    forceLayout->setVerticalSpacing(2);
+    for (int j = 0; j < 5; ++j) {
+        auto* field = new NumLabeledEdit(QString::fromUtf8(kForceCaptions[j]), this);
+        field->setObjectName(QLatin1String(kForceNames[j]));
+        field->model().setType(NumType::Double);
+        field->model().setDigits(1);
+        field->model().setSignState(NumSign::Unsigned);
+        field->model().setZeroVisible(false);
+        forces_[j] = field;
+        forceLayout->addWidget(field->editLabel(), j, 0);
+        forceLayout->addWidget(field, j, 1);
+        connectField(field, true);
+    }
+    forceLayout->setColumnStretch(2, 1);
+
+    windLabel1_ = caption(QStringLiteral("算定階"), panel, "WindLabel1");
+    floorSelect_ = new QComboBox(panel);
+    floorSelect_->setObjectName(QStringLiteral("FloorSelect"));
+    floorSelect_->setMinimumContentsLength(4);
+    auto* floorRow = new QHBoxLayout;
+    floorRow->addWidget(windLabel1_);
+    floorRow->addWidget(floorSelect_);
+    floorRow->addStretch(1);
+
+    auto* windBox = new QGroupBox(QStringLiteral("風圧力計算条件"), panel);
+    windLabel2_ = caption(QStringLiteral("地盤面からの高さ  Z(m)"), windBox, "WindLabel2");
+    objectHeight_ = makeField("ObjectHeight", true, 2, false);
+    windLabel3_ = caption(QStringLiteral("風圧の負担巾      W(m)"), windBox, "WindLabel3");
+    objectWidth_ = makeField("ObjectWidth", true, 2, false);
+    windLabel4_ = caption(QStringLiteral("風力係数"), windBox, "WindLabel4");
+    cfEdit_ = makeField("CfEdit", true, 3, false);
+    cfDirect_ = new QCheckBox(QStringLiteral("風力係数の直接入力"), windBox);
+    cfDirect_->setObjectName(QStringLiteral("CfDirect"));
+    auto* windLayout = new QGridLayout(windBox);
+    windLayout->setContentsMargins(4, 2, 4, 4);
+    windLayout->setVerticalSpacing(2);
+    windLayout->addWidget(windLabel2_, 0, 0);
+    windLayout->addWidget(objectHeight_, 0, 1);
+    windLayout->addWidget(windLabel3_, 1, 0);
+    windLayout->addWidget(objectWidth_, 1, 1);
+    windLayout->addWidget(windLabel4_, 2, 0);
+    windLayout->addWidget(cfEdit_, 2, 1);
+    windLayout->addWidget(cfDirect_, 3, 0, 1, 3);
+    windLayout->setColumnStretch(2, 1);
+    for (NumberEdit* field : {objectHeight_, objectWidth_, cfEdit_})
+        connectField(field, true);
+
+    auto* resultGroup = new QGroupBox(QStringLiteral("計算結果"), panel);
+    resultBox_ = new QScrollArea(resultGroup);
+    resultBox_->setObjectName(QStringLiteral("ResultBox"));
+    resultBox_->setWidgetResizable(false);
+    resultBox_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette green = resultBox_->palette();
+    green.setColor(QPalette::Window, QColor(192, 220, 192));
+    resultBox_->setPalette(green);
+    resultBox_->setBackgroundRole(QPalette::Window);
+    resultBox_->viewport()->setPalette(green);
+    resultBox_->viewport()->setAutoFillBackground(true);
+    resultView_ = new ResultView;
+    resultBox_->setWidget(resultView_);
+    auto* resultLayout = new QVBoxLayout(resultGroup);
+    resultLayout->setContentsMargins(4, 2, 4, 4);
+    resultLayout->addWidget(resultBox_);
+
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(3);
+    layout->addWidget(forceBox);
+    layout->addLayout(floorRow);
+    layout->addWidget(windBox);
+    layout->addWidget(resultGroup, 1);
+
+    connect(floorSelect_, &QComboBox::activated, this, &ColumnDesignPage::floorSelectSelect);
+    connect(cfDirect_, &QCheckBox::toggled, this, &ColumnDesignPage::cfDirectClick);
+}
+
+void ColumnDesignPage::showItem() {
+    ColumnMember& item = context_.currentItem();
+    productKind_->setItemIndex(item.ColumnMaterial.SelectProduct);
+    refillGrades();
+    sizeB_->link(&item.B);
+    sizeD_->link(&item.D);
+    applyShapeEntries();
+    refreshSizeControls();
+    members_->link(&item.Members);
+    subMembers_->link(&item.SubMembers);
+    mainUpDown_->setPosition(item.Members);
+    subUpDown_->setPosition(item.SubMembers);
+    lkyDirect_->setChecked(item.LkyDirect);
+    lbDirect_->setChecked(item.LbDirect);
+    objectHeight_->link(&item.HeightZ);
+    objectWidth_->link(&item.WindWidth);
+    autoDeduct_->setChecked(item.AutoTenon);
+    sizeBs_->link(&item.TenonB);
+    sizeDs_->link(&item.TenonD);
+    lkxEdit_->link(&item.Lkx);
+    lkyEdit_->link(&item.Lky);
+    lbEdit_->link(&item.Lb);
+    for (std::size_t j = 0; j < 5; ++j)
+        forces_[j]->link(&item.AxialForce[j]);
+    cfEdit_->link(&item.Cf);
+    cfDirect_->setChecked(item.CfDirect);
+    lkyEdit_->setEnabled(lkyDirect_->isChecked());
+    lkyEdit_->model().setZeroVisible(lkyEdit_->isEnabled());
+    lkyEdit_->showUpdate();
+    useAxisX_->setChecked(item.UseAxisX);
+    syncFloorSelect();
+}
+
+void ColumnDesignPage::recomputeItem() {
+    ColumnMember& item = context_.currentItem();
+    useAxisX_->setEnabled(UseAxisXAllowed(item, labelLb_->isEnabled()));
+    const bool piecesEditable = ApplyRoundPieceRule(item);
+    members_->showUpdate();
+    mainUpDown_->setPosition(item.Members);
+    subUpDown_->setPosition(item.SubMembers);
+    members_->setEnabled(piecesEditable);
+    mainUpDown_->setEnabled(piecesEditable);
+    messageBord_->clear();
+
+    ColumnCheck& check = context_.check();
+    const std::int32_t code = check.CheckColumn(item);
+    resultView_->drawSheet(item, check, font().pixelSize() > 0 ? font().pixelSize() : 13);
+
+    for (NumberEdit* field : {cfEdit_, lkyEdit_, lbEdit_, sizeBs_, sizeDs_})
+        field->showUpdate();
+    const std::string_view message = CheckResultMessage(code);
+    if (!message.empty()) {
+        QApplication::beep();
+        messageBord_->setText(QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
+    }
+    emit recomputed();
+}
+
+void ColumnDesignPage::refreshSizeControls() {
+    ColumnMember& item = context_.currentItem();
+    const SizeControlState state =
+        ApplySizeRules(item, sizeSelect_->currentText().toStdString(), sizeSelect_->count(),
+                       sizeSelect_->currentIndex(), productKind_->itemIndex() == kDimensionLumber);
+    sizeSelect_->setEnabled(state.sizeSelectEnabled);
+    sizeB_->showUpdate();
+    sizeD_->showUpdate();
+    sizeB_->setEnabled(state.sizeBEnabled);
+    sizeD_->setEnabled(state.sizeDEnabled);
+    subMembers_->showUpdate();
+    subUpDown_->setPosition(item.SubMembers);
+    subMembers_->setEnabled(state.subMembersEnabled);
+    subUpDown_->setEnabled(state.subMembersEnabled);
+}
+
+void ColumnDesignPage::refillGrades() {
+    ColumnMember& item = context_.currentItem();
+    const MatDataBase& catalogue = context_.catalogue();
+    const ChoiceList grades = catalogue.fillGradeList(item.ColumnMaterial);
+    fillCombo(gradeSelect_, toQStringList(grades.entries), grades.selected);
+    gradeSelect_->setEnabled(grades.enabled);
+    const ChoiceList sizes = catalogue.fillSizeList(item.ColumnMaterial, item.SizeCode);
+    fillCombo(sizeSelect_, toQStringList(sizes.entries), sizes.selected);
+}
+
+void ColumnDesignPage::rebuildFloorList() {
+    floorEntries_ = FloorEntries(context_.common());
+    fillCombo(floorSelect_, toQStringList(floorEntries_), -1);
+    syncFloorSelect();
+}
+
+void ColumnDesignPage::syncFloorSelect() {
+    ColumnMember& item = context_.currentItem();
+    const FloorSelection selection = SyncFloor(floorEntries_, item, context_.common());
+    {
+        const QSignalBlocker blocker(floorSelect_);
+        floorSelect_->setCurrentIndex(selection.selected);
+    }
+    floorSelect_->setEnabled(selection.enabled);
+    objectHeight_->showUpdate();
+    const bool wind = WindConsidered(context_.common());
+    for (QWidget* control : std::initializer_list<QWidget*>{windLabel2_, windLabel3_, windLabel4_, labelLb_,
+                                                            objectWidth_, lbDirect_, cfDirect_})
+        control->setEnabled(wind);
+    objectHeight_->setEnabled(wind && floorSelect_->currentIndex() == 0);
+    lbEdit_->setEnabled(wind && lbDirect_->isChecked());
+    cfEdit_->setEnabled(wind && cfDirect_->isChecked());
+}
+
+void ColumnDesignPage::setSnowFieldEnabled(int snowArea) { forces_[1]->setEnabled(snowArea == 1); }
+
+void ColumnDesignPage::applyShapeEntries() {
+    const ColumnMember& item = context_.currentItem();
+    std::vector<std::string> current;
+    for (const QString& text : shapeSelect_->items())
+        current.push_back(text.toStdString());
+    const std::vector<std::string> wanted = ShapeEntries(current, item.ColumnMaterial.SelectProduct);
+    if (wanted != current) shapeSelect_->setItems(toQStringList(wanted));
+    shapeSelect_->setItemIndex(std::clamp(item.Shape, 0, shapeSelect_->count() - 1));
+}
+
+void ColumnDesignPage::productKindClick(int index) {
+    if (index < 0) return;
+    ColumnMember& item = context_.currentItem();
+    item.ColumnMaterial.SelectProduct = index;
+    item.SizeCode = dimsToSize(item.B, item.D);
+    refillGrades();
+    label6_->setText(index == kGlulamColumn ? QStringLiteral("樹種") : QStringLiteral("等級"));
+    applyShapeEntries();
+    item.Shape = std::max(shapeSelect_->itemIndex(), 0);
+    context_.markChanged();
+    refreshSizeControls();
+    if (!context_.showingItem()) recomputeItem();
+}
+
+void ColumnDesignPage::gradeSelectSelect(int index) {
+    ColumnMember& item = context_.currentItem();
+    const auto product = static_cast<std::size_t>(std::clamp(item.ColumnMaterial.SelectProduct, 0, 4));
+    item.ColumnMaterial.SelectGrade[product] = std::max(index, 0);
+    const ChoiceList sizes = context_.catalogue().fillSizeList(item.ColumnMaterial, item.SizeCode);
+    fillCombo(sizeSelect_, toQStringList(sizes.entries), sizes.selected);
+    context_.markChanged();
+    refreshSizeControls();
+    recomputeItem();
+}
+
+void ColumnDesignPage::shapeSelectClick(int index) {
+    if (index < 0) return;
+    context_.markChanged();
+    context_.currentItem().Shape = index;
+    refreshSizeControls();
+    if (!context_.showingItem()) recomputeItem();
+}
+
+void ColumnDesignPage::sizeSelectSelect(int /*index*/) {
+    context_.markChanged();
+    refreshSizeControls();
+    recomputeItem();
+}
+
+void ColumnDesignPage::mainUpDownClick(int position) {
+    members_->setText(QString::number(position));
+    context_.markChanged();
+    members_->valueUpdate();
+    recomputeItem();
+}
+
+void ColumnDesignPage::subUpDownClick(int position) {
+    subMembers_->setText(QString::number(position));
+    context_.markChanged();
+    subMembers_->valueUpdate();
+    recomputeItem();
+}
+
+void ColumnDesignPage::lkyDirectClick(bool checked) {
+    context_.currentItem().LkyDirect = checked;
+    lkyEdit_->setEnabled(checked);
+    lkyEdit_->model().setZeroVisible(checked);
+    lkyEdit_->showUpdate();
+    context_.markChanged();
+    if (checked)
+        context_.focusControl(lkyEdit_);
+    else if (!context_.showingItem())
+        recomputeItem();
+}
+
+void ColumnDesignPage::lbDirectClick(bool checked) {
+    context_.markChanged();
+    context_.currentItem().LbDirect = checked;
+    lbEdit_->setEnabled(checked);
+    lbEdit_->model().setZeroVisible(checked);
+    lbEdit_->showUpdate();
+    if (checked)
+        context_.focusControl(lbEdit_);
+    else if (!context_.showingItem())
+        recomputeItem();
+}
+
+void ColumnDesignPage::cfDirectClick(bool checked) {
+    context_.markChanged();
+    context_.currentItem().CfDirect = checked;
+    cfEdit_->setEnabled(checked);
+    if (checked) context_.focusControl(cfEdit_);
+    if (!context_.showingItem()) recomputeItem();
+}
+
+void ColumnDesignPage::autoDeductClick(bool checked) {
+    context_.markChanged();
+    sizeBs_->setEnabled(!checked);
+    sizeDs_->setEnabled(!checked);
+    context_.currentItem().AutoTenon = checked;
+    if (checked) {
+        if (!context_.showingItem()) recomputeItem();
+    } else {
+        context_.focusControl(sizeBs_);
+    }
+}
+
+void ColumnDesignPage::useAxisXClick(bool checked) {
+    context_.markChanged();
+    context_.currentItem().UseAxisX = checked;
+    if (!context_.showingItem()) recomputeItem();
+}
+
+void ColumnDesignPage::floorSelectSelect(int index) {
+    context_.markChanged();
+    context_.currentItem().FloorIndex = FloorIndexOfEntry(floorEntries_, index, WindConsidered(context_.common()));
+    syncFloorSelect();
+    if (objectHeight_->isEnabled()) context_.focusControl(objectHeight_);
+    recomputeItem();
+}
+
+} // namespace tarvo::gui
