@@ -1,0 +1,70 @@
+#pragma once
+// The numeric entry field of the window: a single-line edit over a
+// NumberFieldModel. Typed characters pass the model's filter; leaving the
+// field (or `commit`) reads the text, checks it, writes the linked variable
+// and shows the model's text; entering it shows the variable's present
+// value. Enter moves on to the next control; Esc puts back the text the
+// field had when it got the focus.
+//
+// Configure the model (type, digits, limits, ...) before linking; a change
+// of its settings shows at the next link, showUpdate or setValue.
+#include <QLineEdit>
+#include <QString>
+
+#include "core/text/NumberFieldModel.h"
+
+namespace tarvo::gui {
+
+class NumberEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit NumberEdit(QWidget* parent = nullptr);
+
+    NumberFieldModel& model() { return model_; }
+    [[nodiscard]] const NumberFieldModel& model() const { return model_; }
+
+    // Link to a variable (or unlink: the value becomes 0) and show the value.
+    void link(double* variable);
+    void link(int* variable);
+    void linkOff();
+    // Shows the linked variable's value, checked, without writing it.
+    void showUpdate();
+    // Reads the text into the value, writes the linked variable, shows the value.
+    void valueUpdate();
+    // value = v, written to the linked variable and shown.
+    void setValue(double v);
+    [[nodiscard]] double value() const { return model_.value(); }
+
+    // Does what leaving the field does, without moving the focus: writes
+    // the text into the linked variable and emits `exited`. The window calls
+    // it for the focused field before any command, so that typed numbers
+    // are never lost.
+    void commit();
+
+    // The preferred width is 60 pixels.
+    [[nodiscard]] QSize sizeHint() const override;
+
+signals:
+    // The field was left (any reason) or committed; the linked variable
+    // already holds the new value.
+    void exited();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    // Shows `text` (emitting textChanged when it differs) and keeps the
+    // modified flag as it was.
+    void display(const QString& text);
+    // Whether the key event's text may go into the field.
+    [[nodiscard]] bool acceptsTypedText(const QString& typed);
+
+    NumberFieldModel model_;
+    QString enterText_; // the text when the field got the focus, for Esc
+};
+
+} // namespace tarvo::gui
