@@ -1,0 +1,94 @@
+#pragma once
+// A page context for page tests: the real project objects of the core, the
+// first item current, and counters for the calls a page makes into the
+// column design page. Every call is counted, also while an item is shown.
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QFile>
+#include <QFont>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <filesystem>
+#include <utility>
+
+#include "core/check/ColumnCheck.h"
+#include "core/material/MatDataBase.h"
+#include "core/project/ColumnsData.h"
+#include "core/project/CommonData.h"
+#include "core/text/MessageSink.h"
+#include "gui/ui/PageContext.h"
+
+namespace tarvo::gui::test {
+
+class FakePageContext final : public PageContext {
+public:
+    explicit FakePageContext(std::filesystem::path settingsFile = {}) : common_(std::move(settingsFile)) {}
+
+    CommonData& common() override { return common_; }
+    ColumnsData& columns() override { return columns_; }
+    const MatDataBase& catalogue() override { return catalogue_; }
+    ColumnCheck& check() override { return check_; }
+    ColumnMember& currentItem() override { return columns_.Item(0); }
+    [[nodiscard]] int currentIndex() const override { return 0; }
+    [[nodiscard]] bool showingItem() const override { return showing; }
+    void markChanged() override { ++edits; }
+    void focusControl(QWidget*) override {}
+    void refillGrades() override { ++refills; }
+    void refreshSizes() override { ++sizeRefreshes; }
+    void recomputeItem() override { ++recomputes; }
+    MessageSink& messages() override { return sink; }
+
+    [[nodiscard]] int calls() const { return edits + refills + sizeRefreshes + recomputes; }
+    void resetCounters() { edits = refills = sizeRefreshes = recomputes = 0; }
+
+    bool showing = false;
+    int edits = 0;
+    int refills = 0;
+    int sizeRefreshes = 0;
+    int recomputes = 0;
+    RecordingMessageSink sink;
+
+private:
+    CommonData common_;
+    ColumnsData columns_;
+    MatDataBase catalogue_;
+    ColumnCheck check_{catalogue_, common_};
+};
+
+// Where a test's settings file lies: nowhere (no file is read or written), in
+// a fresh folder, or under a regular file, where no one, not even root, can
+// create it.
+enum class SettingsFile { None, Writable, Blocked };
+
+inline std::filesystem::path settingsPath(const QTemporaryDir& dir, SettingsFile kind) {
+    const std::filesystem::path folder = dir.path().toStdString();
+    switch (kind) {
+    case SettingsFile::None: return {};
+    case SettingsFile::Writable: return folder / "Tarvo.ini";
+    case SettingsFile::Blocked: {
+        QFile plain(QString::fromStdString((folder / "plain").string()));
+        if (!plain.open(QIODevice::WriteOnly)) return {}; // an empty path fails to save too
+        return folder / "plain" / "Tarvo.ini";
+    }
+    }
+    return {};
+}
+
+// The main window's font: the pages are laid out for it.
+inline QFont windowFont() {
+    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    font.setPixelSize(13);
+    return font;
+}
+
+// Chooses entry `index` of a drop-down list as a user does (which emits
+// `activated`, unlike setCurrentIndex).
+inline void chooseEntry(QComboBox* combo, int index) {
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    const QRect entry = view->visualRect(view->model()->index(index, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, entry.center());
+}
+
+} // namespace tarvo::gui::test
