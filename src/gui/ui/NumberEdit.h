@@ -8,6 +8,11 @@
 //
 // Configure the model (type, digits, limits, ...) before linking; a change
 // of its settings shows at the next link, showUpdate or setValue.
+//
+// Qt takes the focus from a focused field inside the destructor of its
+// top-level window, after the window's own members are gone; the field then
+// writes its variable and emits `exited`. Delete the pages holding fields
+// (or unlink them) before the data they are linked to goes.
 #include <QLineEdit>
 #include <QString>
 
