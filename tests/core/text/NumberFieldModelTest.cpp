@@ -10,45 +10,17 @@
 namespace tarvo {
 namespace {
 
-NumberFieldModel realField(int digits, NumSign sign = NumSign::Signed) {
+NumberFieldModel field(NumType type, int digits, NumSign sign = NumSign::Signed, NumCutMode mode = NumCutMode::Round) {
     NumberFieldModel m;
-    m.setType(NumType::Double);
+    m.setType(type);
     m.setDigits(digits);
     m.setSignState(sign);
-    return m;
-}
-
-NumberFieldModel wholeField(int digits, NumCutMode mode = NumCutMode::Round) {
-    NumberFieldModel m;
-    m.setType(NumType::Int);
-    m.setDigits(digits);
     m.setCutMode(mode);
     return m;
 }
 
-// The piece-count field: whole, unsigned, at least 1, 0 taken as 1.
-NumberFieldModel pieceCountField() {
-    NumberFieldModel m = wholeField(0);
-    m.setSignState(NumSign::Unsigned);
-    m.setUseMin(true);
-    m.setValueMin(1);
-    m.setZeroValue(1);
-    return m;
-}
-
-TEST(NumberFieldModel, DefaultsAreASignedWholeNumberShownWithZero) {
-    const NumberFieldModel m;
-    EXPECT_EQ(m.type(), NumType::Int);
-    EXPECT_EQ(m.signState(), NumSign::Signed);
-    EXPECT_EQ(m.digits(), -1);
-    EXPECT_EQ(m.cutMode(), NumCutMode::Round);
-    EXPECT_EQ(m.format(), NumFormat::Fixed);
-    EXPECT_TRUE(m.zeroVisible());
-    EXPECT_FALSE(m.useMax());
-    EXPECT_FALSE(m.useMin());
-    EXPECT_EQ(m.zeroValue(), 0.0);
-    EXPECT_FALSE(m.linked());
-    EXPECT_EQ(m.text(), "0");
+NumberFieldModel realField(int digits, NumSign sign = NumSign::Signed) {
+    return field(NumType::Double, digits, sign);
 }
 
 TEST(NumberFieldModel, DigitsDependOnTheTypeSetBefore) {
@@ -63,57 +35,47 @@ TEST(NumberFieldModel, DigitsDependOnTheTypeSetBefore) {
 
 TEST(NumberFieldModel, RealRoundingTakesHalvesAwayFromZeroOnTheTypedDecimals) {
     NumberFieldModel m = realField(2);
-    EXPECT_EQ(m.valueUpdate("1.125"), "1.13");
-    EXPECT_DOUBLE_EQ(m.value(), 1.13);
-    EXPECT_EQ(m.valueUpdate("-1.125"), "-1.13");
-    // The doubles nearest to these lie just below the half; the user typed a half.
-    EXPECT_EQ(m.valueUpdate("2.675"), "2.68");
-    EXPECT_EQ(m.valueUpdate("1.005"), "1.01");
-    EXPECT_EQ(m.valueUpdate("0.994"), "0.99");
-    EXPECT_EQ(m.valueUpdate("9.995"), "10.00");
-    EXPECT_EQ(m.valueUpdate("-0.004"), "0.00"); // never "-0.00"
+    // 2.675 and 1.005 are typed halves although their nearest doubles lie below.
+    const std::pair<const char*, const char*> cases[] = {{"1.125", "1.13"}, {"-1.125", "-1.13"}, {"2.675", "2.68"},
+                                                         {"1.005", "1.01"}, {"0.994", "0.99"},   {"9.995", "10.00"},
+                                                         {"-0.004", "0.00"}};
+    for (const auto& [typed, shown] : cases)
+        EXPECT_EQ(m.valueUpdate(typed), shown) << typed;
     EXPECT_FALSE(std::signbit(m.value()));
+    m.setCutMode(NumCutMode::None); // the value stays, the text is rounded
+    EXPECT_EQ(m.setValue(1.125), "1.13");
+    EXPECT_EQ(m.value(), 1.125);
 }
 
 TEST(NumberFieldModel, WholeNumbersRoundUpOrDownToTheirPlaces) {
-    NumberFieldModel m = wholeField(0);
-    EXPECT_EQ(m.setValue(2.5), "3");
-    EXPECT_EQ(m.setValue(-2.5), "-3");
-    m.setCutMode(NumCutMode::Down);
-    EXPECT_EQ(m.setValue(2.9), "2");
-    m.setCutMode(NumCutMode::Up);
-    EXPECT_EQ(m.setValue(2.1), "3");
-    EXPECT_EQ(m.setValue(-2.1), "-3"); // up is away from zero
-    EXPECT_EQ(m.setValue(7.0), "7");
-
-    NumberFieldModel hundreds = wholeField(2);
-    EXPECT_EQ(hundreds.setValue(1234), "1200");
-    EXPECT_EQ(hundreds.setValue(1250), "1300");
-    EXPECT_EQ(hundreds.setValue(-1250), "-1300");
-    EXPECT_EQ(hundreds.setValue(49), "0");
-    EXPECT_EQ(hundreds.setValue(50), "100");
-    EXPECT_EQ(hundreds.setValue(99960), "100000");
-}
-
-TEST(NumberFieldModel, WholeNumberFieldsHoldWholeNumbersWithoutACutToo) {
-    // Without a cut the text would show 3 while an int variable took 2.
-    int piece = 0;
-    NumberFieldModel none = wholeField(0, NumCutMode::None);
-    none.link(&piece);
-    EXPECT_EQ(none.valueUpdate("2.5"), "3");
-    EXPECT_EQ(piece, 3);
-    NumberFieldModel defaults; // digits -1
-    EXPECT_EQ(defaults.setValue(2.5), "3");
-    EXPECT_EQ(defaults.value(), 3.0);
-}
-
-TEST(NumberFieldModel, RealFieldsWithoutACutKeepTheValueAndRoundOnlyTheText) {
-    NumberFieldModel m = realField(2);
-    m.setCutMode(NumCutMode::None);
-    EXPECT_EQ(m.setValue(1.125), "1.13");
-    EXPECT_EQ(m.value(), 1.125);
-    NumberFieldModel free = realField(-1);
-    EXPECT_EQ(free.setValue(1.23456), "1.23456");
+    struct Case {
+        int digits;
+        NumCutMode mode;
+        double value;
+        const char* shown;
+    } const cases[] = {
+        {0, NumCutMode::Round, 2.5, "3"},
+        {0, NumCutMode::Round, -2.5, "-3"},
+        {0, NumCutMode::Down, 2.9, "2"},
+        {0, NumCutMode::Up, 2.1, "3"},
+        {0, NumCutMode::Up, -2.1, "-3"},
+        {2, NumCutMode::Round, 1234, "1200"},
+        {2, NumCutMode::Round, 1250, "1300"},
+        {2, NumCutMode::Round, -1250, "-1300"},
+        {2, NumCutMode::Round, 49, "0"},
+        {2, NumCutMode::Round, 99960, "100000"},
+        // Without a cut a whole-number field still holds a whole number, as its
+        // text and an int variable must agree.
+        {0, NumCutMode::None, 2.5, "3"},
+        {-1, NumCutMode::Round, 2.5, "3"},
+    };
+    for (const Case& c : cases) {
+        NumberFieldModel m; // a whole-number field, digits -1 by default
+        m.setCutMode(c.mode);
+        if (c.digits >= 0) m.setDigits(c.digits);
+        EXPECT_EQ(m.setValue(c.value), c.shown) << c.value;
+        EXPECT_EQ(m.value(), std::stod(c.shown)) << c.value;
+    }
 }
 
 TEST(NumberFieldModel, CheckTakesSignThenRoundingThenLimitsThenZero) {
@@ -124,31 +86,30 @@ TEST(NumberFieldModel, CheckTakesSignThenRoundingThenLimitsThenZero) {
     EXPECT_EQ(m.valueUpdate("12"), "10.0");
     m.setSignState(NumSign::Signed);
     m.setUseMin(true);
-    m.setValueMin(-1);
-    EXPECT_EQ(m.valueUpdate("-5"), "-1.0");
-    // 0 is replaced after the limits: the replacement may lie outside them.
     m.setValueMin(0.5);
     m.setZeroValue(0.25);
     EXPECT_EQ(m.valueUpdate("0.02"), "0.5"); // 0.0 after rounding, then the minimum
     m.setUseMin(false);
-    EXPECT_EQ(m.valueUpdate("0.02"), "0.3"); // 0.25 shown with one decimal
+    EXPECT_EQ(m.valueUpdate("0.02"), "0.3"); // the replacement 0.25, shown with one decimal
     EXPECT_EQ(m.value(), 0.25);
 }
 
 TEST(NumberFieldModel, PieceCountFieldIsAtLeastOne) {
     int members = 7;
-    NumberFieldModel m = pieceCountField();
+    NumberFieldModel m = field(NumType::Int, 0, NumSign::Unsigned);
+    m.setUseMin(true);
+    m.setValueMin(1);
+    m.setZeroValue(1);
     m.link(&members);
-    EXPECT_EQ(m.valueUpdate(""), "1");
-    EXPECT_EQ(members, 1);
-    members = 5;
-    EXPECT_EQ(m.valueUpdate("0"), "1");
-    EXPECT_EQ(members, 1);
-    EXPECT_EQ(m.valueUpdate("abc"), "1"); // pasted letters
-    EXPECT_EQ(m.valueUpdate("-3"), "3");  // pasted minus: the magnitude
-    EXPECT_EQ(m.valueUpdate("4"), "4");
-    EXPECT_EQ(members, 4);
+    for (const char* typed : {"", "0", "abc"}) {
+        members = 5;
+        EXPECT_EQ(m.valueUpdate(typed), "1") << typed;
+        EXPECT_EQ(members, 1) << typed;
+    }
+    EXPECT_EQ(m.valueUpdate("-3"), "3"); // a pasted minus: the magnitude
     EXPECT_FALSE(m.acceptsKey(U'-', "", 0, 0, 0));
+    m.linkOff();
+    EXPECT_EQ(m.text(), "1");
 }
 
 TEST(NumberFieldModel, HiddenZeroShowsAnEmptyTextAndHoldsZero) {
@@ -159,100 +120,65 @@ TEST(NumberFieldModel, HiddenZeroShowsAnEmptyTextAndHoldsZero) {
     EXPECT_EQ(m.text(), "12.5");
     EXPECT_EQ(m.valueUpdate(""), "");
     EXPECT_EQ(force, 0.0);
-    EXPECT_EQ(m.value(), 0.0);
     EXPECT_EQ(m.valueUpdate("0.04"), ""); // rounds to 0
-    m.setZeroVisible(true);
-    EXPECT_EQ(m.text(), "0.0");
 }
 
-TEST(NumberFieldModel, TextIsFixedWithTheFieldsDecimals) {
-    NumberFieldModel m = realField(2);
-    EXPECT_EQ(m.setValue(1.5), "1.50");
-    EXPECT_EQ(m.setValue(0), "0.00");
-    EXPECT_EQ(m.setValue(1e20), "100000000000000000000.00");
-    NumberFieldModel free = realField(-1);
-    EXPECT_EQ(free.setValue(0.1), "0.1"); // shortest form, no binary noise
+TEST(NumberFieldModel, TextIsFixedNotation) {
+    EXPECT_EQ(realField(2).setValue(1e20), "100000000000000000000.00");
+    NumberFieldModel free = realField(-1); // shortest form, no binary noise
+    EXPECT_EQ(free.setValue(0.1), "0.1");
     EXPECT_EQ(free.setValue(100000), "100000");
     EXPECT_EQ(free.setValue(1e-7), "0.0000001");
-    EXPECT_EQ(free.setValue(-2.5), "-2.5");
-    NumberFieldModel whole = wholeField(0);
-    EXPECT_EQ(whole.setValue(123456789), "123456789");
-    NumberFieldModel general = realField(-1);
-    general.setFormat(NumFormat::General);
-    EXPECT_EQ(general.setValue(1e30), "1e+30");
-    EXPECT_EQ(general.setValue(0.25), "0.25");
+    EXPECT_EQ(field(NumType::Int, 0).setValue(123456789), "123456789");
 }
 
 TEST(NumberFieldModel, TypedTextIsReadInTheCLocaleForm) {
     NumberFieldModel m = realField(2);
-    EXPECT_EQ(m.valueUpdate("1e5"), "100000.00");
-    EXPECT_EQ(m.valueUpdate("  2.5\t"), "2.50");
-    EXPECT_EQ(m.valueUpdate("+3"), "3.00");
-    EXPECT_EQ(m.valueUpdate(".5"), "0.50");
-    EXPECT_EQ(m.valueUpdate("5."), "5.00");
-    EXPECT_EQ(m.valueUpdate("1.5E-1"), "0.15");
-    EXPECT_EQ(m.valueUpdate("-1e-2"), "-0.01");
+    const std::pair<const char*, const char*> cases[] = {{"1e5", "100000.00"}, {"  2.5\t", "2.50"}, {"+3", "3.00"},
+                                                         {".5", "0.50"},       {"5.", "5.00"},      {"1.5E-1", "0.15"},
+                                                         {"-1e-2", "-0.01"}};
+    for (const auto& [typed, shown] : cases)
+        EXPECT_EQ(m.valueUpdate(typed), shown) << typed;
 }
 
 TEST(NumberFieldModel, TextThatIsNoFiniteNumberGivesZero) {
-    for (const char* text :
-         {"",     " ",   "-",     ".",   "e5",   "1e",       "1.5e+", "1,5", "1 5",   "--5",    "+-5",   "++5",
-          "0x10", "abc", "12abc", "inf", "-inf", "infinity", "nan",   "NaN", "1e400", "-1e400", "1e-400"}) {
+    for (const char* text : {"", "-", ".", "e5", "1e", "1,5", "1 5", "--5", "+-5", "0x10", "12abc", "inf", "-inf",
+                             "infinity", "nan", "1e400", "-1e400", "1e-400"}) {
         NumberFieldModel m = realField(2);
         m.setValue(7);
         EXPECT_EQ(m.valueUpdate(text), "0.00") << '"' << text << '"';
-        EXPECT_EQ(m.value(), 0.0) << '"' << text << '"';
     }
-    EXPECT_FALSE(NumberFieldModel::parseNumber("1e309").has_value());
     EXPECT_EQ(NumberFieldModel::parseNumber("1e308"), 1e308);
 }
 
 TEST(NumberFieldModel, ExtremeValuesStayFiniteAndFormattable) {
-    NumberFieldModel m = realField(18);
-    m.setCutMode(NumCutMode::Up);
+    NumberFieldModel m = field(NumType::Double, 18, NumSign::Signed, NumCutMode::Up);
     m.setValue(std::numeric_limits<double>::max());
     EXPECT_EQ(m.value(), std::numeric_limits<double>::max());
     EXPECT_EQ(m.text().size(), 309U + 1U + 18U);
-    m.setValue(std::numeric_limits<double>::denorm_min());
-    EXPECT_EQ(m.text(), "0.000000000000000001");
-    m.setValue(std::nan(""));
-    EXPECT_EQ(m.value(), 0.0);
-    m.setValue(-HUGE_VAL);
-    EXPECT_EQ(m.value(), 0.0);
-    NumberFieldModel whole = wholeField(18);
-    const std::string shown = whole.setValue(1e300);
-    EXPECT_EQ(shown, "1" + std::string(300, '0'));
-    EXPECT_EQ(whole.value(), 1e300);
+    EXPECT_EQ(m.setValue(std::numeric_limits<double>::denorm_min()), "0.000000000000000001");
+    for (double bad : {std::nan(""), -HUGE_VAL}) {
+        m.setValue(bad);
+        EXPECT_EQ(m.value(), 0.0);
+    }
+    EXPECT_EQ(field(NumType::Int, 18).setValue(1e300), "1" + std::string(300, '0'));
 }
 
 TEST(NumberFieldModel, DoubleLinkIsReadOnShowAndWrittenOnLeave) {
-    double height = 3.456;
+    double cf = 3.456;
     NumberFieldModel m = realField(2, NumSign::Unsigned);
-    m.link(&height);
-    EXPECT_TRUE(m.linked());
-    EXPECT_EQ(m.text(), "3.46");
-    EXPECT_EQ(height, 3.456); // linking shows, it does not write
-    height = 7.25;
-    EXPECT_EQ(m.showUpdate(), "7.25");
-    m.valueUpdate("8.125");
-    EXPECT_DOUBLE_EQ(height, 8.13);
-    m.setValue(-1.5);
-    EXPECT_EQ(height, 1.5);
-}
-
-TEST(NumberFieldModel, ShowingAVariableOutsideTheLimitsDoesNotChangeIt) {
-    double cf = 5000;
-    NumberFieldModel m = realField(3);
     m.setUseMax(true);
-    m.setValueMax(2);
+    m.setValueMax(5);
     m.link(&cf);
-    EXPECT_EQ(m.showUpdate(), "2.000");
+    EXPECT_EQ(m.text(), "3.46");
+    EXPECT_EQ(cf, 3.456); // showing never writes: a value beyond the limits stays
+    cf = 5000;
+    EXPECT_EQ(m.showUpdate(), "5.00");
     EXPECT_EQ(cf, 5000);
     cf = std::nan("");
-    EXPECT_EQ(m.showUpdate(), "0.000");
-    EXPECT_TRUE(std::isnan(cf));
-    m.valueUpdate(m.text());
-    EXPECT_EQ(cf, 0.0);
+    EXPECT_EQ(m.showUpdate(), "0.00");
+    m.valueUpdate("-4.125");
+    EXPECT_DOUBLE_EQ(cf, 4.13);
 }
 
 TEST(NumberFieldModel, IntLinkTakesTheValueTruncatedTowardZero) {
@@ -263,15 +189,12 @@ TEST(NumberFieldModel, IntLinkTakesTheValueTruncatedTowardZero) {
     EXPECT_EQ(n, 2);
     real.valueUpdate("-2.7");
     EXPECT_EQ(n, -2);
-
-    NumberFieldModel whole = wholeField(0);
+    NumberFieldModel whole = field(NumType::Int, 0);
     whole.link(&n);
     EXPECT_EQ(whole.valueUpdate("1e12"), "2147483647"); // the field holds what the int can
     EXPECT_EQ(n, INT_MAX);
     EXPECT_EQ(whole.valueUpdate("-1e12"), "-2147483648");
     EXPECT_EQ(n, INT_MIN);
-    n = 42;
-    EXPECT_EQ(whole.showUpdate(), "42");
 }
 
 TEST(NumberFieldModel, ReadOnlyAndUnlinkedFieldsWriteNothing) {
@@ -284,100 +207,48 @@ TEST(NumberFieldModel, ReadOnlyAndUnlinkedFieldsWriteNothing) {
     EXPECT_EQ(v, 1.0);
     m.setReadOnly(false);
     m.linkOff();
-    EXPECT_FALSE(m.linked());
     EXPECT_EQ(m.value(), 0.0);
-    EXPECT_EQ(m.text(), "0.0");
     m.valueUpdate("3");
     EXPECT_EQ(v, 1.0);
-    EXPECT_EQ(m.value(), 3.0);
-    m.link(static_cast<double*>(nullptr));
-    EXPECT_FALSE(m.linked());
-    EXPECT_EQ(m.value(), 0.0);
 }
 
-TEST(NumberFieldModel, LinkOffShowsTheZeroReplacement) {
-    int n = 4;
-    NumberFieldModel m = pieceCountField();
-    m.link(&n);
-    m.linkOff();
-    EXPECT_EQ(m.text(), "1");
-    EXPECT_EQ(n, 4);
-}
-
-TEST(NumberFieldModel, DigitsAndBackspaceAreAlwaysTaken) {
-    const NumberFieldModel whole = wholeField(0);
-    for (char32_t c = U'0'; c <= U'9'; ++c)
-        EXPECT_TRUE(whole.acceptsKey(c, "12", 1, -1, 0));
-    EXPECT_TRUE(whole.acceptsKey(U'\b', "12", 2, -1, 0));
-    EXPECT_TRUE(whole.acceptsKey(U'\x1b', "12", 2, -1, 0));
-}
-
-TEST(NumberFieldModel, OtherCharactersAreRefused) {
+TEST(NumberFieldModel, DigitsBackspaceAndEscAreAlwaysTakenOtherCharactersNever) {
     const NumberFieldModel real = realField(2);
-    for (char32_t c : {U'a', U'x', U'+', U',', U' ', U'\r', U'\t', U'\x16', U'\x03', U'１', U'．', U'ー'}) {
+    for (char32_t c : {U'0', U'5', U'9', U'\b', U'\x1b'})
+        EXPECT_TRUE(real.acceptsKey(c, "12", 1, -1, 0));
+    for (char32_t c : {U'a', U'+', U',', U' ', U'\r', U'\x16', U'１', U'．'}) {
         EXPECT_FALSE(real.acceptsKey(c, "12", 2, -1, 0)) << static_cast<unsigned>(c);
     }
 }
 
-TEST(NumberFieldModel, MinusInASignedFieldGoesFirstOrAfterTheExponent) {
+TEST(NumberFieldModel, MinusGoesFirstInASignedFieldOrAfterARealExponent) {
     const NumberFieldModel real = realField(2);
-    EXPECT_TRUE(real.acceptsKey(U'-', "", 0, -1, 0));
     EXPECT_TRUE(real.acceptsKey(U'-', "12", 0, -1, 0));
     EXPECT_FALSE(real.acceptsKey(U'-', "12", 1, -1, 0));
-    EXPECT_TRUE(real.acceptsKey(U'-', "1e", 2, -1, 0));
     EXPECT_TRUE(real.acceptsKey(U'-', "1E", 2, -1, 0));
-    EXPECT_TRUE(real.acceptsKey(U'-', "12.5", 4, 0, 4)); // the whole text selected
-    const NumberFieldModel whole = wholeField(0);
-    EXPECT_TRUE(whole.acceptsKey(U'-', "5", 0, -1, 0));
-    EXPECT_FALSE(whole.acceptsKey(U'-', "5", 1, -1, 0));
+    EXPECT_TRUE(real.acceptsKey(U'-', "12.5", 4, 0, 4)); // replaces the selected text
+    const NumberFieldModel unsignedReal = realField(2, NumSign::Unsigned);
+    EXPECT_FALSE(unsignedReal.acceptsKey(U'-', "12", 0, 0, 2));
+    EXPECT_TRUE(unsignedReal.acceptsKey(U'-', "1e", 2, -1, 0));
+    const NumberFieldModel unsignedWhole = field(NumType::Int, 0, NumSign::Unsigned);
+    EXPECT_FALSE(unsignedWhole.acceptsKey(U'-', "", 0, -1, 0));
+    EXPECT_FALSE(unsignedWhole.acceptsKey(U'-', "1e", 2, -1, 0));
 }
 
-TEST(NumberFieldModel, MinusInAnUnsignedFieldOnlyAfterARealExponent) {
-    const NumberFieldModel real = realField(2, NumSign::Unsigned);
-    EXPECT_FALSE(real.acceptsKey(U'-', "", 0, -1, 0));
-    EXPECT_FALSE(real.acceptsKey(U'-', "12", 0, 0, 2));
-    EXPECT_TRUE(real.acceptsKey(U'-', "1e", 2, -1, 0));
-    NumberFieldModel whole = wholeField(0);
-    whole.setSignState(NumSign::Unsigned);
-    EXPECT_FALSE(whole.acceptsKey(U'-', "", 0, -1, 0));
-    EXPECT_FALSE(whole.acceptsKey(U'-', "1e", 2, -1, 0));
-}
-
-TEST(NumberFieldModel, DecimalPointOnceInARealField) {
+TEST(NumberFieldModel, PointAndExponentOnceInARealField) {
     const NumberFieldModel real = realField(2);
-    EXPECT_TRUE(real.acceptsKey(U'.', "12", 1, -1, 0));
     EXPECT_FALSE(real.acceptsKey(U'.', "1.2", 3, -1, 0));
     EXPECT_TRUE(real.acceptsKey(U'.', "1.2", 1, 1, 1));  // replaces the selected "."
     EXPECT_FALSE(real.acceptsKey(U'.', "1.2", 3, 2, 1)); // the "." stays
-    EXPECT_FALSE(wholeField(0).acceptsKey(U'.', "12", 2, -1, 0));
-}
-
-TEST(NumberFieldModel, ExponentOnceAndNotFirstInARealField) {
-    const NumberFieldModel real = realField(2);
     EXPECT_TRUE(real.acceptsKey(U'e', "15", 2, -1, 0));
-    EXPECT_TRUE(real.acceptsKey(U'E', "15", 1, -1, 0));
     EXPECT_FALSE(real.acceptsKey(U'E', "15", 0, -1, 0));
     EXPECT_FALSE(real.acceptsKey(U'e', "15", 2, 0, 2)); // would go first
-    EXPECT_FALSE(real.acceptsKey(U'e', "1E5", 3, -1, 0));
     EXPECT_FALSE(real.acceptsKey(U'E', "1e5", 3, -1, 0));
     EXPECT_TRUE(real.acceptsKey(U'e', "1E5", 2, 1, 1));
-    EXPECT_FALSE(wholeField(0).acceptsKey(U'e', "15", 2, -1, 0));
-}
-
-TEST(NumberFieldModel, KeyFilterToleratesPositionsOutsideTheText) {
-    const NumberFieldModel real = realField(2);
-    EXPECT_TRUE(real.acceptsKey(U'-', "12", -5, -1, 0));
-    EXPECT_TRUE(real.acceptsKey(U'e', "12", 99, -1, 0));
-    EXPECT_TRUE(real.acceptsKey(U'.', "1.2", 0, 0, 1000));
-    EXPECT_FALSE(real.acceptsKey(U'.', "1.2", 0, 0, -3));
-}
-
-TEST(NumberFieldModel, KeyPressRemembersTheLastKey) {
-    NumberFieldModel m = wholeField(0);
-    EXPECT_FALSE(m.keyPress(U'x', "", 0, -1, 0));
-    EXPECT_EQ(m.pressKey(), U'x');
-    EXPECT_TRUE(m.keyPress(U'7', "", 0, -1, 0));
-    EXPECT_EQ(m.pressKey(), U'7');
+    EXPECT_TRUE(real.acceptsKey(U'e', "12", 99, -1, 0)); // positions are clamped to the text
+    const NumberFieldModel whole = field(NumType::Int, 0);
+    EXPECT_FALSE(whole.acceptsKey(U'.', "12", 2, -1, 0));
+    EXPECT_FALSE(whole.acceptsKey(U'e', "12", 2, -1, 0));
 }
 
 } // namespace
