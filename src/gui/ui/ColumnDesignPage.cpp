@@ -53,6 +53,9 @@ QLabel* caption(const QString& text, QWidget* parent, const char* name = nullptr
     return label;
 }
 
+// Radio groups that sit inside a captioned group box draw no frame of their own.
+const QString kFramelessGroup = QStringLiteral("QGroupBox { border: none; margin-top: 0px; padding-top: 0px; }");
+
 constexpr const char* kForceNames[] = {"NL1", "NL2", "NS", "NW", "NE"};
 constexpr const char* kForceCaptions[] = {"常　時", "長期積雪時", "短期積雪時", "風荷重時", "地震荷重時"};
 
@@ -82,6 +85,10 @@ ColumnDesignPage::ColumnDesignPage(PageContext& context, QWidget* parent) : QWid
     halves->setSpacing(4);
     halves->addWidget(left, 0);
     halves->addWidget(right, 1);
+    // Fields a little lower than the style's default, so that the result
+    // sheet keeps room at the window's opening size.
+    for (NumberEdit* field : findChildren<NumberEdit*>())
+        field->setFixedHeight(fontMetrics().height() + 6);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(4);
@@ -123,6 +130,7 @@ void ColumnDesignPage::buildLeftHalf(QWidget* panel) {
     productKind_ = new RadioGroup(QString(), materialBox);
     productKind_->setObjectName(QStringLiteral("ProductKind"));
     productKind_->setFlat(true);
+    productKind_->setStyleSheet(kFramelessGroup);
     productKind_->setItems({QStringLiteral("構造用製材"), QStringLiteral("２×４製材"), QStringLiteral("集成材"),
                             QStringLiteral("LVL"), QStringLiteral("集成柱")});
     productKind_->setColumns(2);
@@ -143,6 +151,7 @@ void ColumnDesignPage::buildLeftHalf(QWidget* panel) {
     shapeSelect_ = new RadioGroup(QString(), sizeBox);
     shapeSelect_->setObjectName(QStringLiteral("ShapeSelect"));
     shapeSelect_->setFlat(true);
+    shapeSelect_->setStyleSheet(kFramelessGroup);
     shapeSelect_->setItems({QStringLiteral("矩形"), QStringLiteral("円形")});
     shapeSelect_->setColumns(2);
     auto* label7 = caption(QStringLiteral("Size"), sizeBox, "Label7");
@@ -271,7 +280,7 @@ void ColumnDesignPage::buildRightHalf(QWidget* panel) {
     auto* forceBox = new QGroupBox(QStringLiteral("軸圧縮力 (kN)"), panel);
     auto* forceLayout = new QGridLayout(forceBox);
     forceLayout->setContentsMargins(4, 2, 4, 4);
-    forceLayout->setVerticalSpacing(2);
+    forceLayout->setVerticalSpacing(0);
     for (int j = 0; j < 5; ++j) {
         auto* field = new NumLabeledEdit(QString::fromUtf8(kForceCaptions[j]), this);
         field->setObjectName(QLatin1String(kForceNames[j]));
@@ -306,7 +315,7 @@ void ColumnDesignPage::buildRightHalf(QWidget* panel) {
     cfDirect_->setObjectName(QStringLiteral("CfDirect"));
     auto* windLayout = new QGridLayout(windBox);
     windLayout->setContentsMargins(4, 2, 4, 4);
-    windLayout->setVerticalSpacing(2);
+    windLayout->setVerticalSpacing(0);
     windLayout->addWidget(windLabel2_, 0, 0);
     windLayout->addWidget(objectHeight_, 0, 1);
     windLayout->addWidget(windLabel3_, 1, 0);

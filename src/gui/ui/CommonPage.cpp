@@ -63,7 +63,7 @@ void CommonPage::buildPage(QWidget* page) {
 
     auto* picture = new QLabel(page);
     picture->setObjectName(QStringLiteral("Image1"));
-    picture->setPixmap(QIcon(QStringLiteral(":/icons/storeys.svg")).pixmap(150, 300));
+    picture->setPixmap(QIcon(QStringLiteral(":/icons/storeys.svg")).pixmap(150, 260));
     picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
     radioGroup1_ = new RadioGroup(QStringLiteral("風圧力算定規準"), page);
@@ -131,18 +131,23 @@ void CommonPage::buildPage(QWidget* page) {
     defaultButton1_->setObjectName(QStringLiteral("DefaultButton1"));
     defaultButton1_->setFocusPolicy(Qt::ClickFocus);
 
+    // The picture and the snow area at the left; the wind and storey data
+    // at the right, so that the page fits the window's opening size.
+    auto* leftColumn = new QVBoxLayout;
+    leftColumn->addWidget(picture);
+    leftColumn->addWidget(snowEriaSelect_);
+    leftColumn->addStretch(1);
     auto* column = new QVBoxLayout;
     column->addWidget(radioGroup1_);
     column->addWidget(windBox);
     column->addWidget(floorBox);
-    column->addWidget(snowEriaSelect_);
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addStretch(1);
     buttonRow->addWidget(defaultButton1_);
     column->addLayout(buttonRow);
     column->addStretch(1);
     auto* layout = new QHBoxLayout(page);
-    layout->addWidget(picture, 0);
+    layout->addLayout(leftColumn, 0);
     layout->addLayout(column, 1);
 
     connect(radioGroup1_, &RadioGroup::itemClicked, this, [this, &common](int index) {
