@@ -86,7 +86,13 @@ MainForm::~MainForm() {
 
 QFont MainForm::windowFont() {
     QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
-    font.setPixelSize(13);
+    // 13 pixels on a 96 dpi screen; 9 points on a finer one, so that the
+    // text keeps its size on the desk.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen != nullptr && screen->logicalDotsPerInchY() > 96)
+        font.setPointSize(9);
+    else
+        font.setPixelSize(13);
     return font;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFontInfo>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -402,7 +403,7 @@ void ColumnDesignPage::recomputeItem() {
 
     ColumnCheck& check = context_.check();
     const std::int32_t code = check.CheckColumn(item);
-    resultView_->drawSheet(item, check, font().pixelSize() > 0 ? font().pixelSize() : 13);
+    resultView_->drawSheet(item, check, QFontInfo(font()).pixelSize());
 
     for (NumberEdit* field : {cfEdit_, lkyEdit_, lbEdit_, sizeBs_, sizeDs_})
         field->showUpdate();
