@@ -121,9 +121,10 @@ LatexLayout latexLayoutFrom(const PrintDefault& defaults) {
 }
 
 std::filesystem::path latexTemporaryFolder() {
-    if (const char* tmp = std::getenv("TMP"); tmp != nullptr) return tmp;
-    if (const char* temp = std::getenv("TEMP"); temp != nullptr) return temp;
-    return {};
+    for (const char* name : {"TMPDIR", "TMP", "TEMP"}) {
+        if (const char* value = std::getenv(name); value != nullptr && *value != '\0') return value;
+    }
+    return "/tmp";
 }
 
 } // namespace tarvo

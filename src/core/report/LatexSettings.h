@@ -57,8 +57,8 @@ bool saveLatexHeader(const std::filesystem::path& headerFile, std::string_view t
 // (sections "Print Layout" and "Print Header" of the settings file).
 LatexLayout latexLayoutFrom(const PrintDefault& defaults);
 
-// The folder for a project without a file: TMP, else TEMP (empty when
-// neither is set).
+// The folder for a project without a file: TMPDIR, else TMP, else TEMP
+// (the first that is set and not empty), else "/tmp".
 std::filesystem::path latexTemporaryFolder();
 
 } // namespace tarvo

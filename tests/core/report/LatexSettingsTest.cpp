@@ -1,7 +1,11 @@
 // Section "LaTeX2e" of the settings file and the header file.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "LatexTestSupport.h"
 #include "core/text/Cp932Codec.h"
@@ -91,6 +95,36 @@ TEST_F(LatexSettingsTest, HeaderSaveFailureIsReportedWithThePath) {
     ASSERT_EQ(messages.entries.size(), 1u);
     EXPECT_EQ(messages.entries[0].kind, MessageKind::Error);
     EXPECT_EQ(messages.entries[0].text, "Header Save Error: \n" + blocked.string());
+}
+
+TEST(LatexTemporaryFolder, TmpdirThenTmpThenTempThenSlashTmp) {
+    // Keep the test run's own values and put them back afterwards.
+    struct Saved {
+        const char* name;
+        std::optional<std::string> value;
+    };
+    std::vector<Saved> saved;
+    for (const char* name : {"TMPDIR", "TMP", "TEMP"}) {
+        const char* value = std::getenv(name);
+        saved.push_back({name, value != nullptr ? std::optional<std::string>(value) : std::nullopt});
+        ::unsetenv(name);
+    }
+    EXPECT_EQ(latexTemporaryFolder(), std::filesystem::path("/tmp"));
+    ::setenv("TEMP", "/c/temp", 1);
+    EXPECT_EQ(latexTemporaryFolder(), std::filesystem::path("/c/temp"));
+    ::setenv("TMP", "/c/tmp", 1);
+    EXPECT_EQ(latexTemporaryFolder(), std::filesystem::path("/c/tmp"));
+    ::setenv("TMPDIR", "", 1); // set but empty: skipped
+    EXPECT_EQ(latexTemporaryFolder(), std::filesystem::path("/c/tmp"));
+    ::setenv("TMPDIR", "/var/tmp", 1);
+    EXPECT_EQ(latexTemporaryFolder(), std::filesystem::path("/var/tmp"));
+    for (const auto& entry : saved) {
+        if (entry.value) {
+            ::setenv(entry.name, entry.value->c_str(), 1);
+        } else {
+            ::unsetenv(entry.name);
+        }
+    }
 }
 
 } // namespace
