@@ -1,9 +1,9 @@
 #include "cli/JsonWriter.h"
 
 #include <array>
-#include <charconv>
-#include <cmath>
 #include <cstdio>
+
+#include "core/text/NumberText.h"
 
 namespace tarvo::cli {
 
@@ -85,17 +85,7 @@ void JsonWriter::key(std::string_view name) {
 
 void JsonWriter::value(double number) {
     beforeValue();
-    if (!std::isfinite(number)) {
-        out_ += "null";
-        return;
-    }
-    std::array<char, 64> buf{};
-    const auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), number);
-    if (ec != std::errc()) {
-        out_ += "null";
-        return;
-    }
-    out_.append(buf.data(), end);
+    if (!appendShortestNumber(out_, number)) out_ += "null";
 }
 
 void JsonWriter::value(long long number) {
