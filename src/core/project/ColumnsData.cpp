@@ -58,6 +58,12 @@ int ColumnsData::Append(const ColumnMember& item) {
     return Count() - 1;
 }
 
+bool ColumnsData::Insert(int index, const ColumnMember& item) {
+    if (index < 0 || index > Count()) return false;
+    items_.insert(items_.begin() + index, item);
+    return true;
+}
+
 bool ColumnsData::Delete(int index) {
     if (index <= 0 || index >= Count()) return false;
     items_.erase(items_.begin() + index);

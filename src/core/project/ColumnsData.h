@@ -28,6 +28,8 @@ public:
     [[nodiscard]] int Count() const { return static_cast<int>(items_.size()); }
     // Appends a copy of `item`; returns its index (the old count).
     int Append(const ColumnMember& item);
+    // Puts a copy of `item` at `index` (0 … Count()); false for any other index.
+    bool Insert(int index, const ColumnMember& item);
     // Removes the item at `index`; refuses (false, nothing changed) index 0,
     // negative indexes and indexes not below Count().
     bool Delete(int index);

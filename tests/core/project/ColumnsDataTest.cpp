@@ -85,6 +85,18 @@ TEST(ColumnsDataAccess, DeleteNeverRemovesTheFirstItemOrAnIndexOutOfRange) {
     EXPECT_EQ(namesOf(list), (std::vector<std::string>{"a", "b"}));
 }
 
+TEST(ColumnsDataAccess, InsertPutsTheItemAtAnyPositionUpToTheEnd) {
+    ColumnsData list = listOf({"a", "b"});
+    ColumnMember item;
+    item.Name = "x";
+    EXPECT_TRUE(list.Insert(0, item));
+    EXPECT_TRUE(list.Insert(3, item));
+    EXPECT_EQ(namesOf(list), (std::vector<std::string>{"x", "a", "b", "x"}));
+    EXPECT_FALSE(list.Insert(5, item));
+    EXPECT_FALSE(list.Insert(-1, item));
+    EXPECT_EQ(list.Count(), 4);
+}
+
 TEST(ColumnsDataRearrange, CountsRenamesMovesAndDeletions) {
     ColumnsData renamed = listOf({"a", "b", "c"});
     EXPECT_EQ(renamed.Rearrange({line(1, "a"), line(2, "B2"), line(3, "c")}), 1);
