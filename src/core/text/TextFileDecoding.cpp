@@ -1,5 +1,7 @@
 #include "core/text/TextFileDecoding.h"
 
+#include <algorithm>
+
 #include "core/text/Cp932Codec.h"
 
 namespace tarvo {
@@ -85,7 +87,10 @@ DecodedTextFile decodeTextFile(std::string_view bytes) {
     if (bom) return refused(TextFileEncoding::Utf8WithBom, start + bad);
 
     TextConversion converted = cp932ToUtf8(body);
-    if (!converted.ok) return refused(TextFileEncoding::Cp932, converted.errorOffset);
+    // Neither reading takes the file. The later of the two first problems is
+    // the likelier damage: a UTF-8 file fails as code page 932 at its first
+    // Japanese character, and the other way round.
+    if (!converted.ok) return refused(TextFileEncoding::Cp932, std::max(bad, converted.errorOffset));
     DecodedTextFile result;
     result.text = std::move(converted.text);
     result.encoding = TextFileEncoding::Cp932;

@@ -23,7 +23,8 @@ struct DecodedTextFile {
     // False when the bytes are no text this reader takes: a UTF-16 file, a
     // zero byte, broken UTF-8 after a UTF-8 byte-order mark, or bytes that
     // are neither UTF-8 nor code page 932. `errorOffset` is then the file
-    // offset of the first such byte and `text` is empty.
+    // offset of the first such byte (of the two readings, the one that got
+    // further) and `text` is empty.
     bool ok = true;
     std::size_t errorOffset = 0;
 };

@@ -58,6 +58,16 @@ TEST(TextFileDecodingRefused, BytesThatAreNeitherGiveTheirOffset) {
     EXPECT_TRUE(d.text.empty());
 }
 
+TEST(TextFileDecodingRefused, TheReadingThatGotFurtherNamesTheDamage) {
+    // Mostly UTF-8, one name in code page 932 near the end. (The UTF-8 of
+    // "　" ends in 0x80, which code page 932 does not have.)
+    const std::string utf8 = "Name\n柱　A\n柱　B\n";
+    EXPECT_EQ(decodeTextFile(utf8 + kCp932Name + "\n").errorOffset, utf8.size());
+    // Mostly code page 932, one stray byte near the end.
+    const std::string cp932 = "Name\n" + kCp932Name + "\n" + kCp932Name + "\n";
+    EXPECT_EQ(decodeTextFile(cp932 + "\xFF\n").errorOffset, cp932.size());
+}
+
 TEST(TextFileDecodingRefused, MarkedUtf8IsNotGuessedFurther) {
     const DecodedTextFile d = decodeTextFile(std::string(kUtf8ByteOrderMark) + "Name\n" + kCp932Name);
     EXPECT_FALSE(d.ok);
