@@ -1,0 +1,342 @@
+#include "core/project/ColumnsCsvReader.h"
+
+#include <climits>
+#include <cmath>
+#include <optional>
+
+#include "core/check/ColumnCheck.h"
+#include "core/project/CommonData.h"
+#include "core/project/ItemCsvColumns.h"
+#include "core/text/CsvTable.h"
+#include "core/text/NumberText.h"
+#include "core/text/TextFileDecoding.h"
+#include "core/text/TextFormat.h"
+
+namespace tarvo {
+namespace {
+
+constexpr int kNoColumn = -1;
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::string lowerAscii(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return out;
+}
+
+// 1-based line of byte `offset` of the file.
+int lineOfOffset(std::string_view bytes, std::size_t offset) {
+    int line = 1;
+    for (std::size_t i = 0; i < offset && i < bytes.size(); ++i)
+        if (bytes[i] == '\n') ++line;
+    return line;
+}
+
+// `text` in double quotes, for a message.
+std::string quoted(std::string_view text) {
+    std::string out = "\"";
+    out += text;
+    out += '"';
+    return out;
+}
+
+// A whole number that fits the 32 bits of an index or a count.
+std::optional<std::int32_t> wholeNumber(double value) {
+    if (value != std::floor(value) || value < INT_MIN || value > INT_MAX) return std::nullopt;
+    return static_cast<std::int32_t>(value);
+}
+
+std::optional<bool> flagValue(std::string_view text) {
+    const std::string lower = lowerAscii(text);
+    if (lower == "0" || lower == "false") return false;
+    if (lower == "1" || lower == "true") return true;
+    return std::nullopt;
+}
+
+class ColumnsCsvImporter {
+public:
+    ColumnsCsvImporter(std::string_view bytes, const CommonData& common) : bytes_(bytes), common_(common) {
+        template_.ColumnMaterial = common.ColumnMatDefault;
+        template_.BaseMaterial = common.BaseMatDefault;
+    }
+
+    ColumnsCsvImport run() {
+        const DecodedTextFile decoded = decodeTextFile(bytes_);
+        if (!decoded.ok) {
+            encodingProblem(decoded);
+            return finish();
+        }
+        const CsvTable table = parseCsv(decoded.text);
+        if (table.error != CsvError::None) {
+            problem(table.errorLine, {},
+                    table.error == CsvError::UnclosedQuote ? "引用符 \" で始まる値が閉じられていません。"
+                                                           : "引用符 \" で閉じた値の後に文字があります。");
+            return finish();
+        }
+        if (table.records.empty()) {
+            problem(1, {}, "見出しの行がありません。");
+            return finish();
+        }
+        if (!readHeader(table.records.front())) return finish();
+        for (std::size_t r = 1; r < table.records.size(); ++r)
+            readRow(table.records[r]);
+        if (result_.problemCount == 0 && result_.items.empty())
+            problem(table.records.front().line + 1, {}, "項目の行がありません。");
+        return finish();
+    }
+
+private:
+    // The file's header cell and the item column it names (kNoColumn for an
+    // empty header cell, whose cells must stay empty).
+    struct HeaderCell {
+        std::string text;
+        int column = kNoColumn;
+    };
+
+    void problem(int line, std::string_view column, std::string_view what) {
+        ++result_.problemCount;
+        if (static_cast<int>(result_.problems.size()) >= kMaxListedCsvProblems) return;
+        std::string text = std::to_string(line);
+        text += " 行目";
+        if (!column.empty()) {
+            text += ' ';
+            text += column;
+        }
+        text += ": ";
+        text += what;
+        result_.problems.push_back(std::move(text));
+    }
+
+    void encodingProblem(const DecodedTextFile& decoded) {
+        const int line = lineOfOffset(bytes_, decoded.errorOffset);
+        if (decoded.encoding == TextFileEncoding::Utf16) {
+            problem(line, {}, "UTF-16 のファイルは読めません。UTF-8 の CSV として保存してください。");
+        } else if (decoded.errorOffset < bytes_.size() && bytes_[decoded.errorOffset] == '\0') {
+            problem(line, {}, "文字ではないバイト (0) があります。");
+        } else if (decoded.encoding == TextFileEncoding::Utf8WithBom) {
+            problem(line, {}, "UTF-8 として読めないバイトがあります。");
+        } else {
+            problem(line, {}, "UTF-8 としてもシフト JIS としても読めないバイトがあります。");
+        }
+    }
+
+    bool readHeader(const CsvRecord& record) {
+        bool haveName = false;
+        std::vector<bool> seen(itemCsvColumns().size(), false);
+        labels_.assign(itemCsvColumns().size(), std::string());
+        for (const std::string& cell : record.cells) {
+            HeaderCell header;
+            header.text = std::string(trimmed(cell));
+            if (!header.text.empty()) {
+                header.column = findItemCsvColumn(header.text);
+                if (header.column == kNoColumn) {
+                    problem(record.line, header.text, "項目の欄の名前ではありません。");
+                } else if (seen[static_cast<std::size_t>(header.column)]) {
+                    problem(record.line, header.text, "同じ欄の列が二つあります。");
+                } else {
+                    seen[static_cast<std::size_t>(header.column)] = true;
+                    haveName = haveName ||
+                               itemCsvColumns()[static_cast<std::size_t>(header.column)].kind == CsvColumnKind::Name;
+                }
+            }
+            if (header.column != kNoColumn) labels_[static_cast<std::size_t>(header.column)] = header.text;
+            header_.push_back(std::move(header));
+        }
+        if (!haveName) problem(record.line, {}, "名前の列 Name がありません。");
+        return result_.problemCount == 0;
+    }
+
+    static bool blankRecord(const CsvRecord& record) {
+        for (const std::string& cell : record.cells)
+            if (!trimmed(cell).empty()) return false;
+        return true;
+    }
+
+    // The name a problem gives for cell `i` of a row: its header as written.
+    std::string columnLabel(std::size_t i) const {
+        if (i < header_.size() && !header_[i].text.empty()) return header_[i].text;
+        std::string label = std::to_string(i + 1);
+        label += " 列目";
+        return label;
+    }
+
+    void readRow(const CsvRecord& record) {
+        if (blankRecord(record)) return;
+        const int problemsBefore = result_.problemCount;
+        const auto& columns = itemCsvColumns();
+        ColumnMember item = template_;
+        // Numbers are checked once the whole row is read: whether a value is
+        // one the program computes depends on flags later in the row.
+        numbers_.assign(columns.size(), std::nullopt);
+        given_.assign(columns.size(), false);
+
+        for (std::size_t i = 0; i < record.cells.size(); ++i) {
+            const std::string& cell = record.cells[i];
+            const int index = i < header_.size() ? header_[i].column : kNoColumn;
+            if (index == kNoColumn) {
+                if (!trimmed(cell).empty()) problem(record.line, columnLabel(i), "見出しのない列に値があります。");
+                continue;
+            }
+            const ItemCsvColumn& column = columns[static_cast<std::size_t>(index)];
+            if (column.kind == CsvColumnKind::Name) {
+                item.Name = cell;
+                continue;
+            }
+            const std::string_view text = trimmed(cell);
+            if (text.empty()) continue; // the value of a new item
+            given_[static_cast<std::size_t>(index)] = true;
+            readCell(record.line, columnLabel(i), column, text, item, numbers_[static_cast<std::size_t>(index)]);
+        }
+
+        for (std::size_t c = 0; c < columns.size(); ++c) {
+            if (!given_[c]) continue;
+            checkValue(record.line, labels_[c], columns[c], item, numbers_[c]);
+        }
+        if (result_.problemCount != problemsBefore) return;
+        completeDefaults(item);
+        result_.items.push_back(std::move(item));
+    }
+
+    // Reads one cell's text. Flags, choices and size codes go into the item
+    // at once (their lists are checked with the whole row); numbers wait in
+    // `number` for the field check.
+    void readCell(int line, const std::string& label, const ItemCsvColumn& column, std::string_view text,
+                  ColumnMember& item, std::optional<double>& number) {
+        if (column.kind == CsvColumnKind::Flag) {
+            const std::optional<bool> flag = flagValue(text);
+            if (!flag) {
+                problem(line, label, quoted(text) + " は 0 か 1 ではありません。");
+                return;
+            }
+            column.set(item, *flag ? 1 : 0);
+            return;
+        }
+        const std::optional<double> value = NumberFieldModel::parseNumber(text);
+        if (!value) {
+            problem(line, label, quoted(text) + " は数値ではありません。");
+            return;
+        }
+        if (column.kind == CsvColumnKind::Number) {
+            if (column.whole && *value > INT_MAX) {
+                problem(line, label, quoted(text) + " は大きすぎます。");
+                return;
+            }
+            number = *value;
+            return;
+        }
+        const std::optional<std::int32_t> whole = wholeNumber(*value);
+        if (!whole) {
+            problem(line, label, quoted(text) + " は整数ではありません。");
+            return;
+        }
+        column.set(item, *whole);
+    }
+
+    void checkValue(int line, const std::string& label, const ItemCsvColumn& column, ColumnMember& item,
+                    const std::optional<double>& number) {
+        switch (column.kind) {
+        case CsvColumnKind::Choice: {
+            const auto value = static_cast<std::int64_t>(column.get(item));
+            const int count = column.choiceCount(item);
+            if (value < 0 || (count != INT_MAX && value >= count)) {
+                problem(
+                    line, label,
+                    count == INT_MAX
+                        ? formatText("%lld は選べる値（0 以上）ではありません。", static_cast<long long>(value))
+                        : formatText("%lld は選択肢 0～%d にありません。", static_cast<long long>(value), count - 1));
+            }
+            return;
+        }
+        case CsvColumnKind::SizeCode: {
+            const auto code = static_cast<int>(column.get(item));
+            if (!offeredSizeCode(item, code)) problem(line, label, formatText("%d は選べるサイズにありません。", code));
+            return;
+        }
+        case CsvColumnKind::Number:
+            if (number) checkNumber(line, label, column, item, *number);
+            return;
+        case CsvColumnKind::Name:
+        case CsvColumnKind::Flag: return;
+        }
+    }
+
+    // A number as its field takes it when typed: a minus cannot be typed
+    // into the page's fields, whole-number fields round to whole numbers, the
+    // lower limit and the value that replaces 0 apply. Real numbers keep
+    // their decimals: a project may hold values finer than a field shows (the
+    // window keeps them too until the field is edited), and an export read
+    // back must give the same project.
+    void checkNumber(int line, const std::string& label, const ItemCsvColumn& column, ColumnMember& item,
+                     double value) {
+        if (column.computed != nullptr && column.computed(item)) {
+            column.set(item, value);
+            return;
+        }
+        if (value < 0) {
+            problem(line, label, formatText("負の値 %s は入力できません。", shortestNumberText(value).c_str()));
+            return;
+        }
+        NumberFieldModel field;
+        applyFieldFormat(field, *column.format);
+        if (column.format->type == NumType::Double) field.setDigits(-1);
+        field.setValue(value);
+        const double checked = field.value();
+        if (column.whole && checked > INT_MAX) {
+            problem(line, label, formatText("%s は大きすぎます。", shortestNumberText(value).c_str()));
+            return;
+        }
+        column.set(item, checked);
+    }
+
+    // Values a new item would have that follow from others the row gave: the
+    // tenon of the automatic rule for the section, and with wind considered
+    // the mid-height of the storey the item stands in.
+    void completeDefaults(ColumnMember& item) const {
+        static const auto tenonB = static_cast<std::size_t>(findItemCsvColumn("TenonB"));
+        static const auto tenonD = static_cast<std::size_t>(findItemCsvColumn("TenonD"));
+        static const auto heightZ = static_cast<std::size_t>(findItemCsvColumn("HeightZ"));
+        if (item.AutoTenon && (!given_[tenonB] || !given_[tenonD])) {
+            const double b = item.TenonB;
+            const double d = item.TenonD;
+            ApplyAutoTenon(item);
+            if (given_[tenonB]) item.TenonB = b;
+            if (given_[tenonD]) item.TenonD = d;
+        }
+        if (!given_[heightZ] && common_.VelocityPressure > 0 && item.FloorIndex >= 1 && item.FloorIndex <= kStoreyCount)
+            item.HeightZ = common_.MidHeight[static_cast<std::size_t>(item.FloorIndex - 1)];
+    }
+
+    ColumnsCsvImport finish() {
+        if (result_.problemCount != 0) result_.items.clear();
+        return std::move(result_);
+    }
+
+    std::string_view bytes_;
+    const CommonData& common_;
+    ColumnMember template_;
+    std::vector<HeaderCell> header_;
+    std::vector<std::string> labels_; // per item column: its header as written in the file
+    std::vector<std::optional<double>> numbers_;
+    std::vector<bool> given_;
+    ColumnsCsvImport result_;
+};
+
+} // namespace
+
+ColumnsCsvImport readColumnsCsv(std::string_view bytes, const CommonData& common) {
+    return ColumnsCsvImporter(bytes, common).run();
+}
+
+} // namespace tarvo
