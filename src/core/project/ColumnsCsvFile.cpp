@@ -1,0 +1,85 @@
+#include "core/project/ColumnsCsvFile.h"
+
+#include <string>
+#include <string_view>
+
+#include "core/project/ColumnsCsvReader.h"
+#include "core/project/ColumnsCsvWriter.h"
+#include "core/project/ColumnsData.h"
+#include "core/project/ResultsCsvWriter.h"
+#include "core/text/FileReader.h"
+#include "core/text/SafeFileWriter.h"
+
+namespace tarvo {
+namespace {
+
+constexpr std::string_view kCannotOpen = "ファイルを開くことが出来ませんでした。\n";
+constexpr std::string_view kReadFailed = "データの読み込みに失敗しました。\n";
+constexpr std::string_view kRefused = "CSV ファイルを読み込めませんでした。\n";
+constexpr std::string_view kWriteFailed = "CSV ファイルの書き出しに失敗しました。\n";
+
+std::string refusalMessage(const std::filesystem::path& path, const ColumnsCsvImport& import) {
+    std::string text(kRefused);
+    text += path.string();
+    for (const std::string& problem : import.problems) {
+        text += '\n';
+        text += problem;
+    }
+    const int more = import.problemCount - static_cast<int>(import.problems.size());
+    if (more > 0) text += "\nほか " + std::to_string(more) + " 件";
+    return text;
+}
+
+int writeFile(const std::filesystem::path& path, const std::string& bytes, MessageSink& messages) {
+    if (SafeFileWriter::replace(path, bytes) != SafeWriteStatus::Ok) {
+        messages.showMessage(MessageKind::Error, std::string(kWriteFailed) + path.string());
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+CsvImportOutcome ImportColumnsCsv(const std::filesystem::path& path, const CommonData& common, ColumnsData& columns,
+                                  CsvImportMode mode, MessageSink& messages) {
+    std::string bytes;
+    switch (FileReader::readAll(path, kMaxCsvFileBytes, bytes)) {
+    case FileReadStatus::Ok: break;
+    case FileReadStatus::Missing:
+    case FileReadStatus::CannotOpen:
+        messages.showMessage(MessageKind::Error, std::string(kCannotOpen) + path.string());
+        return {};
+    case FileReadStatus::TooLarge:
+    case FileReadStatus::ReadFailed:
+        messages.showMessage(MessageKind::Error, std::string(kReadFailed) + path.string());
+        return {};
+    }
+
+    ColumnsCsvImport import = readColumnsCsv(bytes, common);
+    if (!import.accepted()) {
+        messages.showMessage(MessageKind::Error, refusalMessage(path, import));
+        return {};
+    }
+    CsvImportOutcome outcome;
+    outcome.imported = true;
+    outcome.count = static_cast<int>(import.items.size());
+    if (mode == CsvImportMode::Replace) {
+        columns.Replace(std::move(import.items));
+        return outcome;
+    }
+    outcome.firstIndex = columns.Count();
+    for (const ColumnMember& item : import.items)
+        columns.Append(item);
+    return outcome;
+}
+
+int ExportColumnsCsv(const std::filesystem::path& path, const ColumnsData& columns, MessageSink& messages) {
+    return writeFile(path, writeColumnsCsv(columns), messages);
+}
+
+int ExportResultsCsv(const std::filesystem::path& path, ColumnsData& columns, ColumnCheck& check,
+                     MessageSink& messages) {
+    return writeFile(path, writeResultsCsv(columns, check), messages);
+}
+
+} // namespace tarvo
