@@ -6,6 +6,7 @@
 #include "core/text/Cp932Codec.h"
 #include "core/text/FileReader.h"
 #include "core/text/SafeFileWriter.h"
+#include "core/text/SettingsLocation.h"
 
 namespace tarvo {
 namespace {
@@ -77,6 +78,7 @@ bool FileHistory::save() const {
     if (list.empty()) return true;
     const std::string bytes = serialize(list);
     if (loadedBytes_ && *loadedBytes_ == bytes) return true;
+    if (!createFolderFor(historyFile_)) return false;
     return SafeFileWriter::replace(historyFile_, bytes) == SafeWriteStatus::Ok;
 }
 

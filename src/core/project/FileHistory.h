@@ -44,7 +44,8 @@ public:
     // Writes the list, with the current file at its top when that file
     // exists, to the history file through the safe replacement. An empty list
     // writes nothing and leaves an existing file as it is; so does a list the
-    // file already holds byte for byte. False only when a write failed.
+    // file already holds byte for byte. A missing folder of the history file
+    // is made first. False only when a write failed.
     bool save() const;
 
     // The file's bytes for `entries`, leaving out paths that code page 932

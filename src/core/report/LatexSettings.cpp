@@ -12,6 +12,7 @@
 #include "core/text/Cp932Codec.h"
 #include "core/text/IniFile.h"
 #include "core/text/SafeFileWriter.h"
+#include "core/text/SettingsLocation.h"
 
 namespace tarvo {
 namespace {
@@ -104,7 +105,8 @@ bool saveLatexHeader(const std::filesystem::path& headerFile, std::string_view t
         lines += "\r\n";
         start = end + 1;
     }
-    if (SafeFileWriter::replace(headerFile, toCp932(lines)) == SafeWriteStatus::Ok) return true;
+    if (createFolderFor(headerFile) && SafeFileWriter::replace(headerFile, toCp932(lines)) == SafeWriteStatus::Ok)
+        return true;
     messages.showMessage(MessageKind::Error, "Header Save Error: \n" + headerFile.string());
     return false;
 }

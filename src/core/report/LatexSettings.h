@@ -49,8 +49,8 @@ struct LatexHeaderText {
 // Reads the header file (code page 932); the default header when it is
 // missing or cannot be read.
 LatexHeaderText loadLatexHeader(const std::filesystem::path& headerFile);
-// Saves `text` as the header file; on failure shows "Header Save Error: \n"
-// with the file's path and returns false.
+// Saves `text` as the header file, making its folder when it is missing; on
+// failure shows "Header Save Error: \n" with the file's path and returns false.
 bool saveLatexHeader(const std::filesystem::path& headerFile, std::string_view text, MessageSink& messages);
 
 // The print layout values the document uses, from the stored print defaults

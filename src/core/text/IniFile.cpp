@@ -8,6 +8,7 @@
 #include "core/text/Cp932Codec.h"
 #include "core/text/FileReader.h"
 #include "core/text/SafeFileWriter.h"
+#include "core/text/SettingsLocation.h"
 
 namespace tarvo {
 namespace {
@@ -223,6 +224,8 @@ bool IniFile::writeSection(const std::filesystem::path& path, std::string_view s
     if (status != FileReadStatus::Ok && status != FileReadStatus::Missing) return false;
     IniFile file = parse(bytes);
     file.setSection(section, entries);
+    // The first section written into a configuration folder makes the folder.
+    if (!createFolderFor(path)) return false;
     return SafeFileWriter::replace(path, file.toBytes()) == SafeWriteStatus::Ok;
 }
 

@@ -53,8 +53,9 @@ public:
 
     // Writes one section into the file at `path`: reads the file (a missing
     // file counts as empty), replaces the section and writes the whole file
-    // back through the safe replacement. False when the existing file cannot
-    // be read or the write fails; the file is then unchanged.
+    // back through the safe replacement, making the file's folder when it is
+    // missing. False when the existing file cannot be read, the folder cannot
+    // be made or the write fails; the file is then unchanged.
     static bool writeSection(const std::filesystem::path& path, std::string_view section,
                              const std::vector<Entry>& entries);
 

@@ -171,6 +171,17 @@ TEST_F(FileHistoryTest, AnUnchangedListIsNotWrittenAgain) {
     EXPECT_EQ(readBytes(historyFile()), a.string() + "\r\n");
 }
 
+TEST_F(FileHistoryTest, FirstSaveMakesTheMissingConfigurationFolder) {
+    const path file = dir_ / "config" / "tarvo-posts" / "Tarvo_File.history";
+    FileHistory history;
+    history.load(file);
+    const path a = project("A.tvp");
+    history.remake(a);
+    history.remake({});
+    ASSERT_TRUE(history.save());
+    EXPECT_EQ(readBytes(file), a.string() + "\r\n");
+}
+
 TEST_F(FileHistoryTest, SaveFailsWhereNoFileCanBeWritten) {
     writeBytes(dir_ / "file", "x");
     FileHistory history;

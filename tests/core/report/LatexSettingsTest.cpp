@@ -88,6 +88,14 @@ TEST_F(LatexSettingsTest, HeaderFileRoundTripsInCodePage932) {
     EXPECT_TRUE(messages.entries.empty());
 }
 
+TEST_F(LatexSettingsTest, HeaderSaveMakesTheMissingConfigurationFolder) {
+    const auto file = dir_ / "config" / "tarvo-posts" / "LatexHeader.txt";
+    RecordingMessageSink messages;
+    ASSERT_TRUE(saveLatexHeader(file, "\\documentclass{jarticle}\n", messages));
+    EXPECT_EQ(test::readFile(file), "\\documentclass{jarticle}\r\n");
+    EXPECT_TRUE(messages.entries.empty());
+}
+
 TEST_F(LatexSettingsTest, HeaderSaveFailureIsReportedWithThePath) {
     const auto blocked = std::filesystem::path(touch("plain-file")) / "LatexHeader.txt";
     RecordingMessageSink messages;

@@ -98,6 +98,13 @@ TEST(IniFileWriting, WriteSectionCreatesAMissingFileAndKeepsTheRest) {
     EXPECT_EQ(reread.getInt("BaseMat Default", "SelectProduct", 0), 4);
 }
 
+TEST(IniFileWriting, WriteSectionMakesTheMissingConfigurationFolder) {
+    TempDir dir;
+    const auto path = dir / "config" / "tarvo-posts" / "Tarvo.ini";
+    ASSERT_TRUE(IniFile::writeSection(path, "Common", {{"V0Index", "3"}}));
+    EXPECT_EQ(readBytes(path), "[Common]\r\nV0Index=3\r\n");
+}
+
 TEST(IniFileWriting, FailedWriteLeavesTheFileAsItWas) {
     TempDir dir;
     const auto path = dir / "Tarvo.ini";

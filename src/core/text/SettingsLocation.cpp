@@ -1,0 +1,64 @@
+#include "core/text/SettingsLocation.h"
+
+#include <system_error>
+#include <vector>
+
+namespace tarvo {
+
+namespace {
+
+// An absolute folder named by an environment value, or empty: the base
+// directory rules ignore relative values.
+std::filesystem::path absoluteFolder(const std::string& value) {
+    if (value.empty()) return {};
+    std::filesystem::path folder(value);
+    return folder.is_absolute() ? folder : std::filesystem::path{};
+}
+
+} // namespace
+
+SettingsLocation SettingsLocation::besideProgram(std::filesystem::path programDir) {
+    std::filesystem::path folder = programDir;
+    return SettingsLocation(std::move(programDir), std::move(folder));
+}
+
+SettingsLocation SettingsLocation::choose(const std::filesystem::path& programDir, bool settingsBesideProgram,
+                                          const SettingsEnvironment& environment) {
+    if (settingsBesideProgram) return besideProgram(programDir);
+    std::filesystem::path configHome = absoluteFolder(environment.xdgConfigHome);
+    if (configHome.empty()) {
+        const std::filesystem::path home = absoluteFolder(environment.home);
+        if (!home.empty()) configHome = home / ".config";
+    }
+    if (configHome.empty()) return besideProgram(programDir);
+    return SettingsLocation(programDir, configHome / kConfigFolderName);
+}
+
+SettingsLocation SettingsLocation::find(const std::filesystem::path& programDir) {
+    std::error_code error;
+    const bool beside = std::filesystem::is_regular_file(programDir / kSettingsFileName, error);
+    return choose(programDir, beside, readSettingsEnvironment());
+}
+
+bool createFolderFor(const std::filesystem::path& file) {
+    const std::filesystem::path folder = file.parent_path();
+    if (folder.empty()) return true; // the working folder
+    std::error_code error;
+    if (std::filesystem::is_directory(folder, error)) return true;
+
+    // The missing folders, outermost first.
+    std::vector<std::filesystem::path> missing;
+    for (std::filesystem::path step = folder; !step.empty(); step = step.parent_path()) {
+        if (std::filesystem::exists(step, error)) break;
+        missing.push_back(step);
+        if (step == step.parent_path()) break;
+    }
+    for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
+        if (!std::filesystem::create_directory(*it, error) && error) return false;
+        std::filesystem::permissions(*it, std::filesystem::perms::owner_all, std::filesystem::perm_options::replace,
+                                     error);
+    }
+    return std::filesystem::is_directory(folder, error);
+}
+
+} // namespace tarvo
