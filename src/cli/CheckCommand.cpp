@@ -44,12 +44,12 @@ bool parseOptions(const std::vector<std::string>& args, CheckOptions& options, s
 
 } // namespace
 
-int runCheckCommand(const std::vector<std::string>& args, const std::string& programDir, std::ostream& out,
+int runCheckCommand(const std::vector<std::string>& args, const SettingsLocation& settings, std::ostream& out,
                     std::ostream& err) {
     CheckOptions options;
     if (!parseOptions(args, options, err)) return kCheckExitUnreadable;
 
-    CommonData common(std::filesystem::path(programDir) / "Tarvo.ini");
+    CommonData common(settings.settingsFile());
     ColumnsData columns;
     RecordingMessageSink messages;
     if (LoadProject(options.path, common, columns, messages) != 0) {

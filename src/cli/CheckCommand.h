@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/text/SettingsLocation.h"
+
 namespace tarvo::cli {
 
 // Exit status of the check command.
@@ -16,7 +18,7 @@ enum CheckExit : int {
 };
 
 // `args` are the words after "check".
-int runCheckCommand(const std::vector<std::string>& args, const std::string& programDir, std::ostream& out,
+int runCheckCommand(const std::vector<std::string>& args, const SettingsLocation& settings, std::ostream& out,
                     std::ostream& err);
 
 } // namespace tarvo::cli

@@ -1,10 +1,14 @@
 #include "cli/CommandLine.h"
 
+#include <filesystem>
 #include <ostream>
 
 #include "cli/CheckCommand.h"
+#include "cli/ExportCommand.h"
+#include "cli/ImportCommand.h"
 #include "cli/LatexCommand.h"
 #include "cli/ReportCommand.h"
+#include "cli/ResultsCommand.h"
 #if defined(TARVO_WITH_PDF)
 #include "cli/PdfCommand.h"
 #endif
@@ -13,10 +17,14 @@ namespace tarvo::cli {
 
 void printUsage(std::ostream& out) {
     out << "Usage: tarvo-posts [FILE.tvp]\n"
+           "       tarvo-posts --version\n"
            "       tarvo-posts check FILE.tvp [--json]\n"
            "       tarvo-posts latex FILE.tvp [-o OUT.tex] [--compile] [--view]\n"
            "       tarvo-posts report FILE.tvp [--items LIST]\n"
            "       tarvo-posts pdf FILE.tvp -o OUT.pdf [--items LIST]\n"
+           "       tarvo-posts export FILE.tvp -o ITEMS.csv\n"
+           "       tarvo-posts results FILE.tvp -o RESULTS.csv\n"
+           "       tarvo-posts import ITEMS.csv -o FILE.tvp [--into EXISTING.tvp]\n"
            "\n"
            "Checks wooden columns (posts) of timber buildings by the allowable-stress rules.\n"
            "  check FILE.tvp    check every column item of a project and print a table of verdicts\n"
@@ -29,35 +37,61 @@ void printUsage(std::ostream& out) {
            "  pdf FILE.tvp      write the printed report as a PDF (A4, layout of Tarvo.ini)\n"
            "    -o OUT.pdf      the PDF file to write\n"
            "    --items LIST    print only these items, 1-based numbers in print order (e.g. 3,1,5-7)\n"
-           "  help              print this text\n";
+           "  export FILE.tvp   write every input of every column item as CSV (UTF-8), one row per item\n"
+           "    -o ITEMS.csv    the CSV file to write\n"
+           "  results FILE.tvp  check every item and write its results as CSV: ratios and OK/NG per load case\n"
+           "    -o RESULTS.csv  the CSV file to write\n"
+           "  import ITEMS.csv  read column items from CSV (UTF-8 or Shift-JIS, comma or tab separated)\n"
+           "    -o FILE.tvp     the project to write, a new one with the default common conditions\n"
+           "    --into OLD.tvp  append the items to the list of OLD.tvp instead (-o may name OLD.tvp)\n"
+           "  help              print this text\n"
+           "  --version         print the version\n"
+           "\n"
+           "Settings (Tarvo.ini, Tarvo_File.history, LatexHeader.txt) are kept beside the program when a\n"
+           "Tarvo.ini is there, otherwise in $XDG_CONFIG_HOME/tarvo-posts (by default ~/.config/tarvo-posts).\n";
+}
+
+void printVersion(std::ostream& out) {
+    out << "tarvo-posts " << TARVO_VERSION_TEXT << '\n';
 }
 
 bool opensWindow(const std::vector<std::string>& args) {
     if (args.empty()) return true;
     if (args.size() != 1 || args[0].empty() || args[0][0] == '-') return false;
-    for (const char* command : {"check", "latex", "report", "pdf", "help"})
+    for (const char* command : {"check", "latex", "report", "pdf", "export", "results", "import", "help"})
         if (args[0] == command) return false;
     return true;
 }
 
-int runCommandLine(const std::vector<std::string>& args, const std::string& programDir, std::ostream& out,
+int runCommandLine(const std::vector<std::string>& args, const SettingsLocation& settings, std::ostream& out,
                    std::ostream& err) {
     if (args.empty() || args[0] == "help" || args[0] == "--help" || args[0] == "-h") {
         printUsage(out);
         return 0;
     }
+    if (args[0] == "--version" && args.size() == 1) {
+        printVersion(out);
+        return 0;
+    }
     if (args[0] == "check") {
-        return runCheckCommand(std::vector<std::string>(args.begin() + 1, args.end()), programDir, out, err);
+        return runCheckCommand(std::vector<std::string>(args.begin() + 1, args.end()), settings, out, err);
     }
     if (args[0] == "latex") {
-        return runLatexCommand(std::vector<std::string>(args.begin() + 1, args.end()), programDir, out, err);
+        return runLatexCommand(std::vector<std::string>(args.begin() + 1, args.end()), settings, out, err);
     }
     if (args[0] == "report") {
-        return runReportCommand(std::vector<std::string>(args.begin() + 1, args.end()), programDir, out, err);
+        return runReportCommand(std::vector<std::string>(args.begin() + 1, args.end()), settings, out, err);
+    }
+    if (args[0] == "export" || args[0] == "results" || args[0] == "import") {
+        const std::vector<std::string> rest(args.begin() + 1, args.end());
+        const std::filesystem::path settingsFile = settings.settingsFile();
+        if (args[0] == "export") return runExportCommand(rest, settingsFile, out, err);
+        if (args[0] == "results") return runResultsCommand(rest, settingsFile, out, err);
+        return runImportCommand(rest, settingsFile, out, err);
     }
     if (args[0] == "pdf") {
 #if defined(TARVO_WITH_PDF)
-        return runPdfCommand(std::vector<std::string>(args.begin() + 1, args.end()), programDir, out, err);
+        return runPdfCommand(std::vector<std::string>(args.begin() + 1, args.end()), settings, out, err);
 #else
         err << "tarvo-posts pdf: PDF output needs the GUI build (configure with TARVO_BUILD_GUI=ON)\n";
         return 2;

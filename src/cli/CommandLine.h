@@ -4,15 +4,19 @@
 #include <string>
 #include <vector>
 
+#include "core/text/SettingsLocation.h"
+
 namespace tarvo::cli {
 
 // Runs the command line `args` (without the program name). Returns the
-// process exit status. `programDir` is the folder of the program, where the
-// settings file lives.
-int runCommandLine(const std::vector<std::string>& args, const std::string& programDir, std::ostream& out,
+// process exit status. `settings` tells where Tarvo.ini and the LaTeX header
+// file are read from.
+int runCommandLine(const std::vector<std::string>& args, const SettingsLocation& settings, std::ostream& out,
                    std::ostream& err);
 
 void printUsage(std::ostream& out);
+// "tarvo-posts" and the program's version, one line.
+void printVersion(std::ostream& out);
 
 // True when `args` ask for the window rather than a subcommand: no
 // arguments at all, or one argument that names a project file to open.

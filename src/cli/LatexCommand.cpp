@@ -99,12 +99,12 @@ int compileAndView(const LatexSettings& settings, const std::filesystem::path& t
 
 } // namespace
 
-int runLatexCommand(const std::vector<std::string>& args, const std::string& programDir, std::ostream& out,
+int runLatexCommand(const std::vector<std::string>& args, const SettingsLocation& location, std::ostream& out,
                     std::ostream& err) {
     LatexOptions options;
     if (!parseOptions(args, options, err)) return kLatexExitWriteFailed;
 
-    const std::filesystem::path settingsFile = std::filesystem::path(programDir) / "Tarvo.ini";
+    const std::filesystem::path settingsFile = location.settingsFile();
     CommonData common(settingsFile);
     ColumnsData columns;
     RecordingMessageSink messages;
@@ -127,7 +127,7 @@ int runLatexCommand(const std::vector<std::string>& args, const std::string& pro
     const char* path = std::getenv("PATH");
     settings.tools = findLatexTools(path != nullptr ? path : "");
     settings.readStored(settingsFile);
-    const LatexHeaderText header = loadLatexHeader(std::filesystem::path(programDir) / kLatexHeaderFileName);
+    const LatexHeaderText header = loadLatexHeader(location.latexHeaderFile());
 
     LatexWriter writer(check, latexLayoutFrom(loadPrintDefault(settingsFile)), header.text);
     LatexBufferSink document;

@@ -1,11 +1,13 @@
 #pragma once
 // `tarvo-posts latex FILE.tvp [-o OUT.tex] [--compile] [--view]`: writes the
 // calculation report of a project as a LaTeX document for pLaTeX with the
-// settings of Tarvo.ini (the header file, the LaTeX tools, the print layout),
+// settings of Tarvo.ini and the header file (the LaTeX tools, the print layout),
 // and on request compiles it and opens the viewer.
 #include <iosfwd>
 #include <string>
 #include <vector>
+
+#include "core/text/SettingsLocation.h"
 
 namespace tarvo::cli {
 
@@ -17,7 +19,7 @@ enum LatexExit : int {
 };
 
 // `args` are the words after "latex".
-int runLatexCommand(const std::vector<std::string>& args, const std::string& programDir, std::ostream& out,
+int runLatexCommand(const std::vector<std::string>& args, const SettingsLocation& settings, std::ostream& out,
                     std::ostream& err);
 
 } // namespace tarvo::cli

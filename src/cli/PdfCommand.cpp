@@ -12,13 +12,13 @@
 
 namespace tarvo::cli {
 
-int runPdfCommand(const std::vector<std::string>& args, const std::string& programDir, std::ostream& out,
+int runPdfCommand(const std::vector<std::string>& args, const SettingsLocation& settings, std::ostream& out,
                   std::ostream& err) {
     ReportOptions options;
     if (!parseReportOptions(args, "pdf", true, options, err)) return kReportExitFailed;
     if (outputWouldReplaceProject(options.path, options.outputPath, err)) return kReportExitFailed;
-    ReportJob job(std::filesystem::path(programDir) / "Tarvo.ini");
-    if (!loadReportJob(options, programDir, job, "pdf", err)) return kReportExitFailed;
+    ReportJob job(settings.settingsFile());
+    if (!loadReportJob(options, settings, job, "pdf", err)) return kReportExitFailed;
 
     const gui::HeadlessGuiApplication application;
     const MatDataBase catalogue;

@@ -1,6 +1,6 @@
 #pragma once
-// The folder the running program lives in; the settings file and the
-// history file sit beside the program.
+// The folder the running program lives in: a Tarvo.ini there makes the
+// program keep its settings beside itself (see SettingsLocation).
 #include <filesystem>
 
 namespace tarvo::cli {

@@ -78,7 +78,7 @@ bool parseReportOptions(const std::vector<std::string>& args, const char* comman
     return true;
 }
 
-bool loadReportJob(const ReportOptions& options, const std::string& programDir, ReportJob& job, const char* command,
+bool loadReportJob(const ReportOptions& options, const SettingsLocation& settings, ReportJob& job, const char* command,
                    std::ostream& err) {
     RecordingMessageSink messages;
     if (LoadProject(options.path, job.common, job.columns, messages) != 0) {
@@ -93,19 +93,19 @@ bool loadReportJob(const ReportOptions& options, const std::string& programDir, 
             << ", separated by commas (ranges as 2-5): \"" << options.itemList << "\"\n";
         return false;
     }
-    const PrintDefault defaults = loadPrintDefault(std::filesystem::path(programDir) / "Tarvo.ini");
+    const PrintDefault defaults = loadPrintDefault(settings.settingsFile());
     const std::vector<int> selection = job.settings.printSelection;
     applyPrintDefault(defaults, job.printer, job.settings, WholeSheetTarget::a4Pdf());
     job.settings.printSelection = selection;
     return true;
 }
 
-int runReportCommand(const std::vector<std::string>& args, const std::string& programDir, std::ostream& out,
+int runReportCommand(const std::vector<std::string>& args, const SettingsLocation& settings, std::ostream& out,
                      std::ostream& err) {
     ReportOptions options;
     if (!parseReportOptions(args, "report", false, options, err)) return kReportExitFailed;
-    ReportJob job(std::filesystem::path(programDir) / "Tarvo.ini");
-    if (!loadReportJob(options, programDir, job, "report", err)) return kReportExitFailed;
+    ReportJob job(settings.settingsFile());
+    if (!loadReportJob(options, settings, job, "report", err)) return kReportExitFailed;
 
     const MatDataBase catalogue;
     ColumnCheck check(catalogue, job.common);

@@ -1,6 +1,6 @@
 #pragma once
 // `tarvo-posts report FILE.tvp [--items LIST]`: composes the printed report
-// with the layout of the settings file beside the program (on the PDF page,
+// with the layout of the settings file (on the PDF page,
 // A4 at 600 dpi) and prints its lines with their markup, UTF-8, one page
 // after another with a form-feed line between pages.
 #include <filesystem>
@@ -12,6 +12,7 @@
 #include "core/print/PrinterInfomation.h"
 #include "core/project/ColumnsData.h"
 #include "core/project/CommonData.h"
+#include "core/text/SettingsLocation.h"
 
 namespace tarvo::cli {
 
@@ -45,10 +46,10 @@ struct ReportJob {
 
 // Loads the project and the layout; prints the failure to `err` and returns
 // false when the file cannot be read or the item list does not fit it.
-bool loadReportJob(const ReportOptions& options, const std::string& programDir, ReportJob& job, const char* command,
+bool loadReportJob(const ReportOptions& options, const SettingsLocation& settings, ReportJob& job, const char* command,
                    std::ostream& err);
 
-int runReportCommand(const std::vector<std::string>& args, const std::string& programDir, std::ostream& out,
+int runReportCommand(const std::vector<std::string>& args, const SettingsLocation& settings, std::ostream& out,
                      std::ostream& err);
 
 } // namespace tarvo::cli

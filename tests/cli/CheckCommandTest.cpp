@@ -25,7 +25,7 @@ struct CommandRun {
 CommandRun runCheck(std::vector<std::string> args) {
     std::ostringstream out;
     std::ostringstream err;
-    const int status = runCheckCommand(args, ::testing::TempDir(), out, err);
+    const int status = runCheckCommand(args, SettingsLocation::besideProgram(::testing::TempDir()), out, err);
     return {status, out.str(), err.str()};
 }
 

@@ -8,14 +8,16 @@
 
 namespace tarvo::gui {
 
-int runWindow(int& argc, char** argv, const std::filesystem::path& programDir, const std::string& projectPath) {
+int runWindow(int& argc, char** argv, const SettingsLocation& settings, const std::string& projectPath) {
     TarvoApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tarvo-posts"));
     QApplication::setApplicationDisplayName(QString());
+    // Ties the window to the installed desktop entry (its name and icon).
+    QGuiApplication::setDesktopFileName(QStringLiteral("tarvo-posts"));
     installFontStandIns();
     QApplication::setFont(MainForm::windowFont());
 
-    MainForm window(programDir);
+    MainForm window(settings);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tarvo-posts.svg")));
     window.show();
     if (!projectPath.empty()) window.openProjectOnStart(QString::fromStdString(projectPath));

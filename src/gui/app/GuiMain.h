@@ -4,10 +4,13 @@
 #include <filesystem>
 #include <string>
 
+#include "core/text/SettingsLocation.h"
+
 namespace tarvo::gui {
 
 // Runs the window until it is closed; returns the exit status. An empty
-// `projectPath` starts with a new project.
-int runWindow(int& argc, char** argv, const std::filesystem::path& programDir, const std::string& projectPath);
+// `projectPath` starts with a new project. `settings` tells where the
+// settings, the history and the LaTeX header are kept.
+int runWindow(int& argc, char** argv, const SettingsLocation& settings, const std::string& projectPath);
 
 } // namespace tarvo::gui

@@ -58,7 +58,11 @@ QString pathText(const std::filesystem::path& path) { return QFile::decodeName(p
 } // namespace
 
 MainForm::MainForm(const std::filesystem::path& programDir, QWidget* parent)
-    : QMainWindow(parent), programDir_(programDir), common_(programDir / "Tarvo.ini"), check_(catalogue_, common_),
+    : MainForm(SettingsLocation::besideProgram(programDir), parent) {}
+
+MainForm::MainForm(const SettingsLocation& settings, QWidget* parent)
+    : QMainWindow(parent), programDir_(settings.programDir()), settings_(settings), common_(settings.settingsFile()),
+      check_(catalogue_, common_),
       messages_(this) {
     initResources();
     setObjectName(QStringLiteral("MainForm"));

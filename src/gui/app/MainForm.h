@@ -12,6 +12,7 @@
 #include "core/material/MatDataBase.h"
 #include "core/project/ColumnsData.h"
 #include "core/project/CommonData.h"
+#include "core/text/SettingsLocation.h"
 #include "gui/ui/PageContext.h"
 #include "gui/ui/WidgetMessageSink.h"
 
@@ -32,7 +33,10 @@ class CommonPage;
 class MainForm : public QMainWindow, public PageContext {
     Q_OBJECT
 public:
-    // `programDir` is the folder whose Tarvo.ini holds the settings.
+    // Keeps Tarvo.ini, the history file and the LaTeX header where
+    // `settings` says; looks for the help document beside its program too.
+    explicit MainForm(const SettingsLocation& settings, QWidget* parent = nullptr);
+    // Everything beside a program in `programDir` (portable use).
     explicit MainForm(const std::filesystem::path& programDir, QWidget* parent = nullptr);
     ~MainForm() override;
 
@@ -56,6 +60,7 @@ public:
     [[nodiscard]] int modifiedCount() const { return modifiedCount_; }
     [[nodiscard]] int floorListStale() const { return floorListStale_; }
     [[nodiscard]] const std::filesystem::path& currentFile() const { return currentFile_; }
+    [[nodiscard]] const SettingsLocation& settingsLocation() const { return settings_; }
 
     // Writes a number being typed into its field's item before a command
     // acts, as leaving the field would.
@@ -94,6 +99,7 @@ private:
     void showVersion();
 
     std::filesystem::path programDir_;
+    SettingsLocation settings_;
     CommonData common_;
     MatDataBase catalogue_;
     ColumnsData columns_;
