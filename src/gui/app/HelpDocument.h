@@ -1,6 +1,7 @@
 #pragma once
 // Where the user guide is found: the working folder first, then beside the
-// program, then the installed documentation folder.
+// program (a build puts it there), then the documentation folder of the
+// installation the program belongs to, then that of the configured prefix.
 #include <filesystem>
 
 namespace tarvo::gui {
