@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "cli/CommandLine.h"
 #include "cli/ImportCommand.h"
 #include "core/project/ColumnsData.h"
 #include "core/project/CommonData.h"
@@ -82,6 +83,16 @@ TEST(ExportCommand, BadUsage) {
     const CommandResult twoInputs = run(runExportCommand, {"a.tvp", "b.tvp", "-o", "c.csv"}, dir);
     EXPECT_EQ(twoInputs.status, kCsvExitFailed);
     EXPECT_NE(twoInputs.err.find("Usage: tarvo-posts export FILE.tvp -o ITEMS.csv"), std::string::npos);
+}
+
+TEST(ExportCommand, CsvCommandsAreSubcommandsNeverTheWindow) {
+    for (const char* command : {"export", "results", "import"})
+        EXPECT_FALSE(opensWindow({command})) << command;
+    std::ostringstream usage;
+    printUsage(usage);
+    for (const char* line : {"tarvo-posts export FILE.tvp -o ITEMS.csv", "tarvo-posts results FILE.tvp -o RESULTS.csv",
+                             "tarvo-posts import ITEMS.csv -o FILE.tvp [--into EXISTING.tvp]"})
+        EXPECT_NE(usage.str().find(line), std::string::npos) << line;
 }
 
 } // namespace
