@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages needed to build, test and run the program.
+# Installs the Debian 12 packages needed to build, test and run the program,
+# and to build and check its Debian package.
 # Run as root (or through sudo). Safe to run again.
 set -euo pipefail
 export DEBIAN_FRONTEND=noninteractive
@@ -11,4 +12,5 @@ apt-get install -y --no-install-recommends \
   qt6-base-dev qt6-svg-dev libgl-dev \
   fonts-ipafont fonts-ipafont-gothic fonts-ipafont-mincho fonts-urw-base35 fontconfig \
   poppler-utils xvfb xauth \
-  texlive-lang-japanese
+  texlive-lang-japanese \
+  dpkg-dev desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl xdotool
