@@ -58,6 +58,26 @@ std::optional<std::int32_t> wholeNumber(double value) {
     return static_cast<std::int32_t>(value);
 }
 
+// The number in a cell. Most cells of a table are short whole numbers
+// ("0", "105", "2800"), read here digit by digit; anything else is read as
+// a typed field reads it.
+std::optional<double> readNumber(std::string_view text) {
+    constexpr std::size_t kExactDigits = 15; // any 15-digit whole number is an exact double
+    if (!text.empty() && text.size() <= kExactDigits) {
+        long long whole = 0;
+        bool digitsOnly = true;
+        for (const char c : text) {
+            if (c < '0' || c > '9') {
+                digitsOnly = false;
+                break;
+            }
+            whole = whole * 10 + (c - '0');
+        }
+        if (digitsOnly) return static_cast<double>(whole);
+    }
+    return NumberFieldModel::parseNumber(text);
+}
+
 std::optional<bool> flagValue(std::string_view text) {
     const std::string lower = lowerAscii(text);
     if (lower == "0" || lower == "false") return false;
@@ -90,6 +110,7 @@ public:
             return finish();
         }
         if (!readHeader(table.records.front())) return finish();
+        result_.items.reserve(table.records.size() - 1);
         for (std::size_t r = 1; r < table.records.size(); ++r)
             readRow(table.records[r]);
         if (result_.problemCount == 0 && result_.items.empty())
@@ -164,9 +185,8 @@ private:
         return true;
     }
 
-    // The name a problem gives for cell `i` of a row: its header as written.
-    std::string columnLabel(std::size_t i) const {
-        if (i < header_.size() && !header_[i].text.empty()) return header_[i].text;
+    // The name a problem gives for cell `i` of a row that has no header.
+    static std::string cellLabel(std::size_t i) {
         std::string label = std::to_string(i + 1);
         label += " 列目";
         return label;
@@ -176,7 +196,8 @@ private:
         if (blankRecord(record)) return;
         const int problemsBefore = result_.problemCount;
         const auto& columns = itemCsvColumns();
-        ColumnMember item = template_;
+        // The item is made in its place in the list and taken out again when the row has a problem.
+        ColumnMember& item = result_.items.emplace_back(template_);
         // Numbers are checked once the whole row is read: whether a value is
         // one the program computes depends on flags later in the row.
         numbers_.assign(columns.size(), std::nullopt);
@@ -186,7 +207,7 @@ private:
             const std::string& cell = record.cells[i];
             const int index = i < header_.size() ? header_[i].column : kNoColumn;
             if (index == kNoColumn) {
-                if (!trimmed(cell).empty()) problem(record.line, columnLabel(i), "見出しのない列に値があります。");
+                if (!trimmed(cell).empty()) problem(record.line, cellLabel(i), "見出しのない列に値があります。");
                 continue;
             }
             const ItemCsvColumn& column = columns[static_cast<std::size_t>(index)];
@@ -197,16 +218,19 @@ private:
             const std::string_view text = trimmed(cell);
             if (text.empty()) continue; // the value of a new item
             given_[static_cast<std::size_t>(index)] = true;
-            readCell(record.line, columnLabel(i), column, text, item, numbers_[static_cast<std::size_t>(index)]);
+            readCell(record.line, labels_[static_cast<std::size_t>(index)], column, text, item,
+                     numbers_[static_cast<std::size_t>(index)]);
         }
 
         for (std::size_t c = 0; c < columns.size(); ++c) {
             if (!given_[c]) continue;
             checkValue(record.line, labels_[c], columns[c], item, numbers_[c]);
         }
-        if (result_.problemCount != problemsBefore) return;
+        if (result_.problemCount != problemsBefore) {
+            result_.items.pop_back();
+            return;
+        }
         completeDefaults(item);
-        result_.items.push_back(std::move(item));
     }
 
     // Reads one cell's text. Flags, choices and size codes go into the item
@@ -223,7 +247,7 @@ private:
             column.set(item, *flag ? 1 : 0);
             return;
         }
-        const std::optional<double> value = NumberFieldModel::parseNumber(text);
+        const std::optional<double> value = readNumber(text);
         if (!value) {
             problem(line, label, quoted(text) + " は数値ではありません。");
             return;
@@ -291,8 +315,11 @@ private:
         NumberFieldModel field;
         applyFieldFormat(field, *column.format);
         if (column.format->type == NumType::Double) field.setDigits(-1);
-        field.setValue(value);
-        const double checked = field.value();
+        // Linking reads the value and checks it, as leaving the field does,
+        // without making the text the field would show.
+        double checked = value;
+        field.link(&checked);
+        checked = field.value();
         if (column.whole && checked > INT_MAX) {
             problem(line, label, formatText("%s は大きすぎます。", shortestNumberText(value).c_str()));
             return;

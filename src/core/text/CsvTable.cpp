@@ -29,6 +29,8 @@ private:
     bool readRecord() {
         CsvRecord record;
         record.line = line_;
+        // Records of a table mostly have as many cells as the one before.
+        if (!table_.records.empty()) record.cells.reserve(table_.records.back().cells.size());
         for (;;) {
             std::string cell;
             if (pos_ < text_.size() && text_[pos_] == '"') {
