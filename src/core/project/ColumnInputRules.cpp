@@ -16,7 +16,9 @@ namespace {
 constexpr const char* kDirectFloor = "直接";
 constexpr const char* kRoundSawn = "円柱";
 
-std::string storeyEntry(int storey) { return "  " + std::to_string(storey); }
+std::string storeyEntry(int storey) {
+    return "  " + std::to_string(storey);
+}
 
 } // namespace
 
@@ -38,7 +40,9 @@ int LeadingInteger(std::string_view text) {
     return static_cast<int>(std::clamp<std::int64_t>(value, INT_MIN, INT_MAX));
 }
 
-bool WindConsidered(const CommonData& common) { return common.VelocityPressure > 0; }
+bool WindConsidered(const CommonData& common) {
+    return common.VelocityPressure > 0;
+}
 
 std::vector<std::string> ShapeEntries(std::vector<std::string> current, int selectProduct) {
     if (current.empty()) current.emplace_back("矩形");
@@ -88,13 +92,10 @@ bool UseAxisXAllowed(const ColumnMember& item, bool windConsidered) {
     if (!windConsidered || !(item.B > 0) || !(item.D > 0) || item.B < item.D) return false;
     const MatInputData& material = item.ColumnMaterial;
     switch (material.SelectProduct) {
-    case kGlulam:
-        return material.LaminaCompositionIndex == 0 || !material.UnValuationLamina;
+    case kGlulam: return material.LaminaCompositionIndex == 0 || !material.UnValuationLamina;
     case kLvl:
-    case kGlulamColumn:
-        return true;
-    default:
-        return false;
+    case kGlulamColumn: return true;
+    default: return false;
     }
 }
 

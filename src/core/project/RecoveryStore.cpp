@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <charconv>
+#include <chrono>
 #include <system_error>
 
 #include "core/project/ColumnsData.h"
@@ -25,9 +25,9 @@ std::filesystem::path withExtension(const std::filesystem::path& folder, const s
 } // namespace
 
 RecoveryStore::RecoveryStore(std::filesystem::path folder) : folder_(std::move(folder)), lock_(new SessionLock) {
-    const auto started = std::chrono::duration_cast<std::chrono::milliseconds>(
-                             std::chrono::system_clock::now().time_since_epoch())
-                             .count();
+    const auto started =
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::system_clock::now().time_since_epoch())
+            .count();
     // Process, start time and a count of the sessions this process opened.
     static std::atomic<int> sessions{0};
     id_ = std::to_string(CurrentProcessId()) + "-" + std::to_string(started) + "-" + std::to_string(++sessions);

@@ -10,7 +10,9 @@
 
 namespace tarvo {
 
-SessionLock::~SessionLock() { release(); }
+SessionLock::~SessionLock() {
+    release();
+}
 
 bool SessionLock::acquire(const std::filesystem::path& path) {
     release();
@@ -39,7 +41,9 @@ bool SessionLock::isHeldElsewhere(const std::filesystem::path& path) {
     return held;
 }
 
-long CurrentProcessId() { return static_cast<long>(::getpid()); }
+long CurrentProcessId() {
+    return static_cast<long>(::getpid());
+}
 
 std::filesystem::path UserDataFolder() {
     const char* data = std::getenv("XDG_DATA_HOME");

@@ -63,6 +63,8 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-QString AboutBox::versionText() { return QStringLiteral("Version：　") + QStringLiteral(TARVO_VERSION_TEXT); }
+QString AboutBox::versionText() {
+    return QStringLiteral("Version：　") + QStringLiteral(TARVO_VERSION_TEXT);
+}
 
 } // namespace tarvo::gui

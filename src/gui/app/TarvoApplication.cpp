@@ -16,7 +16,8 @@ bool TarvoApplication::notify(QObject* receiver, QEvent* event) {
         QMessageBox::critical(activeWindow(), QStringLiteral("エラー"), QString::fromUtf8(error.what()));
     } catch (...) {
         QApplication::beep();
-        QMessageBox::critical(activeWindow(), QStringLiteral("エラー"), QStringLiteral("予期しないエラーが発生しました。"));
+        QMessageBox::critical(activeWindow(), QStringLiteral("エラー"),
+                              QStringLiteral("予期しないエラーが発生しました。"));
     }
     return false;
 }

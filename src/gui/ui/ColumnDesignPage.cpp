@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QFontInfo>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -20,8 +20,8 @@
 #include "core/project/ColumnInputRules.h"
 #include "core/project/ColumnsData.h"
 #include "core/project/CommonData.h"
-#include "gui/ui/NumberEdit.h"
 #include "gui/ui/NumLabeledEdit.h"
+#include "gui/ui/NumberEdit.h"
 #include "gui/ui/PageContext.h"
 #include "gui/ui/RadioGroup.h"
 #include "gui/ui/ResultView.h"
@@ -31,7 +31,9 @@ namespace tarvo::gui {
 
 namespace {
 
-QString toQString(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString toQString(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QStringList toQStringList(const std::vector<std::string>& texts) {
     QStringList list;
@@ -259,9 +261,9 @@ void ColumnDesignPage::buildLeftHalf(QWidget* panel) {
     layout->addWidget(useAxisX_);
     layout->addStretch(1);
 
-    for (NumberEdit* field : {static_cast<NumberEdit*>(sizeB_), static_cast<NumberEdit*>(members_),
-                              static_cast<NumberEdit*>(subMembers_), static_cast<NumberEdit*>(lkxEdit_), lkyEdit_,
-                              lbEdit_, sizeBs_, sizeDs_})
+    for (NumberEdit* field :
+         {static_cast<NumberEdit*>(sizeB_), static_cast<NumberEdit*>(members_), static_cast<NumberEdit*>(subMembers_),
+          static_cast<NumberEdit*>(lkxEdit_), lkyEdit_, lbEdit_, sizeBs_, sizeDs_})
         connectField(field, true);
     connectField(sizeD_, false);
 
@@ -465,7 +467,9 @@ void ColumnDesignPage::syncFloorSelect() {
     cfEdit_->setEnabled(wind && cfDirect_->isChecked());
 }
 
-void ColumnDesignPage::setSnowFieldEnabled(int snowArea) { forces_[1]->setEnabled(snowArea == 1); }
+void ColumnDesignPage::setSnowFieldEnabled(int snowArea) {
+    forces_[1]->setEnabled(snowArea == 1);
+}
 
 void ColumnDesignPage::applyShapeEntries() {
     const ColumnMember& item = context_.currentItem();

@@ -170,7 +170,8 @@ void CommonPage::buildPage(QWidget* page) {
         connect(field, &QLineEdit::textChanged, this, [this] { context_.markChanged(); });
         connect(field, &NumberEdit::exited, this, [this] { emit velocityPressureChanged(); });
     }
-    for (NumLabeledEdit* field : {floorLevel_, floorHeights_[0], floorHeights_[1], floorHeights_[2], floorHeights_[3]}) {
+    for (NumLabeledEdit* field :
+         {floorLevel_, floorHeights_[0], floorHeights_[1], floorHeights_[2], floorHeights_[3]}) {
         connect(field, &QLineEdit::textChanged, this, [this] { context_.markChanged(); });
         connect(field, &NumberEdit::exited, this, [this] { context_.common().UpdateMidHeights(); });
     }
@@ -180,7 +181,8 @@ void CommonPage::buildPage(QWidget* page) {
         emit snowAreaChanged(index);
         context_.markChanged();
     });
-    connect(defaultButton1_, &QPushButton::clicked, this, [this] { context_.common().SaveCommonDefaults(context_.messages()); });
+    connect(defaultButton1_, &QPushButton::clicked, this,
+            [this] { context_.common().SaveCommonDefaults(context_.messages()); });
 }
 
 void CommonPage::showProject() {

@@ -35,18 +35,23 @@ void RadioGroup::setItems(const QStringList& items) {
 
 QStringList RadioGroup::items() const {
     QStringList texts;
-    for (const QRadioButton* button : buttons_) texts.append(button->text());
+    for (const QRadioButton* button : buttons_)
+        texts.append(button->text());
     return texts;
 }
 
-int RadioGroup::count() const { return static_cast<int>(buttons_.size()); }
+int RadioGroup::count() const {
+    return static_cast<int>(buttons_.size());
+}
 
 void RadioGroup::setColumns(int columns) {
     columns_ = columns < 1 ? 1 : columns;
     relayout();
 }
 
-int RadioGroup::itemIndex() const { return index_; }
+int RadioGroup::itemIndex() const {
+    return index_;
+}
 
 void RadioGroup::setItemIndex(int index) {
     if (index < 0 || index >= count()) index = -1;
@@ -68,9 +73,11 @@ QRadioButton* RadioGroup::button(int index) const {
 }
 
 void RadioGroup::relayout() {
-    for (QRadioButton* button : buttons_) grid_->removeWidget(button);
+    for (QRadioButton* button : buttons_)
+        grid_->removeWidget(button);
     const int rows = (count() + columns_ - 1) / columns_;
-    for (int i = 0; i < count(); ++i) grid_->addWidget(buttons_[i], rows > 0 ? i % rows : 0, rows > 0 ? i / rows : 0);
+    for (int i = 0; i < count(); ++i)
+        grid_->addWidget(buttons_[i], rows > 0 ? i % rows : 0, rows > 0 ? i / rows : 0);
 }
 
 } // namespace tarvo::gui

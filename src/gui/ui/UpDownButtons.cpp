@@ -25,7 +25,9 @@ UpDownButtons::UpDownButtons(int minimum, int maximum, QWidget* parent)
     connect(down_, &QToolButton::clicked, this, [this] { step(-1); });
 }
 
-void UpDownButtons::setPosition(int position) { position_ = std::clamp(position, minimum_, maximum_); }
+void UpDownButtons::setPosition(int position) {
+    position_ = std::clamp(position, minimum_, maximum_);
+}
 
 void UpDownButtons::step(int delta) {
     const int next = std::clamp(position_ + delta, minimum_, maximum_);

@@ -9,7 +9,7 @@ void WidgetMessageSink::showMessage(MessageKind kind, std::string_view text) {
     QApplication::beep();
     const QString body = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     const QString title = QApplication::applicationDisplayName().isEmpty() ? QStringLiteral("木造柱の設計")
-                                                                         : QApplication::applicationDisplayName();
+                                                                           : QApplication::applicationDisplayName();
     if (kind == MessageKind::Error)
         QMessageBox::critical(owner_, title, body);
     else

@@ -1,88 +1,13 @@
 #include "gui/app/MainForm.h"
 
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
 #include <QMenuBar>
-#include <QTimer>
-#include <QRadioButton>
-#include <QTabWidget>
-#include <QTest>
-#include <QToolButton>
 
-#include <filesystem>
-#include <memory>
-
-#include <unistd.h>
-
-#include "core/project/ProjectFile.h"
-#include "gui/ui/NumLabeledEdit.h"
-#include "gui/ui/NumberEdit.h"
-#include "gui/ui/RadioGroup.h"
-#include "gui/ui/ResultView.h"
+#include "MainFormFixture.h"
 
 namespace tarvo::gui {
 namespace {
 
-class MainFormTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() / ("tarvo-mainform-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir_);
-        window_ = std::make_unique<MainForm>(dir_);
-        window_->show();
-        QApplication::setActiveWindow(window_.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
-    }
-    void TearDown() override {
-        window_.reset();
-        std::filesystem::remove_all(dir_);
-    }
-
-    template <typename T> T* find(const char* name) {
-        T* widget = window_->findChild<T*>(QLatin1String(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    ColumnMember& item() { return window_->currentItem(); }
-
-    // Types `text` into a field and leaves it with Tab, as a user does.
-    void type(const char* field, const char* text) {
-        NumberEdit* edit = find<NumberEdit>(field);
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, QLatin1String(text));
-        QTest::keyClick(edit, Qt::Key_Tab);
-    }
-    void clickRadio(const char* group, int index) { find<RadioGroup>(group)->button(index)->click(); }
-    void choose(const char* combo, int index) {
-        QComboBox* box = find<QComboBox>(combo);
-        box->setCurrentIndex(index);
-        emit box->activated(index);
-    }
-    void chooseText(const char* combo, const QString& text) { choose(combo, find<QComboBox>(combo)->findText(text)); }
-    QStringList sheet() { return find<ResultView>("ResultView")->drawnTexts(); }
-    QString message() { return find<QLabel>("MessageBord")->text(); }
-    void openSample(const char* name) {
-        window_->openProjectOnStart(QString::fromUtf8(TARVO_SAMPLES_DIR) + QLatin1Char('/') + QLatin1String(name));
-    }
-    // Turns wind on with storeys 1 and 2 wooden (2.8 m and 2.7 m high).
-    void windOnTwoStoreys() {
-        find<QTabWidget>("PageControl")->setCurrentIndex(0);
-        type("BuildingHeight", "7");
-        type("FirstFloorHeight", "2.8");
-        type("SecondFloorHeight", "2.7");
-        find<QCheckBox>("StructCheckBox1")->setChecked(true);
-        find<QCheckBox>("StructCheckBox2")->setChecked(true);
-        find<QTabWidget>("PageControl")->setCurrentIndex(3);
-    }
-
-    std::filesystem::path dir_;
-    std::unique_ptr<MainForm> window_;
-};
+using MainFormTest = MainFormFixture;
 
 TEST_F(MainFormTest, NewWindowShowsAnUntitledProjectOnTheColumnPage) {
     EXPECT_EQ(window_->windowTitle(), QStringLiteral("木造柱の設計　(無題)"));
