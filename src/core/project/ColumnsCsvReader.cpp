@@ -1,5 +1,6 @@
 #include "core/project/ColumnsCsvReader.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <optional>
@@ -98,23 +99,22 @@ public:
             encodingProblem(decoded);
             return finish();
         }
-        const CsvTable table = parseCsv(decoded.text);
-        if (table.error != CsvError::None) {
-            problem(table.errorLine, {},
-                    table.error == CsvError::UnclosedQuote ? "引用符 \" で始まる値が閉じられていません。"
-                                                           : "引用符 \" で閉じた値の後に文字があります。");
+        const std::string_view text = decoded.text;
+        CsvRecordReader reader(text, detectCsvSeparator(text));
+        CsvRecord record;
+        if (!reader.next(record)) {
+            if (reader.error() == CsvError::None) problem(1, {}, "見出しの行がありません。");
+            tableProblem(reader);
             return finish();
         }
-        if (table.records.empty()) {
-            problem(1, {}, "見出しの行がありません。");
-            return finish();
-        }
-        if (!readHeader(table.records.front())) return finish();
-        result_.items.reserve(table.records.size() - 1);
-        for (std::size_t r = 1; r < table.records.size(); ++r)
-            readRow(table.records[r]);
-        if (result_.problemCount == 0 && result_.items.empty())
-            problem(table.records.front().line + 1, {}, "項目の行がありません。");
+        if (!readHeader(record)) return finish();
+        const int headerLine = record.line;
+        // At most one item per line: the list never moves while it grows.
+        result_.items.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
+        while (reader.next(record))
+            readRow(record);
+        tableProblem(reader);
+        if (result_.problemCount == 0 && result_.items.empty()) problem(headerLine + 1, {}, "項目の行がありません。");
         return finish();
     }
 
@@ -138,6 +138,19 @@ private:
         text += ": ";
         text += what;
         result_.problems.push_back(std::move(text));
+    }
+
+    // The problem that stopped the table's reading, if any.
+    void tableProblem(const CsvRecordReader& reader) {
+        switch (reader.error()) {
+        case CsvError::None: return;
+        case CsvError::UnclosedQuote:
+            problem(reader.errorLine(), {}, "引用符 \" で始まる値が閉じられていません。");
+            return;
+        case CsvError::TextAfterQuote:
+            problem(reader.errorLine(), {}, "引用符 \" で閉じた値の後に文字があります。");
+            return;
+        }
     }
 
     void encodingProblem(const DecodedTextFile& decoded) {
@@ -314,7 +327,11 @@ private:
         }
         NumberFieldModel field;
         applyFieldFormat(field, *column.format);
-        if (column.format->type == NumType::Double) field.setDigits(-1);
+        // A whole number in a whole-number field has nothing to round: it is
+        // checked as a real field that keeps its decimals, which gives the
+        // same value without the decimal cutting.
+        if (column.format->type == NumType::Int && value == std::trunc(value)) field.setType(NumType::Double);
+        if (field.type() == NumType::Double) field.setDigits(-1);
         // Linking reads the value and checks it, as leaving the field does,
         // without making the text the field would show.
         double checked = value;

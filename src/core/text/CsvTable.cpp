@@ -13,97 +13,81 @@ std::size_t skipLineBreak(std::string_view text, std::size_t pos) {
     return pos + 1;
 }
 
-class CsvParser {
-public:
-    CsvParser(std::string_view text, char separator) : text_(text) { table_.separator = separator; }
-
-    CsvTable run() {
-        while (pos_ < text_.size()) {
-            if (!readRecord()) break;
-        }
-        return std::move(table_);
-    }
-
-private:
-    // Reads one record, up to and including its line break.
-    bool readRecord() {
-        CsvRecord record;
-        record.line = line_;
-        // Records of a table mostly have as many cells as the one before.
-        if (!table_.records.empty()) record.cells.reserve(table_.records.back().cells.size());
-        for (;;) {
-            std::string cell;
-            if (pos_ < text_.size() && text_[pos_] == '"') {
-                if (!readQuoted(cell)) return false;
-            } else {
-                readPlain(cell);
-            }
-            record.cells.push_back(std::move(cell));
-            if (pos_ >= text_.size()) break;
-            const char c = text_[pos_];
-            if (c == table_.separator) {
-                ++pos_;
-                continue;
-            }
-            // Only a line break is left: readPlain stops at one, readQuoted checked it.
-            pos_ = skipLineBreak(text_, pos_);
-            ++line_;
-            break;
-        }
-        table_.records.push_back(std::move(record));
-        return true;
-    }
-
-    void readPlain(std::string& cell) {
-        const std::size_t start = pos_;
-        while (pos_ < text_.size() && text_[pos_] != table_.separator && !isLineBreak(text_[pos_]))
-            ++pos_;
-        cell.assign(text_.substr(start, pos_ - start));
-    }
-
-    // A quoted cell: from the opening quote to the closing one, doubled
-    // quotes read as one. What follows must end the cell.
-    bool readQuoted(std::string& cell) {
-        const int openedOn = line_;
-        ++pos_;
-        for (;;) {
-            const std::size_t quote = text_.find('"', pos_);
-            if (quote == std::string_view::npos) return fail(CsvError::UnclosedQuote, openedOn);
-            countLines(pos_, quote);
-            cell.append(text_.substr(pos_, quote - pos_));
-            pos_ = quote + 1;
-            if (pos_ < text_.size() && text_[pos_] == '"') {
-                cell.push_back('"');
-                ++pos_;
-                continue;
-            }
-            break;
-        }
-        if (pos_ < text_.size() && text_[pos_] != table_.separator && !isLineBreak(text_[pos_]))
-            return fail(CsvError::TextAfterQuote, line_);
-        return true;
-    }
-
-    // Lines broken inside a quoted cell still count for the records after it.
-    void countLines(std::size_t from, std::size_t to) {
-        for (std::size_t i = from; i < to; ++i) {
-            if (text_[i] == '\n' || (text_[i] == '\r' && (i + 1 >= text_.size() || text_[i + 1] != '\n'))) ++line_;
-        }
-    }
-
-    bool fail(CsvError error, int line) {
-        table_.error = error;
-        table_.errorLine = line;
-        return false;
-    }
-
-    std::string_view text_;
-    std::size_t pos_ = 0;
-    int line_ = 1;
-    CsvTable table_;
-};
-
 } // namespace
+
+bool CsvRecordReader::next(CsvRecord& record) {
+    if (error_ != CsvError::None || pos_ >= text_.size()) return false;
+    record.line = line_;
+    std::size_t used = 0;
+    for (;;) {
+        if (used == record.cells.size()) record.cells.emplace_back();
+        std::string& cell = record.cells[used++];
+        if (text_[pos_] == '"') {
+            if (!readQuoted(cell)) return false;
+        } else {
+            readPlain(cell);
+        }
+        if (pos_ >= text_.size()) break;
+        if (text_[pos_] == separator_) {
+            ++pos_;
+            if (pos_ < text_.size()) continue;
+            // A separator at the very end leaves one more empty cell.
+            if (used == record.cells.size()) record.cells.emplace_back();
+            record.cells[used++].clear();
+            break;
+        }
+        // Only a line break is left: readPlain stops at one, readQuoted checked it.
+        pos_ = skipLineBreak(text_, pos_);
+        ++line_;
+        break;
+    }
+    record.cells.resize(used);
+    return true;
+}
+
+void CsvRecordReader::readPlain(std::string& cell) {
+    const std::size_t start = pos_;
+    while (pos_ < text_.size() && text_[pos_] != separator_ && !isLineBreak(text_[pos_]))
+        ++pos_;
+    cell.assign(text_.substr(start, pos_ - start));
+}
+
+// A quoted cell: from the opening quote to the closing one, doubled quotes
+// read as one. What follows must end the cell.
+bool CsvRecordReader::readQuoted(std::string& cell) {
+    const int openedOn = line_;
+    cell.clear();
+    ++pos_;
+    for (;;) {
+        const std::size_t quote = text_.find('"', pos_);
+        if (quote == std::string_view::npos) return fail(CsvError::UnclosedQuote, openedOn);
+        countLines(pos_, quote);
+        cell.append(text_.substr(pos_, quote - pos_));
+        pos_ = quote + 1;
+        if (pos_ < text_.size() && text_[pos_] == '"') {
+            cell.push_back('"');
+            ++pos_;
+            continue;
+        }
+        break;
+    }
+    if (pos_ < text_.size() && text_[pos_] != separator_ && !isLineBreak(text_[pos_]))
+        return fail(CsvError::TextAfterQuote, line_);
+    return true;
+}
+
+// Lines broken inside a quoted cell still count for the records after it.
+void CsvRecordReader::countLines(std::size_t from, std::size_t to) {
+    for (std::size_t i = from; i < to; ++i) {
+        if (text_[i] == '\n' || (text_[i] == '\r' && (i + 1 >= text_.size() || text_[i + 1] != '\n'))) ++line_;
+    }
+}
+
+bool CsvRecordReader::fail(CsvError error, int line) {
+    error_ = error;
+    errorLine_ = line;
+    return false;
+}
 
 char detectCsvSeparator(std::string_view text) {
     std::size_t commas = 0;
@@ -122,7 +106,15 @@ char detectCsvSeparator(std::string_view text) {
 }
 
 CsvTable parseCsv(std::string_view text, char separator) {
-    return CsvParser(text, separator).run();
+    CsvTable table;
+    table.separator = separator;
+    CsvRecordReader reader(text, separator);
+    CsvRecord record;
+    while (reader.next(record))
+        table.records.push_back(record);
+    table.error = reader.error();
+    table.errorLine = reader.errorLine();
+    return table;
 }
 
 CsvTable parseCsv(std::string_view text) {

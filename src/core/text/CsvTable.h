@@ -27,6 +27,34 @@ struct CsvTable {
     int errorLine = 0; // line of the problem (the opening quote of an unclosed cell)
 };
 
+// Reads a table record by record, so that a large file is never held as
+// cells all at once.
+class CsvRecordReader {
+public:
+    CsvRecordReader(std::string_view text, char separator) : text_(text), separator_(separator) {}
+
+    // Reads the next record into `record`, reusing the storage of its cells.
+    // False at the end of the text, or at an error (then `error` tells which).
+    bool next(CsvRecord& record);
+
+    [[nodiscard]] CsvError error() const { return error_; }
+    [[nodiscard]] int errorLine() const { return errorLine_; }
+    [[nodiscard]] char separator() const { return separator_; }
+
+private:
+    void readPlain(std::string& cell);
+    bool readQuoted(std::string& cell);
+    void countLines(std::size_t from, std::size_t to);
+    bool fail(CsvError error, int line);
+
+    std::string_view text_;
+    char separator_;
+    std::size_t pos_ = 0;
+    int line_ = 1;
+    CsvError error_ = CsvError::None;
+    int errorLine_ = 0;
+};
+
 // The separator of a table: a tab when the first record holds more tabs
 // than commas outside quotes, otherwise a comma.
 char detectCsvSeparator(std::string_view text);
