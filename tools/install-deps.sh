@@ -12,5 +12,6 @@ apt-get install -y --no-install-recommends \
   qt6-base-dev qt6-svg-dev libgl-dev \
   fonts-ipafont fonts-ipafont-gothic fonts-ipafont-mincho fonts-urw-base35 fontconfig \
   poppler-utils xvfb xauth \
+  cups cups-client printer-driver-cups-pdf \
   texlive-lang-japanese \
   dpkg-dev desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl xdotool

@@ -12,8 +12,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
@@ -23,15 +25,23 @@
 #include "core/project/ColumnInputRules.h"
 #include "core/project/ProjectFile.h"
 #include "gui/app/AboutBox.h"
+#include "gui/app/CsvCommands.h"
+#include "gui/app/FileCommands.h"
 #include "gui/app/HelpDocument.h"
+#include "gui/app/ItemListCommands.h"
+#include "gui/print/PrintCommands.h"
 #include "gui/ui/BaseMaterialPage.h"
 #include "gui/ui/ColumnDesignPage.h"
 #include "gui/ui/ColumnMaterialPage.h"
 #include "gui/ui/CommonPage.h"
+#include "gui/ui/LatexForm.h"
+#include "gui/ui/LatexOutput.h"
 #include "gui/ui/NumberEdit.h"
 
 // Resources of a static library are registered by name, outside any namespace.
-static void initResources() { Q_INIT_RESOURCE(tarvo); }
+static void initResources() {
+    Q_INIT_RESOURCE(tarvo);
+}
 
 namespace tarvo::gui {
 
@@ -51,9 +61,13 @@ private:
     int& depth_;
 };
 
-QString toQString(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString toQString(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
-QString pathText(const std::filesystem::path& path) { return QFile::decodeName(path.native().c_str()); }
+QString pathText(const std::filesystem::path& path) {
+    return QFile::decodeName(path.native().c_str());
+}
 
 } // namespace
 
@@ -62,8 +76,7 @@ MainForm::MainForm(const std::filesystem::path& programDir, QWidget* parent)
 
 MainForm::MainForm(const SettingsLocation& settings, QWidget* parent)
     : QMainWindow(parent), programDir_(settings.programDir()), settings_(settings), common_(settings.settingsFile()),
-      check_(catalogue_, common_),
-      messages_(this) {
+      check_(catalogue_, common_), messages_(this) {
     initResources();
     setObjectName(QStringLiteral("MainForm"));
     setFont(windowFont());
@@ -71,6 +84,9 @@ MainForm::MainForm(const SettingsLocation& settings, QWidget* parent)
     buildMenus();
     buildToolBars();
     buildPages();
+    new CsvCommands(*this); // the CSV entries of the file menu, owned by the window
+    buildItemAndFileCommands();
+    buildPrintCommands();
     resize(592, 561 + menuBar()->sizeHint().height());
     if (const QScreen* screen = QApplication::primaryScreen()) {
         const QRect available = screen->availableGeometry();
@@ -85,6 +101,10 @@ MainForm::~MainForm() {
     // The pages go first, while the project they are linked to still
     // exists: a field that loses the focus on the way writes into its item.
     qApp->removeEventFilter(this);
+    // So do the item commands: the name list outlives the project and would
+    // report its focus leaving to them.
+    delete itemCommands_;
+    itemCommands_ = nullptr;
     delete takeCentralWidget();
 }
 
@@ -100,7 +120,9 @@ QFont MainForm::windowFont() {
     return font;
 }
 
-QString MainForm::baseCaption() { return QStringLiteral("木造柱の設計") + QChar(0x3000); }
+QString MainForm::baseCaption() {
+    return QStringLiteral("木造柱の設計") + QChar(0x3000);
+}
 
 void MainForm::buildActions() {
     const auto icon = [](const char* name) { return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name))); };
@@ -126,11 +148,11 @@ void MainForm::buildActions() {
     help_ = make(QStringLiteral("ヘルプファイル(&H)"), "N1");
     version_ = make(QStringLiteral("バージョン情報(&V)"), "Version1");
 
-    // The file, print and LaTeX commands arrive with their own dialogs;
-    // until then their entries stand in place, disabled.
-    for (QAction* pending : {fileNew_, fileOpen_, fileOverwrite_, fileSaveAs_, printSetup_, latexOut_, latexSettings_})
-        pending->setEnabled(false);
-
+    fileNew_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    fileOpen_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    fileOverwrite_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    fileSaveAs_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    exit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(exit_, &QAction::triggered, this, &QWidget::close);
     connect(help_, &QAction::triggered, this, &MainForm::showHelp);
     connect(version_, &QAction::triggered, this, &MainForm::showVersion);
@@ -184,8 +206,9 @@ void MainForm::buildToolBars() {
     bar1->addSeparator();
     printButton_ = toolButton(bar1, "PrintButton", QStringLiteral("印刷"), "print");
     previewButton_ = toolButton(bar1, "PreviewButton", QStringLiteral("プレビュー"), "preview");
-    for (QToolButton* pending : {fileNewButton, fileOpenButton, overwriteButton})
-        pending->setEnabled(false);
+    connect(fileNewButton, &QToolButton::clicked, fileNew_, &QAction::trigger);
+    connect(fileOpenButton, &QToolButton::clicked, fileOpen_, &QAction::trigger);
+    connect(overwriteButton, &QToolButton::clicked, fileOverwrite_, &QAction::trigger);
 
     addToolBarBreak();
     QToolBar* bar3 = addToolBar(QStringLiteral("ToolBar3"));
@@ -203,7 +226,6 @@ void MainForm::buildToolBars() {
     nameList_->setMaxVisibleItems(10);
     nameList_->setMinimumWidth(150);
     nameList_->lineEdit()->setMaxLength(kNameListMaxLength);
-    connect(nameList_, &QComboBox::activated, this, &MainForm::nameListChosen);
     bar3->addWidget(nameList_);
     pagePanel_ = new QLabel(bar3);
     pagePanel_->setObjectName(QStringLiteral("PagePanel"));
@@ -233,10 +255,6 @@ void MainForm::buildToolBars() {
     arrangeButton_->setText(QStringLiteral("整理"));
     for (QToolButton* flat : {addButton_, addCopyButton_, deleteButton_, arrangeButton_})
         flat->setAutoRaise(true);
-    // Adding, copying, deleting and arranging items come with their own
-    // commands; until then the buttons stand in place, disabled.
-    addButton_->setEnabled(false);
-    addCopyButton_->setEnabled(false);
 
     connect(printButton_, &QToolButton::clicked, print_, &QAction::trigger);
 }
@@ -262,12 +280,65 @@ void MainForm::buildPages() {
     qApp->installEventFilter(this);
 }
 
+void MainForm::buildPrintCommands() {
+    printing_ = std::make_unique<PrintCommands>(this, settings_.settingsFile(), common_, columns_, check_, messages_);
+    latexForm_ = std::make_unique<LatexForm>(settings_.settingsFile(), settings_.latexHeaderFile(), this);
+    connect(latexForm_.get(), &LatexForm::changed, this, [this] { markChanged(); });
+    print_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(printSetup_, &QAction::triggered, this, [this] {
+        commitPendingEdit();
+        printing_->printSetup();
+    });
+    connect(print_, &QAction::triggered, this, [this] {
+        commitPendingEdit();
+        printing_->print();
+    });
+    connect(previewButton_, &QToolButton::clicked, this, [this] {
+        commitPendingEdit();
+        printing_->preview();
+    });
+    connect(selectPrint_, &QAction::triggered, this, [this] {
+        commitPendingEdit();
+        printing_->selectPrint();
+    });
+    connect(latexSettings_, &QAction::triggered, this, [this] {
+        commitPendingEdit();
+        latexForm_->exec();
+    });
+    connect(latexOut_, &QAction::triggered, this, [this] {
+        commitPendingEdit();
+        LatexOutput(this, *latexForm_, check_, messages_).run(columns_, currentFile_, printing_->latexLayout());
+    });
+}
+
+void MainForm::buildItemAndFileCommands() {
+    itemCommands_ = new ItemListCommands(*this, {nameList_, addButton_, addCopyButton_, deleteButton_, arrangeButton_,
+                                                 columnPage_->findChild<QLabel*>(QStringLiteral("MessageBord"))});
+    fileCommands_ = new FileCommands(*this, menuBar()->findChild<QMenu*>(QStringLiteral("MenuFile")), sep1_,
+                                     settings_.historyFile());
+    connect(fileNew_, &QAction::triggered, fileCommands_, &FileCommands::MenuFileNewClick);
+    connect(fileOpen_, &QAction::triggered, fileCommands_, &FileCommands::MenuOpenClick);
+    connect(fileOverwrite_, &QAction::triggered, fileCommands_, &FileCommands::FileOverWriteButtonClick);
+    connect(fileSaveAs_, &QAction::triggered, fileCommands_, &FileCommands::MenuSaveAsClick);
+}
+
 void MainForm::openProjectOnStart(const QString& path) {
-    const std::filesystem::path file(QFile::encodeName(QFileInfo(path).absoluteFilePath()).toStdString());
-    if (LoadProject(file, common_, columns_, messages_) != 0) return;
+    fileCommands_->OpenProjectFile(QFile::encodeName(QFileInfo(path).absoluteFilePath()).toStdString());
+}
+
+void MainForm::setCurrentFile(const std::filesystem::path& file) {
     currentFile_ = file;
-    ShowProject();
     updateCaption();
+}
+
+void MainForm::projectSaved() {
+    modifiedCount_ = 0;
+}
+
+void MainForm::releaseItemLinks() {
+    ShowingScope scope(showing_);
+    for (NumberEdit* field : columnPage_->findChildren<NumberEdit*>())
+        field->linkOff();
 }
 
 void MainForm::NewProject() {
@@ -277,6 +348,7 @@ void MainForm::NewProject() {
     item.ColumnMaterial = common_.ColumnMatDefault;
     item.BaseMaterial = common_.BaseMatDefault;
     ShowProject();
+    if (fileCommands_ != nullptr) fileCommands_->forgetCurrentFile();
     currentFile_.clear();
     updateCaption();
 }
@@ -302,8 +374,9 @@ void MainForm::ShowItem(int index, bool selectInList) {
         pagePanel_->setText(QStringLiteral("%1/%2").arg(current_ + 1).arg(columns_.Count()));
         if (selectInList) nameList_->setCurrentIndex(current_);
         UpdateNavigation();
+        if (itemCommands_ != nullptr) itemCommands_->itemShown();
+        columnPage_->recomputeItem();
     }
-    columnPage_->recomputeItem();
 }
 
 void MainForm::RefreshVelocityLabel() {
@@ -349,24 +422,28 @@ void MainForm::UpdateNavigation() {
         }
     }
     arrangeButton_->setEnabled(columns_.Count() > 1);
-    // Deleting and arranging come with the item commands.
-    deleteButton_->setEnabled(false);
-    arrangeButton_->setEnabled(false);
 }
 
 void MainForm::markChanged() {
-    if (showing_ == 0) ++modifiedCount_;
+    if (showing_ != 0) return;
+    ++modifiedCount_;
 }
 
 void MainForm::focusControl(QWidget* widget) {
     if (showing_ == 0 && widget != nullptr && widget->isEnabled()) widget->setFocus(Qt::OtherFocusReason);
 }
 
-void MainForm::refillGrades() { columnPage_->refillGrades(); }
+void MainForm::refillGrades() {
+    columnPage_->refillGrades();
+}
 
-void MainForm::refreshSizes() { columnPage_->refreshSizeControls(); }
+void MainForm::refreshSizes() {
+    columnPage_->refreshSizeControls();
+}
 
-void MainForm::recomputeItem() { columnPage_->recomputeItem(); }
+void MainForm::recomputeItem() {
+    columnPage_->recomputeItem();
+}
 
 void MainForm::commitPendingEdit() {
     if (auto* edit = qobject_cast<NumberEdit*>(QApplication::focusWidget())) edit->commit();
@@ -394,24 +471,11 @@ void MainForm::pageChanged(int index) {
 void MainForm::navigate(int tag) {
     commitPendingEdit();
     switch (tag) {
-    case 0:
-        ShowItem(0, true);
-        break;
-    case 1:
-        ShowItem(current_ - 1, true);
-        break;
-    case 2:
-        ShowItem(current_ + 1, true);
-        break;
-    default:
-        ShowItem(columns_.Count() - 1, true);
-        break;
+    case 0: ShowItem(0, true); break;
+    case 1: ShowItem(current_ - 1, true); break;
+    case 2: ShowItem(current_ + 1, true); break;
+    default: ShowItem(columns_.Count() - 1, true); break;
     }
-}
-
-void MainForm::nameListChosen(int index) {
-    if (index == current_) return;
-    ShowItem(index, false);
 }
 
 void MainForm::showHelp() {
@@ -426,14 +490,18 @@ void MainForm::showVersion() {
 
 void MainForm::closeEvent(QCloseEvent* event) {
     commitPendingEdit();
+    if (!fileCommands_->FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
     event->accept();
 }
 
 bool MainForm::eventFilter(QObject* watched, QEvent* event) {
     // A click on a tool button or the menu bar takes no focus from the field
     // being typed in; its number is written before the command runs.
-    if (event->type() == QEvent::MouseButtonPress && (qobject_cast<QToolButton*>(watched) != nullptr ||
-                                                      qobject_cast<QMenuBar*>(watched) != nullptr))
+    if (event->type() == QEvent::MouseButtonPress &&
+        (qobject_cast<QToolButton*>(watched) != nullptr || qobject_cast<QMenuBar*>(watched) != nullptr))
         commitPendingEdit();
     return QMainWindow::eventFilter(watched, event);
 }

@@ -27,6 +27,10 @@ namespace tarvo::gui {
 
 class BaseMaterialPage;
 class ColumnDesignPage;
+class LatexForm;
+class PrintCommands;
+class FileCommands;
+class ItemListCommands;
 class ColumnMaterialPage;
 class CommonPage;
 
@@ -60,6 +64,18 @@ public:
     [[nodiscard]] int modifiedCount() const { return modifiedCount_; }
     [[nodiscard]] int floorListStale() const { return floorListStale_; }
     [[nodiscard]] const std::filesystem::path& currentFile() const { return currentFile_; }
+    // The project's file became `file` (empty: none); the caption follows.
+    void setCurrentFile(const std::filesystem::path& file);
+    // The project was written to its file: no unsaved edits are left.
+    void projectSaved();
+    // The fields of the column page let go of the item they edit. Called
+    // right after the list of items was replaced or changed in place (its
+    // items may have moved in memory); the next ShowItem links them again.
+    void releaseItemLinks();
+    [[nodiscard]] FileCommands& fileCommands() { return *fileCommands_; }
+    [[nodiscard]] ItemListCommands& itemCommands() { return *itemCommands_; }
+    [[nodiscard]] PrintCommands& printCommands() { return *printing_; }
+    [[nodiscard]] LatexForm& latexForm() { return *latexForm_; }
     [[nodiscard]] const SettingsLocation& settingsLocation() const { return settings_; }
 
     // Writes a number being typed into its field's item before a command
@@ -90,11 +106,12 @@ private:
     void buildMenus();
     void buildToolBars();
     void buildPages();
+    void buildItemAndFileCommands();
+    void buildPrintCommands();
     void updateCaption();
     void updatePrintEntries();
     void pageChanged(int index);
     void navigate(int tag);
-    void nameListChosen(int index);
     void showHelp();
     void showVersion();
 
@@ -129,6 +146,11 @@ private:
     QToolButton* printButton_ = nullptr;
     QToolButton* previewButton_ = nullptr;
 
+    FileCommands* fileCommands_ = nullptr;
+    ItemListCommands* itemCommands_ = nullptr;
+    // The print and LaTeX commands with their dialogs.
+    std::unique_ptr<PrintCommands> printing_;
+    std::unique_ptr<LatexForm> latexForm_;
     QComboBox* nameList_ = nullptr;
     QLabel* pagePanel_ = nullptr;
     QToolButton* firstButton_ = nullptr;

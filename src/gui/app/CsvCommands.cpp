@@ -1,0 +1,94 @@
+#include "gui/app/CsvCommands.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <filesystem>
+
+#include "core/project/ColumnsCsvFile.h"
+#include "gui/app/MainForm.h"
+
+namespace tarvo::gui {
+namespace {
+
+const QString kCsvFilter = QStringLiteral("CSVファイル(*.csv *.txt);;すべてのファイル(*)");
+
+std::filesystem::path toPath(const QString& file) {
+    return QFile::encodeName(file).toStdString();
+}
+
+QString fromPath(const std::filesystem::path& path) {
+    return QFile::decodeName(path.native().c_str());
+}
+
+QString chooseWithDialog(QWidget* parent, const QString& caption, const QString& suggested, bool save) {
+    if (save) return QFileDialog::getSaveFileName(parent, caption, suggested, kCsvFilter);
+    return QFileDialog::getOpenFileName(parent, caption, suggested, kCsvFilter);
+}
+
+} // namespace
+
+CsvCommands::CsvCommands(MainForm& window) : QObject(&window), window_(window), chooser_(chooseWithDialog) {
+    QMenu* file = window.menuBar()->findChild<QMenu*>(QStringLiteral("MenuFile"));
+    QAction* separator = file != nullptr ? file->findChild<QAction*>(QStringLiteral("Sep1")) : nullptr;
+    const auto add = [&](const QString& text, const char* name, void (CsvCommands::*handler)()) {
+        auto* action = new QAction(text, &window);
+        action->setObjectName(QLatin1String(name));
+        connect(action, &QAction::triggered, this, handler);
+        if (file != nullptr) file->insertAction(separator, action);
+        return action;
+    };
+    QAction* first = add(QStringLiteral("CSV 読込み(&I)..."), "MenuCsvImport", &CsvCommands::importItems);
+    add(QStringLiteral("CSV 書出し(&E)..."), "MenuCsvExport", &CsvCommands::exportItems);
+    add(QStringLiteral("結果を CSV に書出し(&R)..."), "MenuCsvResults", &CsvCommands::exportResults);
+    // A group of their own after the print entries.
+    if (file != nullptr) file->insertSeparator(first);
+}
+
+QString CsvCommands::suggestedFile(const QString& suffix) const {
+    const std::filesystem::path& project = window_.currentFile();
+    if (project.empty()) return lastFolder_;
+    const QFileInfo info(fromPath(project));
+    const QString folder = lastFolder_.isEmpty() ? info.absolutePath() : lastFolder_;
+    return folder + QLatin1Char('/') + info.completeBaseName() + suffix + QStringLiteral(".csv");
+}
+
+QString CsvCommands::choose(const QString& caption, const QString& suggested, bool save) {
+    const QString file = chooser_(&window_, caption, suggested, save);
+    if (!file.isEmpty()) lastFolder_ = QFileInfo(file).absolutePath();
+    return file;
+}
+
+void CsvCommands::importItems() {
+    window_.commitPendingEdit();
+    const QString file = choose(QStringLiteral("CSV 読込み"), lastFolder_, false);
+    if (file.isEmpty()) return;
+    const CsvImportOutcome outcome =
+        ImportColumnsCsv(toPath(file), window_.common(), window_.columns(), CsvImportMode::Append, window_.messages());
+    if (!outcome.imported) return;
+    window_.FillNameList();
+    window_.ShowItem(outcome.firstIndex, true);
+    window_.markChanged();
+}
+
+void CsvCommands::exportItems() {
+    window_.commitPendingEdit();
+    const QString file = choose(QStringLiteral("CSV 書出し"), suggestedFile(QString()), true);
+    if (file.isEmpty()) return;
+    ExportColumnsCsv(toPath(file), window_.columns(), window_.messages());
+}
+
+void CsvCommands::exportResults() {
+    window_.commitPendingEdit();
+    const QString file = choose(QStringLiteral("結果を CSV に書出し"), suggestedFile(QStringLiteral("_結果")), true);
+    if (file.isEmpty()) return;
+    ExportResultsCsv(toPath(file), window_.columns(), window_.check(), window_.messages());
+    // The export checked every item; the shown item is checked and drawn again.
+    window_.recomputeItem();
+}
+
+} // namespace tarvo::gui

@@ -1,0 +1,51 @@
+#pragma once
+// The CSV entries of the "File(&F)" menu: the column items read from a CSV
+// file and appended to the list, the items written to a CSV file, and the
+// results of the check written to a CSV file. The entries go before the
+// separator after which the recent files are listed.
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QAction;
+
+namespace tarvo::gui {
+
+class MainForm;
+
+class CsvCommands : public QObject {
+    Q_OBJECT
+public:
+    // Asks for a file: an existing one to read (`save` false) or one to write.
+    // An empty text means the user cancelled.
+    using FileChooser =
+        std::function<QString(QWidget* parent, const QString& caption, const QString& suggested, bool save)>;
+
+    // Adds the three entries to the window's file menu.
+    explicit CsvCommands(MainForm& window);
+
+    // "CSV 読込み(&I)...": the items of the chosen file are appended to the
+    // list and the first of them is shown; the project counts as changed. A
+    // refused file shows its problems in an error box and changes nothing.
+    void importItems();
+    // "CSV 書出し(&E)...": every input of every item.
+    void exportItems();
+    // "結果を CSV に書出し(&R)...": every item checked, one row of results each.
+    void exportResults();
+
+    // Replaces the file dialogs (tests).
+    void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
+
+private:
+    // The file to suggest: the project's name with ".csv" (and `suffix`
+    // before it) in the project's folder, or in the folder last used.
+    [[nodiscard]] QString suggestedFile(const QString& suffix) const;
+    [[nodiscard]] QString choose(const QString& caption, const QString& suggested, bool save);
+
+    MainForm& window_;
+    FileChooser chooser_;
+    QString lastFolder_;
+};
+
+} // namespace tarvo::gui

@@ -1,0 +1,152 @@
+#include "gui/ui/LatexOutput.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QTimer>
+
+#include <system_error>
+
+#include "core/project/ColumnsData.h"
+#include "core/report/LatexSettings.h"
+#include "core/report/LatexTypesetRun.h"
+#include "core/text/MessageSink.h"
+#include "core/text/SafeFileWriter.h"
+#include "gui/ui/LatexForm.h"
+#include "gui/ui/QtLatexToolRunner.h"
+
+namespace tarvo::gui {
+namespace {
+
+constexpr const char* kProposedName = "Tarvo.tex";
+constexpr int kPollMilliseconds = 50;
+
+QString pathText(const std::filesystem::path& path) {
+    return QFile::decodeName(path.native().c_str());
+}
+
+std::filesystem::path toPath(const QString& text) {
+    return std::filesystem::path(QFile::encodeName(text).toStdString());
+}
+
+bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+    std::error_code ec;
+    return !a.empty() && std::filesystem::exists(b, ec) && std::filesystem::equivalent(a, b, ec) && !ec;
+}
+
+} // namespace
+
+std::filesystem::path LatexOutput::proposedPath(const std::filesystem::path& projectFile) {
+    if (projectFile.empty()) return latexTemporaryFolder() / kProposedName;
+    return projectFile.parent_path() / kProposedName;
+}
+
+void LatexOutput::run(ColumnsData& columns, const std::filesystem::path& projectFile, const LatexLayout& layout) {
+    if (!columns.AnyComputable(check_)) {
+        QApplication::beep();
+        QMessageBox::warning(window_, QStringLiteral("木造柱の設計"), QStringLiteral("出力するデータがありません"));
+        return;
+    }
+    std::filesystem::path texFile;
+    if (!choosePath(proposedPath(projectFile), texFile)) return;
+    // A LaTeX document never takes the place of the project it was made from.
+    if (sameFile(projectFile, texFile)) {
+        messages_.showMessage(MessageKind::Error, "File Open Error: \n" + texFile.string());
+        return;
+    }
+    if (!writeDocument(columns, layout, texFile)) return;
+    const LatexSettings& settings = form_.settings();
+    std::error_code ec;
+    if (!settings.compileAndPreview || settings.tools.compiler.empty() ||
+        !std::filesystem::is_regular_file(settings.tools.compiler, ec))
+        return;
+    compileAndView(texFile);
+}
+
+bool LatexOutput::choosePath(const std::filesystem::path& proposed, std::filesystem::path& chosen) {
+    QFileDialog dialog(window_);
+    dialog.setObjectName(QStringLiteral("LatexSaveDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // An earlier document of the same name is replaced without asking.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setNameFilter(QStringLiteral("LaTeXファイル(*.tex)"));
+    dialog.setDefaultSuffix(QStringLiteral("tex"));
+    dialog.setDirectory(pathText(proposed.parent_path()));
+    dialog.selectFile(pathText(proposed.filename()));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    chosen = toPath(dialog.selectedFiles().first());
+    return true;
+}
+
+bool LatexOutput::writeDocument(ColumnsData& columns, const LatexLayout& layout, const std::filesystem::path& texFile) {
+    LatexWriter writer(check_, layout, form_.headerText());
+    LatexBufferSink document;
+    const std::int64_t written = writer.writeLatexDocument(columns, document);
+    // The whole document is written beside the old file and renamed over
+    // it: a failed write leaves an earlier file as it was.
+    const SafeWriteStatus status =
+        written < 0 ? SafeWriteStatus::WriteFailed : SafeFileWriter::replace(texFile, document.text);
+    switch (status) {
+    case SafeWriteStatus::Ok: return true;
+    case SafeWriteStatus::WriteFailed:
+    case SafeWriteStatus::SyncFailed:
+    case SafeWriteStatus::RenameFailed:
+        messages_.showMessage(MessageKind::Error, "File Write Error: \n" + texFile.string());
+        return false;
+    default: messages_.showMessage(MessageKind::Error, "File Open Error: \n" + texFile.string()); return false;
+    }
+}
+
+void LatexOutput::compileAndView(const std::filesystem::path& texFile) {
+    QtLatexToolRunner runner;
+    LatexTypesetRun run(runner, form_.settings().tools, texFile);
+    // A compiler that cannot be started leaves the .tex file for the user.
+    if (run.start() != LatexRunStatus::Running) return;
+
+    QProgressDialog progress(QStringLiteral("LaTeX コンパイル中...\n") + pathText(texFile.filename()),
+                             QStringLiteral("キャンセル"), 0, 0, window_);
+    progress.setObjectName(QStringLiteral("LatexProgress"));
+    progress.setWindowTitle(QStringLiteral("LaTeX"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(0);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+
+    bool cancelled = false;
+    QEventLoop loop;
+    QTimer poll;
+    poll.setInterval(kPollMilliseconds);
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&run, &loop] {
+        if (run.finished()) loop.quit();
+    });
+    QObject::connect(&progress, &QProgressDialog::canceled, &loop, [&cancelled, &loop] {
+        cancelled = true;
+        loop.quit();
+    });
+    progress.show();
+    poll.start();
+    if (!run.finished()) loop.exec();
+    poll.stop();
+    progress.hide();
+
+    if (cancelled) {
+        run.cancel();
+        return;
+    }
+    if (run.status() == LatexRunStatus::Compiled) {
+        run.startViewer();
+        return;
+    }
+    if (run.status() == LatexRunStatus::CompileFailed) {
+        std::string text = "Compile Error: \n" + texFile.string();
+        if (!run.firstErrorLine().empty()) text += "\n" + run.firstErrorLine();
+        messages_.showMessage(MessageKind::Error, text);
+    }
+}
+
+} // namespace tarvo::gui
