@@ -6,10 +6,12 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 
 #include <filesystem>
 
-#include "core/project/ColumnsCsvFile.h"
+#include "gui/app/FileCommands.h"
 #include "gui/app/MainForm.h"
 
 namespace tarvo::gui {
@@ -30,9 +32,26 @@ QString chooseWithDialog(QWidget* parent, const QString& caption, const QString&
     return QFileDialog::getOpenFileName(parent, caption, suggested, kCsvFilter);
 }
 
+std::optional<CsvImportMode> askImportMode(QWidget* parent) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("CSV 読込み"),
+                    QStringLiteral("CSV ファイルの柱を今の柱の後に追加しますか？\n"
+                                   "それとも今の柱をすべて置き換えますか？"),
+                    QMessageBox::NoButton, parent);
+    box.setObjectName(QStringLiteral("CsvImportModeBox"));
+    QPushButton* append = box.addButton(QStringLiteral("追加(&A)"), QMessageBox::AcceptRole);
+    QPushButton* replace = box.addButton(QStringLiteral("置き換え(&R)"), QMessageBox::DestructiveRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(append);
+    box.exec();
+    if (box.clickedButton() == append) return CsvImportMode::Append;
+    if (box.clickedButton() == replace) return CsvImportMode::Replace;
+    return std::nullopt;
+}
+
 } // namespace
 
-CsvCommands::CsvCommands(MainForm& window) : QObject(&window), window_(window), chooser_(chooseWithDialog) {
+CsvCommands::CsvCommands(MainForm& window)
+    : QObject(&window), window_(window), chooser_(chooseWithDialog), modeChooser_(askImportMode) {
     QMenu* file = window.menuBar()->findChild<QMenu*>(QStringLiteral("MenuFile"));
     QAction* separator = file != nullptr ? file->findChild<QAction*>(QStringLiteral("Sep1")) : nullptr;
     const auto add = [&](const QString& text, const char* name, void (CsvCommands::*handler)()) {
@@ -67,9 +86,16 @@ void CsvCommands::importItems() {
     window_.commitPendingEdit();
     const QString file = choose(QStringLiteral("CSV 読込み"), lastFolder_, false);
     if (file.isEmpty()) return;
+    const std::optional<CsvImportMode> mode = modeChooser_(&window_);
+    if (!mode) return;
+    // Replacing discards the list in memory: its unsaved edits are saved
+    // first or given up only when the engineer says so.
+    if (*mode == CsvImportMode::Replace && !window_.fileCommands().AskToSave()) return;
     const CsvImportOutcome outcome =
-        ImportColumnsCsv(toPath(file), window_.common(), window_.columns(), CsvImportMode::Append, window_.messages());
+        ImportColumnsCsv(toPath(file), window_.common(), window_.columns(), *mode, window_.messages());
     if (!outcome.imported) return;
+    // The list grew or was replaced: the fields let go of their item first.
+    window_.releaseItemLinks();
     window_.FillNameList();
     window_.ShowItem(outcome.firstIndex, true);
     window_.markChanged();

@@ -1,12 +1,15 @@
 #pragma once
 // The CSV entries of the "File(&F)" menu: the column items read from a CSV
-// file and appended to the list, the items written to a CSV file, and the
+// file and appended to the list or put in its place, the items written to a CSV file, and the
 // results of the check written to a CSV file. The entries go before the
 // separator after which the recent files are listed.
 #include <QObject>
 #include <QString>
 
 #include <functional>
+#include <optional>
+
+#include "core/project/ColumnsCsvFile.h"
 
 class QAction;
 
@@ -22,12 +25,18 @@ public:
     using FileChooser =
         std::function<QString(QWidget* parent, const QString& caption, const QString& suggested, bool save)>;
 
+    // Asks whether the items of a file go after the list's items or replace
+    // them; no value means the user cancelled.
+    using ModeChooser = std::function<std::optional<CsvImportMode>(QWidget* parent)>;
+
     // Adds the three entries to the window's file menu.
     explicit CsvCommands(MainForm& window);
 
     // "CSV 読込み(&I)...": the items of the chosen file are appended to the
-    // list and the first of them is shown; the project counts as changed. A
-    // refused file shows its problems in an error box and changes nothing.
+    // list or replace it (asked first; replacing asks to save the project
+    // before), and the first of them is shown; the project counts as
+    // changed. A refused file shows its problems in an error box and changes
+    // nothing.
     void importItems();
     // "CSV 書出し(&E)...": every input of every item.
     void exportItems();
@@ -36,6 +45,8 @@ public:
 
     // Replaces the file dialogs (tests).
     void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
+    // Replaces the question whether to append or replace (tests).
+    void setModeChooser(ModeChooser chooser) { modeChooser_ = std::move(chooser); }
 
 private:
     // The file to suggest: the project's name with ".csv" (and `suffix`
@@ -45,6 +56,7 @@ private:
 
     MainForm& window_;
     FileChooser chooser_;
+    ModeChooser modeChooser_;
     QString lastFolder_;
 };
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -15,6 +16,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include <unistd.h>
 
@@ -45,6 +47,10 @@ protected:
             lastSuggested_ = suggested;
             lastSave_ = save;
             return chosen_;
+        });
+        commands_->setModeChooser([this](QWidget*) {
+            ++modeQuestions_;
+            return mode_;
         });
     }
     void TearDown() override {
@@ -82,6 +88,8 @@ protected:
     QString lastCaption_;
     QString lastSuggested_;
     bool lastSave_ = false;
+    std::optional<CsvImportMode> mode_ = CsvImportMode::Append;
+    int modeQuestions_ = 0;
 };
 
 TEST_F(CsvCommandsTest, EntriesStandInTheFileMenuBeforeTheRecentFiles) {
@@ -121,6 +129,58 @@ TEST_F(CsvCommandsTest, ImportAppendsAndShowsTheFirstImportedItem) {
     EXPECT_EQ(window_->findChild<QLabel*>(QStringLiteral("PagePanel"))->text(),
               QString::number(before + 1) + QLatin1Char('/') + QString::number(before + 2));
     EXPECT_GT(window_->modifiedCount(), 0);
+}
+
+TEST_F(CsvCommandsTest, ReplacingAsksToSaveFirstAndPutsTheItemsInPlaceOfTheList) {
+    openSample("sawn-lumber-wind.tvp");
+    const auto csv = dir_ / "forces.csv";
+    writeBytes(csv, "Name,AxialForce0\r\nR1,10\r\nR2,20\r\n");
+    choose(csv);
+    mode_ = CsvImportMode::Replace;
+
+    // No unsaved edits: no prompt, the list is replaced.
+    action("MenuCsvImport")->trigger();
+    ASSERT_EQ(window_->columns().Count(), 2);
+    EXPECT_EQ(window_->currentIndex(), 0);
+    EXPECT_EQ(window_->currentItem().Name, "R1");
+    EXPECT_EQ(window_->findChild<QComboBox*>(QStringLiteral("NameList"))->count(), 2);
+    const int edits = window_->modifiedCount();
+    EXPECT_GT(edits, 0);
+
+    // Unsaved edits and Cancel at the prompt: nothing changes.
+    writeBytes(csv, "Name\r\nS1\r\n");
+    QString question;
+    QTimer answer;
+    answer.setInterval(10);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            answer.stop();
+            question = box->text();
+            box->button(QMessageBox::Cancel)->click();
+        }
+    });
+    answer.start();
+    action("MenuCsvImport")->trigger();
+    EXPECT_EQ(question, QStringLiteral("現在のデータを保存しますか？"));
+    ASSERT_EQ(window_->columns().Count(), 2);
+    EXPECT_EQ(window_->currentItem().Name, "R1");
+    EXPECT_EQ(window_->modifiedCount(), edits);
+}
+
+TEST_F(CsvCommandsTest, NoPromptWhenAppendingAndNothingWhenTheQuestionIsCancelled) {
+    openSample("sawn-lumber-wind.tvp");
+    const int before = window_->columns().Count();
+    const auto csv = dir_ / "forces.csv";
+    writeBytes(csv, "Name\r\nA1\r\n");
+    choose(csv);
+    window_->markChanged();
+    mode_ = std::nullopt;
+    action("MenuCsvImport")->trigger();
+    EXPECT_EQ(modeQuestions_, 1);
+    EXPECT_EQ(window_->columns().Count(), before);
+    mode_ = CsvImportMode::Append;
+    action("MenuCsvImport")->trigger(); // a prompt here would block the test
+    EXPECT_EQ(window_->columns().Count(), before + 1);
 }
 
 TEST_F(CsvCommandsTest, RefusedFileShowsItsProblemsAndChangesNothing) {
