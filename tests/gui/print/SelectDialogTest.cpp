@@ -120,6 +120,20 @@ TEST_F(SelectDialogTest, TickingTheThirdAndFirstEntriesPrintsThemInListOrder) {
     EXPECT_NE(lines[static_cast<std::size_t>(third)].find(" 2."), std::string::npos);
 }
 
+TEST_F(SelectDialogTest, EntriesBeyondTheThousandthNameTheirOwnItems) {
+    build(1002);
+    open();
+    ASSERT_EQ(list()->count(), 1002);
+    EXPECT_EQ(list()->item(1001)->text(), QStringLiteral("1001: item 1001"));
+    tick(1001);
+    tick(1000);
+    tick(100);
+    click("PrintButton");
+    ASSERT_EQ(prints_, 1);
+    // Not 100 for "1001" read from its first three characters.
+    EXPECT_EQ(printed_, (std::vector<int>{100, 1000, 1001}));
+}
+
 TEST_F(SelectDialogTest, NothingTickedPrintBeepsAndSaysSoPreviewDoesNothing) {
     build(3);
     open();

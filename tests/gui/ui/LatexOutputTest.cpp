@@ -10,8 +10,14 @@
 #include <QTest>
 #include <QTimer>
 
+#include <sys/resource.h>
+
+#include <cerrno>
+#include <csignal>
+#include <iterator>
 #include <memory>
 #include <sstream>
+#include <string>
 
 #include "cli/LatexCommand.h"
 #include "core/check/ColumnCheck.h"
@@ -30,6 +36,28 @@
 namespace tarvo::gui {
 namespace {
 
+// Lowers the soft limit of the size of any file this process writes, with
+// the signal that would end the process ignored; both come back at the end.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) : previousSignal_(std::signal(SIGXFSZ, SIG_IGN)) {
+        ::getrlimit(RLIMIT_FSIZE, &previous_);
+        rlimit lowered = previous_;
+        lowered.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &lowered);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, previousSignal_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit previous_{};
+    void (*previousSignal_)(int);
+};
+
 const std::filesystem::path kSample = std::filesystem::path(TARVO_SAMPLES_DIR) / "sawn-lumber-wind.tvp";
 
 class LatexOutputTest : public ::testing::Test {
@@ -42,11 +70,12 @@ protected:
 
     // A stand-in compiler: it runs for `tenths` tenths of a second in the
     // .tex file's folder, then leaves a DVI file (or, when `fail`, only a log
-    // with an error). It notes its folder and arguments.
+    // with an error). It notes its folder and arguments, and its process id.
     void standInCompiler(int tenths, bool fail = false) {
         std::ostringstream script;
         script << "#!/bin/sh\n"
                << "echo \"$PWD $*\" > '" << (dir_ / "compiler-run").string() << "'\n"
+               << "echo $$ > '" << (dir_ / "compiler-pid").string() << "'\n"
                << "n=0\nwhile [ $n -lt " << tenths << " ]; do sleep 0.1; n=$((n+1)); done\n"
                << "base=$(basename \"$1\" .tex)\n";
         if (fail) {
@@ -151,6 +180,11 @@ TEST_F(LatexOutputTest, CancelEndsTheCompilerAndStartsNoViewer) {
     clock.start();
     run();
     EXPECT_LT(clock.elapsed(), 10000);
+    // The compiler is gone, not left running behind the window.
+    ASSERT_TRUE(appears(dir_ / "compiler-pid"));
+    const pid_t compiler = static_cast<pid_t>(std::stol(test::readBytes(dir_ / "compiler-pid")));
+    EXPECT_EQ(::kill(compiler, 0), -1);
+    EXPECT_EQ(errno, ESRCH);
     EXPECT_TRUE(std::filesystem::exists(out_ / "Tarvo.tex"));
     QTest::qWait(300);
     EXPECT_FALSE(std::filesystem::exists(out_ / "Tarvo.dvi"));
@@ -170,6 +204,24 @@ TEST_F(LatexOutputTest, CompileWithoutDviShowsTheFirstErrorLineAndNoOldResult) {
     EXPECT_EQ(messages_.entries[0].kind, MessageKind::Error);
     EXPECT_EQ(messages_.entries[0].text,
               "Compile Error: \n" + (out_ / "Tarvo.tex").string() + "\n! Undefined control sequence.");
+}
+
+TEST_F(LatexOutputTest, FailedWriteSaysFileWriteErrorAndKeepsTheEarlierDocument) {
+    const auto tex = out_ / "Tarvo.tex";
+    test::writeBytes(tex, "an earlier document");
+    saveAs(tex);
+    {
+        // No file of this process may grow beyond 2 KiB while the command
+        // runs: the disk is "full" for the 10 KB document.
+        const FileSizeLimit full(2048);
+        run();
+    }
+    ASSERT_EQ(messages_.entries.size(), 1u);
+    EXPECT_EQ(messages_.entries[0].kind, MessageKind::Error);
+    EXPECT_EQ(messages_.entries[0].text, "File Write Error: \n" + tex.string());
+    EXPECT_EQ(test::readBytes(tex), "an earlier document");
+    // Neither a compile nor a temporary file is left behind.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(out_), {}), 1);
 }
 
 TEST_F(LatexOutputTest, ModeOffLeavesTheTexFileForTheUser) {
