@@ -1,6 +1,9 @@
 #include "gui/app/GuiMain.h"
 
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include "gui/app/MainForm.h"
 #include "gui/app/TarvoApplication.h"
@@ -14,6 +17,13 @@ int runWindow(int& argc, char** argv, const SettingsLocation& settings, const st
     QApplication::setApplicationDisplayName(QString());
     // Ties the window to the installed desktop entry (its name and icon).
     QGuiApplication::setDesktopFileName(QStringLiteral("tarvo-posts"));
+    // Qt's own dialogs (print, page setup, file, font) speak the language of
+    // the program, whatever the system's locale; without the translations
+    // installed they stay in English.
+    auto* qtTexts = new QTranslator(&app);
+    if (qtTexts->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtTexts);
     installFontStandIns();
     QApplication::setFont(MainForm::windowFont());
 
