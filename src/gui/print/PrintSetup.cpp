@@ -18,6 +18,7 @@
 #include "core/text/MessageSink.h"
 #include "gui/print/FontChoiceDialog.h"
 #include "gui/print/PrinterAccess.h"
+#include "gui/print/QtText.h"
 #include "gui/ui/NumberEdit.h"
 #include "gui/ui/UpDownButtons.h"
 
@@ -26,10 +27,6 @@ namespace {
 
 constexpr int kMaxMarginMm = 300;
 constexpr int kMaxFirstPageNo = 9999;
-
-QString toQString(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace
 

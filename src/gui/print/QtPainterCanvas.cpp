@@ -7,13 +7,10 @@
 #include <algorithm>
 
 #include "gui/print/FontStandIns.h"
+#include "gui/print/QtText.h"
 
 namespace tarvo::gui {
 namespace {
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QRect toQRect(const PixelRect& rect) {
     return QRect(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1));

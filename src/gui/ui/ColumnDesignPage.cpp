@@ -20,6 +20,7 @@
 #include "core/project/ColumnInputRules.h"
 #include "core/project/ColumnsData.h"
 #include "core/project/CommonData.h"
+#include "gui/print/QtText.h"
 #include "gui/ui/NumLabeledEdit.h"
 #include "gui/ui/NumberEdit.h"
 #include "gui/ui/PageContext.h"
@@ -30,18 +31,6 @@
 namespace tarvo::gui {
 
 namespace {
-
-QString toQString(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QStringList toQStringList(const std::vector<std::string>& texts) {
-    QStringList list;
-    list.reserve(static_cast<qsizetype>(texts.size()));
-    for (const std::string& text : texts)
-        list.append(toQString(text));
-    return list;
-}
 
 void fillCombo(QComboBox* combo, const QStringList& entries, int selected) {
     const QSignalBlocker blocker(combo);

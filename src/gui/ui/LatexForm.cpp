@@ -15,16 +15,10 @@
 #include <system_error>
 #include <utility>
 
+#include "gui/print/QtText.h"
 #include "gui/ui/WidgetMessageSink.h"
 
 namespace tarvo::gui {
-namespace {
-
-QString toQString(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 LatexForm::LatexForm(std::filesystem::path settingsFile, std::filesystem::path headerFile, QWidget* parent)
     : QDialog(parent), settingsFile_(std::move(settingsFile)), headerFile_(std::move(headerFile)) {

@@ -15,6 +15,7 @@
 #include "core/report/LatexTypesetRun.h"
 #include "core/text/MessageSink.h"
 #include "core/text/SafeFileWriter.h"
+#include "gui/print/QtText.h"
 #include "gui/ui/LatexForm.h"
 #include "gui/ui/QtLatexToolRunner.h"
 
@@ -26,10 +27,6 @@ constexpr int kPollMilliseconds = 50;
 
 QString pathText(const std::filesystem::path& path) {
     return QFile::decodeName(path.native().c_str());
-}
-
-std::filesystem::path toPath(const QString& text) {
-    return std::filesystem::path(QFile::encodeName(text).toStdString());
 }
 
 bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {

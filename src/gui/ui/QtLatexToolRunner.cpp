@@ -4,19 +4,10 @@
 #include <QProcess>
 #include <QStringList>
 
+#include "gui/print/QtText.h"
+
 namespace tarvo::gui {
 namespace {
-
-QString toQString(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QStringList toQStringList(const std::vector<std::string>& texts) {
-    QStringList list;
-    for (const auto& text : texts)
-        list.append(toQString(text));
-    return list;
-}
 
 class QtLatexProcess final : public LatexProcess {
 public:
