@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "core/project/ColumnsCsvFile.h"
+#include "gui/app/EditHistory.h"
 #include "gui/app/MainForm.h"
 
 namespace tarvo::gui {
@@ -67,11 +68,19 @@ void CsvCommands::importItems() {
     window_.commitPendingEdit();
     const QString file = choose(QStringLiteral("CSV 読込み"), lastFolder_, false);
     if (file.isEmpty()) return;
+    EditHistory& history = window_.history();
+    history.beginListChange(true);
     const CsvImportOutcome outcome =
         ImportColumnsCsv(toPath(file), window_.common(), window_.columns(), CsvImportMode::Append, window_.messages());
-    if (!outcome.imported) return;
+    if (!outcome.imported) {
+        history.dropListChange();
+        return;
+    }
+    // The appended items may have moved the list in memory.
+    window_.releaseItemLinks();
     window_.FillNameList();
     window_.ShowItem(outcome.firstIndex, true);
+    history.listReplaced(QStringLiteral("CSV 読込み"));
     window_.markChanged();
 }
 

@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <QUndoStack>
 
 #include <filesystem>
 #include <memory>
@@ -20,6 +21,7 @@
 
 #include "core/project/ColumnsCsvWriter.h"
 #include "core/project/ProjectFile.h"
+#include "gui/app/EditHistory.h"
 #include "gui/app/MainForm.h"
 #include "support/TestFiles.h"
 
@@ -121,6 +123,25 @@ TEST_F(CsvCommandsTest, ImportAppendsAndShowsTheFirstImportedItem) {
     EXPECT_EQ(window_->findChild<QLabel*>(QStringLiteral("PagePanel"))->text(),
               QString::number(before + 1) + QLatin1Char('/') + QString::number(before + 2));
     EXPECT_GT(window_->modifiedCount(), 0);
+}
+
+TEST_F(CsvCommandsTest, ImportIsOneStepOfTheUndoHistory) {
+    openSample("sawn-lumber-wind.tvp");
+    const std::string before = serializeProject(window_->common().input(), window_->columns());
+    const auto csv = dir_ / "two.csv";
+    writeBytes(csv, "Name,B,D,Lkx,AxialForce0\r\nX1,105,105,2800,12.5\r\nX2,120,120,2800,20\r\n");
+    choose(csv);
+    action("MenuCsvImport")->trigger();
+    const std::string after = serializeProject(window_->common().input(), window_->columns());
+    ASSERT_NE(after, before);
+    QUndoStack& stack = window_->history().stack();
+    ASSERT_EQ(stack.count(), 1);
+    EXPECT_EQ(stack.undoText(), QStringLiteral("CSV 読込み"));
+    window_->undo();
+    EXPECT_EQ(serializeProject(window_->common().input(), window_->columns()), before);
+    EXPECT_EQ(window_->findChild<QComboBox*>(QStringLiteral("NameList"))->count(), window_->columns().Count());
+    window_->redo();
+    EXPECT_EQ(serializeProject(window_->common().input(), window_->columns()), after);
 }
 
 TEST_F(CsvCommandsTest, RefusedFileShowsItsProblemsAndChangesNothing) {

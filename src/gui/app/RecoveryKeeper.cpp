@@ -1,0 +1,93 @@
+#include "gui/app/RecoveryKeeper.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QFile>
+#include <QMessageBox>
+#include <QTimer>
+
+#include "core/project/ProjectFile.h"
+#include "gui/app/MainForm.h"
+
+namespace tarvo::gui {
+
+namespace {
+
+QString messageTitle() {
+    return QApplication::applicationDisplayName().isEmpty() ? QStringLiteral("木造柱の設計")
+                                                            : QApplication::applicationDisplayName();
+}
+
+QString pathText(const std::filesystem::path& path) {
+    return QFile::decodeName(path.native().c_str());
+}
+
+bool ask(QWidget* parent, const QString& text, QMessageBox::StandardButton preferred) {
+    QApplication::beep();
+    return QMessageBox::question(parent, messageTitle(), text, QMessageBox::Yes | QMessageBox::No, preferred) ==
+           QMessageBox::Yes;
+}
+
+} // namespace
+
+RecoveryKeeper::RecoveryKeeper(MainForm& window, std::filesystem::path folder)
+    : QObject(&window), window_(window), store_(std::move(folder)) {
+    timer_ = new QTimer(this);
+    timer_->setInterval(kIntervalMs);
+    connect(timer_, &QTimer::timeout, this, &RecoveryKeeper::writeNow);
+    timer_->start();
+}
+
+void RecoveryKeeper::writeNow() {
+    if (window_.modifiedCount() == 0) {
+        discard();
+        return;
+    }
+    if (!dirty_) return;
+    // Serialising and writing 10,000 items takes about 15 ms: written here,
+    // between two events, it never holds up typing noticeably. A failure is
+    // tried again at the next tick.
+    if (store_.save(window_.common().input(), window_.columns(), window_.currentFile(),
+                    QDateTime::currentSecsSinceEpoch()))
+        dirty_ = false;
+}
+
+void RecoveryKeeper::discard() {
+    dirty_ = false;
+    if (store_.hasOwnCopy()) store_.discardOwn();
+}
+
+bool RecoveryKeeper::offer() {
+    for (const RecoveryCopy& copy : store_.orphans()) {
+        const QString name = copy.originalFile.empty() ? QStringLiteral("(無題)") : pathText(copy.originalFile);
+        const QString time =
+            QDateTime::fromSecsSinceEpoch(copy.savedAt).toString(QStringLiteral("yyyy/MM/dd HH:mm:ss"));
+        if (!ask(&window_,
+                 QStringLiteral("前回保存されなかったデータがあります。復元しますか？\n\n%1\n%2").arg(name, time),
+                 QMessageBox::Yes)) {
+            RecoveryStore::discard(copy);
+            continue;
+        }
+        // A copy that cannot be read shows the read failure and leaves the
+        // project in the window as it was.
+        if (LoadProject(copy.project, window_.common(), window_.columns(), window_.messages()) != 0) {
+            if (ask(&window_, QStringLiteral("この復元データを削除しますか？\n\n%1").arg(pathText(copy.project)),
+                    QMessageBox::No))
+                RecoveryStore::discard(copy);
+            continue;
+        }
+        window_.releaseItemLinks();
+        window_.ShowProject();
+        window_.projectRestored(copy.originalFile);
+        // This session's copy takes over before the old one goes, so that
+        // the work is on disk at every moment; where it cannot be written
+        // the old copy stays for the next start.
+        dirty_ = true;
+        writeNow();
+        if (store_.hasOwnCopy()) RecoveryStore::discard(copy);
+        return true;
+    }
+    return false;
+}
+
+} // namespace tarvo::gui
