@@ -113,6 +113,9 @@ MainForm::~MainForm() {
     delete itemCommands_;
     itemCommands_ = nullptr;
     delete takeCentralWidget();
+    // The history goes before the keeper of the recovery copy; its signals
+    // must not reach the window on the way.
+    disconnect(&history_->stack(), nullptr, this, nullptr);
     // A normal end leaves no recovery copy behind.
     recovery_->discard();
 }
