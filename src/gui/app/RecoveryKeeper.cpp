@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include <system_error>
+
 #include "core/project/ProjectFile.h"
 #include "gui/app/MainForm.h"
 
@@ -36,6 +38,14 @@ RecoveryKeeper::RecoveryKeeper(MainForm& window, std::filesystem::path folder)
     timer_->setInterval(kIntervalMs);
     connect(timer_, &QTimer::timeout, this, &RecoveryKeeper::writeNow);
     timer_->start();
+}
+
+RecoveryKeeper::~RecoveryKeeper() {
+    discard();
+    // Removing the file while this session still holds its lock is safe:
+    // nobody looks at a lock without a copy beside it.
+    std::error_code error;
+    if (!store_.folder().empty()) std::filesystem::remove(store_.folder() / (store_.sessionId() + ".lock"), error);
 }
 
 void RecoveryKeeper::writeNow() {

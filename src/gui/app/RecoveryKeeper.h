@@ -24,6 +24,10 @@ class RecoveryKeeper : public QObject {
 public:
     // Copies go to `folder`; an empty folder keeps none.
     RecoveryKeeper(MainForm& window, std::filesystem::path folder);
+    // A normal end: the copy goes, and so does the session's lock file.
+    ~RecoveryKeeper() override;
+    RecoveryKeeper(const RecoveryKeeper&) = delete;
+    RecoveryKeeper& operator=(const RecoveryKeeper&) = delete;
 
     static constexpr int kIntervalMs = 30 * 1000;
 

@@ -67,6 +67,7 @@ TEST_F(RecoveryKeeperTest, NormalEndLeavesNoRecoveryCopy) {
     const auto folder = store().folder();
     window_.reset();
     EXPECT_TRUE(RecoveryStore(folder).orphans().empty());
+    EXPECT_TRUE(std::filesystem::is_empty(folder)) << "nor a lock file";
 }
 
 TEST_F(RecoveryKeeperTest, TwoWindowsKeepSeparateCopiesAndNeverOfferEachOthers) {
