@@ -9,7 +9,6 @@
 
 #include <malloc.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -27,8 +26,6 @@ namespace {
 std::filesystem::path benchFolder() {
     const auto folder = std::filesystem::temp_directory_path() / "tarvo-bench-edit-history";
     std::filesystem::create_directories(folder);
-    // Recovery copies of the benchmark stay in its own folder.
-    ::setenv("XDG_DATA_HOME", (folder / "data").c_str(), 1);
     return folder;
 }
 
