@@ -107,7 +107,23 @@ void BM_FieldStepsMemory(benchmark::State& state) {
 }
 BENCHMARK(BM_FieldStepsMemory)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-// Writing the recovery copy of a project with unsaved edits.
+// The recovery copy of a project with unsaved edits: what the window does
+// (the snapshot of the inputs, handed to the worker) and the whole write
+// with the flush to disk.
+void BM_RecoveryCopySnapshot(benchmark::State& state) {
+    const auto window = openWindow(static_cast<int>(state.range(0)));
+    editField(*window);
+    for (auto _ : state) {
+        window->recovery().changed();
+        window->recovery().writeNow();
+        state.PauseTiming();
+        window->recovery().waitForWrite();
+        state.ResumeTiming();
+    }
+    state.counters["items"] = window->columns().Count();
+}
+BENCHMARK(BM_RecoveryCopySnapshot)->Arg(10000)->Unit(benchmark::kMillisecond);
+
 void BM_WriteRecoveryCopy(benchmark::State& state) {
     const auto window = openWindow(static_cast<int>(state.range(0)));
     editField(*window);

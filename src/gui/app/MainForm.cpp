@@ -277,6 +277,7 @@ bool MainForm::offerRecovery() {
 
 void MainForm::writeRecoveryCopy() {
     recovery_->writeNow();
+    recovery_->waitForWrite();
 }
 
 void MainForm::projectRestored(const std::filesystem::path& originalFile) {

@@ -97,7 +97,8 @@ public:
     // Offers the recovery copies of sessions that died; true when one was
     // restored into the window.
     bool offerRecovery();
-    // Writes the recovery copy now, as the timer does.
+    // Writes the recovery copy now, as the timer does, and waits until it
+    // is on disk.
     void writeRecoveryCopy();
     // The project in the window was restored from a recovery copy of the
     // project `originalFile` (empty: untitled): it is unsaved work.

@@ -6,8 +6,13 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include <chrono>
+#include <memory>
 #include <system_error>
+#include <utility>
+#include <vector>
 
+#include "core/project/ColumnsData.h"
 #include "core/project/ProjectFile.h"
 #include "gui/app/MainForm.h"
 
@@ -54,15 +59,36 @@ void RecoveryKeeper::writeNow() {
         return;
     }
     if (!dirty_) return;
-    // Serialising and writing 10,000 items takes about 15 ms: written here,
-    // between two events, it never holds up typing noticeably. A failure is
-    // tried again at the next tick.
-    if (store_.save(window_.common().input(), window_.columns(), window_.currentFile(),
-                    QDateTime::currentSecsSinceEpoch()))
-        dirty_ = false;
+    // A write still running (a slow disk) is not queued behind: the next
+    // tick writes the newer state.
+    if (writing_.valid() && writing_.wait_for(std::chrono::seconds(0)) != std::future_status::ready) return;
+    waitForWrite();
+    // The inputs as they are now; the results go along with the items but
+    // are not written.
+    auto columns = std::make_shared<ColumnsData>();
+    const ColumnsData& shown = window_.columns();
+    std::vector<ColumnMember> items;
+    items.reserve(static_cast<std::size_t>(shown.Count()));
+    for (int i = 0; i < shown.Count(); ++i)
+        items.push_back(shown.Item(i));
+    columns->Replace(std::move(items));
+    CommonInputData common = window_.common().input();
+    std::filesystem::path file = window_.currentFile();
+    const std::int64_t savedAt = QDateTime::currentSecsSinceEpoch();
+    dirty_ = false;
+    writing_ = std::async(std::launch::async,
+                          [this, common = std::move(common), columns = std::move(columns), file = std::move(file),
+                           savedAt] { return store_.save(common, *columns, file, savedAt); });
+}
+
+void RecoveryKeeper::waitForWrite() {
+    if (!writing_.valid()) return;
+    // A failed write is tried again at the next tick.
+    if (!writing_.get()) dirty_ = true;
 }
 
 void RecoveryKeeper::discard() {
+    waitForWrite();
     dirty_ = false;
     if (store_.hasOwnCopy()) store_.discardOwn();
 }
@@ -94,6 +120,7 @@ bool RecoveryKeeper::offer() {
         // the old copy stays for the next start.
         dirty_ = true;
         writeNow();
+        waitForWrite();
         if (store_.hasOwnCopy()) RecoveryStore::discard(copy);
         return true;
     }

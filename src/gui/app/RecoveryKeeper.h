@@ -10,6 +10,7 @@
 #include <QObject>
 
 #include <filesystem>
+#include <future>
 
 #include "core/project/RecoveryStore.h"
 
@@ -33,9 +34,13 @@ public:
 
     // Something in the project changed since the last copy.
     void changed() { dirty_ = true; }
-    // Writes the copy now when the project has unsaved edits and changed
-    // since the last copy; removes it when nothing is unsaved.
+    // Starts writing the copy when the project has unsaved edits and changed
+    // since the last copy; removes it when nothing is unsaved. The window
+    // only takes a snapshot of the inputs; the file is written and flushed
+    // to disk by a worker, so that typing never waits for the disk.
     void writeNow();
+    // Waits until the copy being written is on disk.
+    void waitForWrite();
     // The project has no unsaved edits any more: the copy goes.
     void discard();
 
@@ -52,6 +57,8 @@ private:
     RecoveryStore store_;
     QTimer* timer_ = nullptr;
     bool dirty_ = false;
+    // The write in progress: true when it succeeded.
+    std::future<bool> writing_;
 };
 
 } // namespace tarvo::gui
