@@ -3,12 +3,15 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QByteArray>
 #include <QtGlobal>
 
 #include "gui/print/FontStandIns.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Recovery copies of the windows go to a folder of the benchmarks' own.
+    qputenv("XDG_DATA_HOME", QByteArray("/tmp/tarvo-bench-data"));
     QApplication app(argc, argv);
     tarvo::gui::installFontStandIns();
     ::benchmark::Initialize(&argc, argv);

@@ -11,6 +11,7 @@
 
 #include <filesystem>
 
+#include "gui/app/EditHistory.h"
 #include "gui/app/FileCommands.h"
 #include "gui/app/MainForm.h"
 
@@ -91,13 +92,20 @@ void CsvCommands::importItems() {
     // Replacing discards the list in memory: its unsaved edits are saved
     // first or given up only when the engineer says so.
     if (*mode == CsvImportMode::Replace && !window_.fileCommands().AskToSave()) return;
+    EditHistory& history = window_.history();
+    history.beginListChange(true);
     const CsvImportOutcome outcome =
         ImportColumnsCsv(toPath(file), window_.common(), window_.columns(), *mode, window_.messages());
-    if (!outcome.imported) return;
-    // The list grew or was replaced: the fields let go of their item first.
+    if (!outcome.imported) {
+        history.dropListChange();
+        return;
+    }
+    // The list grew or was replaced (its items may have moved in memory):
+    // the fields let go of their item first.
     window_.releaseItemLinks();
     window_.FillNameList();
     window_.ShowItem(outcome.firstIndex, true);
+    history.listReplaced(QStringLiteral("CSV 読込み"));
     window_.markChanged();
 }
 

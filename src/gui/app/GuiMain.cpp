@@ -30,7 +30,9 @@ int runWindow(int& argc, char** argv, const SettingsLocation& settings, const st
     MainForm window(settings);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tarvo-posts.svg")));
     window.show();
-    if (!projectPath.empty()) window.openProjectOnStart(QString::fromStdString(projectPath));
+    // Work a crashed or killed session left unsaved comes first; a restored
+    // project takes the place of the one named on the command line.
+    if (!window.offerRecovery() && !projectPath.empty()) window.openProjectOnStart(QString::fromStdString(projectPath));
     return QApplication::exec();
 }
 

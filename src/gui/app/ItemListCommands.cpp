@@ -15,6 +15,7 @@
 #include "core/check/ColumnCheck.h"
 #include "core/project/ArrangeLine.h"
 #include "core/project/ColumnsData.h"
+#include "gui/app/EditHistory.h"
 #include "gui/app/MainForm.h"
 #include "gui/ui/InputDlg.h"
 #include "gui/ui/ReplaceForm.h"
@@ -67,6 +68,7 @@ void ItemListCommands::addItem(bool keepForcesAndName) {
         return;
     }
     ColumnsData& list = window_.columns();
+    window_.history().beginListChange();
     const int index = list.Append(window_.currentItem());
     window_.releaseItemLinks();
     ColumnMember& added = list.Item(index);
@@ -79,12 +81,15 @@ void ItemListCommands::addItem(bool keepForcesAndName) {
         controls_.nameList->addItem(toQString(added.Name));
     }
     window_.ShowItem(index, true);
+    window_.history().itemInserted(index, keepForcesAndName ? QStringLiteral("データのコピー")
+                                                            : QStringLiteral("データの追加"));
     window_.markChanged();
 }
 
 void ItemListCommands::DeleteButtonClick() {
     window_.commitPendingEdit();
     const int index = window_.currentIndex();
+    window_.history().beginListChange();
     if (!window_.columns().Delete(index)) return;
     window_.releaseItemLinks();
     {
@@ -92,18 +97,24 @@ void ItemListCommands::DeleteButtonClick() {
         controls_.nameList->removeItem(index);
     }
     window_.ShowItem(index, true);
+    window_.history().itemDeleted(index, QStringLiteral("データの削除"));
     window_.markChanged();
 }
 
 void ItemListCommands::ArrangeButtonClick() {
     window_.commitPendingEdit();
     ColumnsData& list = window_.columns();
+    EditHistory& history = window_.history();
+    history.beginListChange(true);
     QStringList lines;
     lines.reserve(list.Count());
     for (int i = 0; i < list.Count(); ++i)
         lines.append(toQString(FormatArrangeLine(i + 1, list.Item(i).Name)));
     replaceForm_->setLines(lines);
-    if (replaceForm_->exec() != QDialog::Accepted) return;
+    if (replaceForm_->exec() != QDialog::Accepted) {
+        history.dropListChange();
+        return;
+    }
 
     // The dialog keeps at least one line; an empty result would still be
     // refused by the list, which is never empty.
@@ -112,10 +123,14 @@ void ItemListCommands::ArrangeButtonClick() {
     result.reserve(static_cast<std::size_t>(arranged.size()));
     for (const QString& line : arranged)
         result.push_back(line.toStdString());
-    if (list.Rearrange(result) == 0) return;
+    if (list.Rearrange(result) == 0) {
+        history.dropListChange();
+        return;
+    }
     window_.releaseItemLinks();
     window_.FillNameList();
     window_.ShowItem(0, true);
+    history.listReplaced(QStringLiteral("データの整理"));
     window_.markChanged();
 }
 
@@ -132,8 +147,11 @@ bool ItemListCommands::eventFilter(QObject* watched, QEvent* event) {
             NameListEnter();
         break;
     case QEvent::FocusOut:
-        if (watched == controls_.nameList && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+        if (watched == controls_.nameList && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
             NameListExit();
+            // Typing the name again later is an edit of its own.
+            window_.history().endRenaming();
+        }
         break;
     case QEvent::KeyPress:
         if (NameListKeyDown(*static_cast<QKeyEvent*>(event))) return true;

@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUndoStack>
 #include <QUrl>
 
 #include <algorithm>
@@ -26,9 +27,11 @@
 #include "core/project/ProjectFile.h"
 #include "gui/app/AboutBox.h"
 #include "gui/app/CsvCommands.h"
+#include "gui/app/EditHistory.h"
 #include "gui/app/FileCommands.h"
 #include "gui/app/HelpDocument.h"
 #include "gui/app/ItemListCommands.h"
+#include "gui/app/RecoveryKeeper.h"
 #include "gui/print/PrintCommands.h"
 #include "gui/ui/BaseMaterialPage.h"
 #include "gui/ui/ColumnDesignPage.h"
@@ -80,6 +83,8 @@ MainForm::MainForm(const SettingsLocation& settings, QWidget* parent)
     initResources();
     setObjectName(QStringLiteral("MainForm"));
     setFont(windowFont());
+    history_ = new EditHistory(*this);
+    recovery_ = new RecoveryKeeper(*this, RecoveryStore::defaultFolder());
     buildActions();
     buildMenus();
     buildToolBars();
@@ -95,6 +100,8 @@ MainForm::MainForm(const SettingsLocation& settings, QWidget* parent)
     NewProject();
     pageControl_->setCurrentWidget(columnPage_);
     lastPage_ = pageControl_->currentIndex();
+    // Showing the column page fits the new item to it: no edit of the user.
+    history_->clear();
 }
 
 MainForm::~MainForm() {
@@ -106,6 +113,11 @@ MainForm::~MainForm() {
     delete itemCommands_;
     itemCommands_ = nullptr;
     delete takeCentralWidget();
+    // The history goes before the keeper of the recovery copy; its signals
+    // must not reach the window on the way.
+    disconnect(&history_->stack(), nullptr, this, nullptr);
+    // A normal end leaves no recovery copy behind.
+    recovery_->discard();
 }
 
 QFont MainForm::windowFont() {
@@ -172,6 +184,10 @@ void MainForm::buildMenus() {
     sep1_->setObjectName(QStringLiteral("Sep1"));
     file->addAction(exit_);
 
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
+    edit->setObjectName(QStringLiteral("MenuEdit"));
+    buildEditMenu(edit);
+
     QMenu* latex = menuBar()->addMenu(QStringLiteral("LaTeX(&L)"));
     latex->setObjectName(QStringLiteral("MenuLatex"));
     latex->addAction(latexOut_);
@@ -181,6 +197,94 @@ void MainForm::buildMenus() {
     help->setObjectName(QStringLiteral("MenuHelp"));
     help->addAction(help_);
     help->addAction(version_);
+}
+
+void MainForm::buildEditMenu(QMenu* menu) {
+    undo_ = menu->addAction(QStringLiteral("元に戻す(&U)"));
+    undo_->setObjectName(QStringLiteral("MenuUndo"));
+    undo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redo_ = menu->addAction(QStringLiteral("やり直し(&R)"));
+    redo_->setObjectName(QStringLiteral("MenuRedo"));
+    redo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    connect(undo_, &QAction::triggered, this, &MainForm::undo);
+    connect(redo_, &QAction::triggered, this, &MainForm::redo);
+    QUndoStack& stack = history_->stack();
+    connect(&stack, &QUndoStack::indexChanged, this, &MainForm::updateUndoEntries);
+    connect(&stack, &QUndoStack::cleanChanged, this, [this](bool clean) {
+        // Back at the state of the last save: nothing is left to save or to recover.
+        if (!clean) return;
+        modifiedCount_ = 0;
+        recovery_->discard();
+    });
+    updateUndoEntries();
+}
+
+void MainForm::updateUndoEntries() {
+    const QUndoStack& stack = history_->stack();
+    undo_->setEnabled(stack.canUndo());
+    redo_->setEnabled(stack.canRedo());
+    // The entry names its step, its access key kept at the end.
+    undo_->setText(stack.canUndo() ? QStringLiteral("元に戻す: %1(&U)").arg(stack.undoText())
+                                   : QStringLiteral("元に戻す(&U)"));
+    redo_->setText(stack.canRedo() ? QStringLiteral("やり直し: %1(&R)").arg(stack.redoText())
+                                   : QStringLiteral("やり直し(&R)"));
+}
+
+void MainForm::undo() {
+    commitPendingEdit();
+    history_->capture();
+    QUndoStack& stack = history_->stack();
+    if (!stack.canUndo()) return;
+    stack.undo();
+    if (!stack.isClean()) ++modifiedCount_;
+    recovery_->changed();
+}
+
+void MainForm::redo() {
+    commitPendingEdit();
+    history_->capture();
+    QUndoStack& stack = history_->stack();
+    if (!stack.canRedo()) return;
+    stack.redo();
+    if (!stack.isClean()) ++modifiedCount_;
+    recovery_->changed();
+}
+
+int MainForm::currentPage() const {
+    return pageControl_->currentIndex();
+}
+
+void MainForm::showRestored(int index, int page, bool listChanged) {
+    if (listChanged) FillNameList();
+    if (page >= 0 && page < pageControl_->count() && page != pageControl_->currentIndex()) {
+        ShowingScope scope(showing_);
+        pageControl_->setCurrentIndex(page);
+    }
+    ShowItem(index, true);
+}
+
+void MainForm::showRestoredCommon() {
+    {
+        ShowingScope scope(showing_);
+        commonPage_->showProject();
+    }
+    RebuildFloorList();
+}
+
+bool MainForm::offerRecovery() {
+    return recovery_->offer();
+}
+
+void MainForm::writeRecoveryCopy() {
+    recovery_->writeNow();
+    recovery_->waitForWrite();
+}
+
+void MainForm::projectRestored(const std::filesystem::path& originalFile) {
+    setCurrentFile(originalFile);
+    modifiedCount_ = 1;
+    history_->markNeverSaved();
+    recovery_->changed();
 }
 
 void MainForm::buildToolBars() {
@@ -277,6 +381,10 @@ void MainForm::buildPages() {
     connect(commonPage_, &CommonPage::snowAreaChanged, columnPage_, &ColumnDesignPage::setSnowFieldEnabled);
     connect(commonPage_, &CommonPage::velocityPressureChanged, this, &MainForm::RefreshVelocityLabel);
     connect(columnPage_, &ColumnDesignPage::recomputed, this, &MainForm::updatePrintEntries);
+    // A number is written into the project when its field is left: that
+    // ends one edit for the undo history.
+    for (NumberEdit* field : pageControl_->findChildren<NumberEdit*>())
+        connect(field, &NumberEdit::exited, history_, &EditHistory::scheduleCapture);
     qApp->installEventFilter(this);
 }
 
@@ -333,6 +441,8 @@ void MainForm::setCurrentFile(const std::filesystem::path& file) {
 
 void MainForm::projectSaved() {
     modifiedCount_ = 0;
+    history_->markSaved();
+    recovery_->discard();
 }
 
 void MainForm::releaseItemLinks() {
@@ -354,6 +464,10 @@ void MainForm::NewProject() {
 }
 
 void MainForm::ShowProject() {
+    // A new or opened project starts a history of its own and needs no
+    // recovery copy.
+    history_->clear();
+    recovery_->discard();
     {
         ShowingScope scope(showing_);
         commonPage_->showProject();
@@ -362,9 +476,12 @@ void MainForm::ShowProject() {
     }
     ShowItem(0, true);
     modifiedCount_ = 0;
+    history_->clear();
 }
 
 void MainForm::ShowItem(int index, bool selectInList) {
+    // An edit of the item being left is a step of its own.
+    history_->capture();
     {
         ShowingScope scope(showing_);
         current_ = std::clamp(index, 0, columns_.Count() - 1);
@@ -377,6 +494,7 @@ void MainForm::ShowItem(int index, bool selectInList) {
         if (itemCommands_ != nullptr) itemCommands_->itemShown();
         columnPage_->recomputeItem();
     }
+    history_->resetBaseline();
 }
 
 void MainForm::RefreshVelocityLabel() {
@@ -427,6 +545,8 @@ void MainForm::UpdateNavigation() {
 void MainForm::markChanged() {
     if (showing_ != 0) return;
     ++modifiedCount_;
+    recovery_->changed();
+    history_->scheduleCapture();
 }
 
 void MainForm::focusControl(QWidget* widget) {
@@ -464,7 +584,13 @@ void MainForm::updateCaption() {
 void MainForm::pageChanged(int index) {
     const int previous = lastPage_;
     lastPage_ = index;
-    if (previous == pageControl_->indexOf(commonPage_) && floorListStale_ != 0) RebuildFloorList();
+    if (previous == pageControl_->indexOf(commonPage_) && floorListStale_ != 0) {
+        // The shown item is fitted to the new storeys: a consequence of the
+        // common edit already recorded, shown again whenever it is undone.
+        history_->capture();
+        RebuildFloorList();
+        history_->resetBaseline();
+    }
     if (pageControl_->widget(index) == columnPage_) columnPage_->recomputeItem();
 }
 
@@ -498,6 +624,16 @@ void MainForm::closeEvent(QCloseEvent* event) {
 }
 
 bool MainForm::eventFilter(QObject* watched, QEvent* event) {
+    // The undo and redo keys belong to the window's history, also in a text
+    // field, whose own undo would only take back the typing of that field.
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (widget != nullptr && widget->window() == this &&
+            (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+             (key->key() == Qt::Key_Y && key->modifiers() == Qt::ControlModifier)))
+            return true;
+    }
     // A click on a tool button or the menu bar takes no focus from the field
     // being typed in; its number is written before the command runs.
     if (event->type() == QEvent::MouseButtonPress &&

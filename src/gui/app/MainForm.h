@@ -19,6 +19,7 @@
 class QAction;
 class QComboBox;
 class QLabel;
+class QMenu;
 class QTabWidget;
 class QToolBar;
 class QToolButton;
@@ -27,6 +28,8 @@ namespace tarvo::gui {
 
 class BaseMaterialPage;
 class ColumnDesignPage;
+class EditHistory;
+class RecoveryKeeper;
 class LatexForm;
 class PrintCommands;
 class FileCommands;
@@ -78,6 +81,29 @@ public:
     [[nodiscard]] LatexForm& latexForm() { return *latexForm_; }
     [[nodiscard]] const SettingsLocation& settingsLocation() const { return settings_; }
 
+    // Undo and redo of every edit of the project.
+    [[nodiscard]] EditHistory& history() { return *history_; }
+    [[nodiscard]] int currentPage() const;
+    // Shows item `index` on page `page` after a step was undone or redone;
+    // `listChanged` refills the name list first.
+    void showRestored(int index, int page, bool listChanged);
+    // Shows the common conditions again after a step put them back.
+    void showRestoredCommon();
+    void undo();
+    void redo();
+
+    // Recovery of unsaved work (see RecoveryKeeper).
+    [[nodiscard]] RecoveryKeeper& recovery() { return *recovery_; }
+    // Offers the recovery copies of sessions that died; true when one was
+    // restored into the window.
+    bool offerRecovery();
+    // Writes the recovery copy now, as the timer does, and waits until it
+    // is on disk.
+    void writeRecoveryCopy();
+    // The project in the window was restored from a recovery copy of the
+    // project `originalFile` (empty: untitled): it is unsaved work.
+    void projectRestored(const std::filesystem::path& originalFile);
+
     // Writes a number being typed into its field's item before a command
     // acts, as leaving the field would.
     void commitPendingEdit();
@@ -108,6 +134,8 @@ private:
     void buildPages();
     void buildItemAndFileCommands();
     void buildPrintCommands();
+    void buildEditMenu(QMenu* menu);
+    void updateUndoEntries();
     void updateCaption();
     void updatePrintEntries();
     void pageChanged(int index);
@@ -143,6 +171,10 @@ private:
     QAction* help_ = nullptr;
     QAction* version_ = nullptr;
     QAction* sep1_ = nullptr;
+    QAction* undo_ = nullptr;
+    QAction* redo_ = nullptr;
+    EditHistory* history_ = nullptr;
+    RecoveryKeeper* recovery_ = nullptr;
     QToolButton* printButton_ = nullptr;
     QToolButton* previewButton_ = nullptr;
 

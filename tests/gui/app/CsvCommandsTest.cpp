@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <QUndoStack>
 
 #include <filesystem>
 #include <memory>
@@ -22,6 +23,7 @@
 
 #include "core/project/ColumnsCsvWriter.h"
 #include "core/project/ProjectFile.h"
+#include "gui/app/EditHistory.h"
 #include "gui/app/MainForm.h"
 #include "support/TestFiles.h"
 
@@ -137,6 +139,7 @@ TEST_F(CsvCommandsTest, ReplacingAsksToSaveFirstAndPutsTheItemsInPlaceOfTheList)
     writeBytes(csv, "Name,AxialForce0\r\nR1,10\r\nR2,20\r\n");
     choose(csv);
     mode_ = CsvImportMode::Replace;
+    const std::string original = serializeProject(window_->common().input(), window_->columns());
 
     // No unsaved edits: no prompt, the list is replaced.
     action("MenuCsvImport")->trigger();
@@ -165,6 +168,10 @@ TEST_F(CsvCommandsTest, ReplacingAsksToSaveFirstAndPutsTheItemsInPlaceOfTheList)
     ASSERT_EQ(window_->columns().Count(), 2);
     EXPECT_EQ(window_->currentItem().Name, "R1");
     EXPECT_EQ(window_->modifiedCount(), edits);
+
+    // The replacement is one step of the undo history.
+    window_->undo();
+    EXPECT_EQ(serializeProject(window_->common().input(), window_->columns()), original);
 }
 
 TEST_F(CsvCommandsTest, NoPromptWhenAppendingAndNothingWhenTheQuestionIsCancelled) {
@@ -181,6 +188,25 @@ TEST_F(CsvCommandsTest, NoPromptWhenAppendingAndNothingWhenTheQuestionIsCancelle
     mode_ = CsvImportMode::Append;
     action("MenuCsvImport")->trigger(); // a prompt here would block the test
     EXPECT_EQ(window_->columns().Count(), before + 1);
+}
+
+TEST_F(CsvCommandsTest, ImportIsOneStepOfTheUndoHistory) {
+    openSample("sawn-lumber-wind.tvp");
+    const std::string before = serializeProject(window_->common().input(), window_->columns());
+    const auto csv = dir_ / "two.csv";
+    writeBytes(csv, "Name,B,D,Lkx,AxialForce0\r\nX1,105,105,2800,12.5\r\nX2,120,120,2800,20\r\n");
+    choose(csv);
+    action("MenuCsvImport")->trigger();
+    const std::string after = serializeProject(window_->common().input(), window_->columns());
+    ASSERT_NE(after, before);
+    QUndoStack& stack = window_->history().stack();
+    ASSERT_EQ(stack.count(), 1);
+    EXPECT_EQ(stack.undoText(), QStringLiteral("CSV 読込み"));
+    window_->undo();
+    EXPECT_EQ(serializeProject(window_->common().input(), window_->columns()), before);
+    EXPECT_EQ(window_->findChild<QComboBox*>(QStringLiteral("NameList"))->count(), window_->columns().Count());
+    window_->redo();
+    EXPECT_EQ(serializeProject(window_->common().input(), window_->columns()), after);
 }
 
 TEST_F(CsvCommandsTest, RefusedFileShowsItsProblemsAndChangesNothing) {

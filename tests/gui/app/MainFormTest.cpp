@@ -34,7 +34,8 @@ TEST_F(MainFormTest, PageOrderAndMenus) {
     QStringList menus;
     for (QAction* action : window_->menuBar()->actions())
         menus.append(action->text());
-    EXPECT_EQ(menus, (QStringList{QStringLiteral("File(&F)"), QStringLiteral("LaTeX(&L)"), QStringLiteral("Help(&H)")}));
+    EXPECT_EQ(menus, (QStringList{QStringLiteral("File(&F)"), QStringLiteral("編集(&E)"), QStringLiteral("LaTeX(&L)"),
+                                  QStringLiteral("Help(&H)")}));
 }
 
 TEST_F(MainFormTest, VelocityLabelFollowsTheBuildingHeight) {

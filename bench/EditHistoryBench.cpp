@@ -1,0 +1,138 @@
+// The undo history of the window on a 10,000-item project: undoing a field
+// edit and a delete, the memory held by field steps, and writing the
+// recovery copy.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QToolButton>
+#include <QUndoStack>
+
+#include <malloc.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "bench/MixedProject.h"
+#include "core/project/ProjectFile.h"
+#include "core/text/MessageSink.h"
+#include "gui/app/EditHistory.h"
+#include "gui/app/FileCommands.h"
+#include "gui/app/MainForm.h"
+#include "gui/app/RecoveryKeeper.h"
+
+namespace {
+
+std::filesystem::path benchFolder() {
+    const auto folder = std::filesystem::temp_directory_path() / "tarvo-bench-edit-history";
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
+std::filesystem::path projectFile(int items) {
+    const auto path = benchFolder() / ("mixed-" + std::to_string(items) + ".tvp");
+    if (!std::filesystem::exists(path)) {
+        tarvo::bench::MixedProject project(items);
+        tarvo::NullMessageSink messages;
+        tarvo::SaveProject(path, project.common, project.columns, messages);
+    }
+    return path;
+}
+
+std::unique_ptr<tarvo::gui::MainForm> openWindow(int items) {
+    auto window = std::make_unique<tarvo::gui::MainForm>(benchFolder());
+    window->show();
+    window->fileCommands().OpenProjectFile(projectFile(items));
+    QApplication::processEvents();
+    return window;
+}
+
+// An edit of the shown item's Lkx as a field makes it, recorded at once.
+void editField(tarvo::gui::MainForm& window) {
+    window.currentItem().Lkx += 10;
+    window.markChanged();
+    window.history().capture();
+}
+
+std::size_t heapInUse() {
+    return mallinfo2().uordblks;
+}
+
+void BM_UndoFieldEdit(benchmark::State& state) {
+    const auto window = openWindow(static_cast<int>(state.range(0)));
+    window->ShowItem(window->columns().Count() / 2, true);
+    editField(*window);
+    for (auto _ : state) {
+        window->undo();
+        state.PauseTiming();
+        window->redo();
+        state.ResumeTiming();
+    }
+    state.counters["items"] = window->columns().Count();
+}
+BENCHMARK(BM_UndoFieldEdit)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+void BM_UndoDelete(benchmark::State& state) {
+    const auto window = openWindow(static_cast<int>(state.range(0)));
+    window->ShowItem(window->columns().Count() / 2, true);
+    window->findChild<QToolButton*>(QStringLiteral("DeleteButton"))->click();
+    for (auto _ : state) {
+        window->undo();
+        state.PauseTiming();
+        window->redo();
+        state.ResumeTiming();
+    }
+    state.counters["items"] = window->columns().Count();
+}
+BENCHMARK(BM_UndoDelete)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// Heap held by 1,000 recorded field edits (the history is cleared between
+// runs, so every run measures the same growth).
+void BM_FieldStepsMemory(benchmark::State& state) {
+    const auto window = openWindow(static_cast<int>(state.range(0)));
+    double megabytes = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        window->history().clear();
+        const std::size_t before = heapInUse();
+        state.ResumeTiming();
+        for (int i = 0; i < 1000; ++i)
+            editField(*window);
+        state.PauseTiming();
+        megabytes = (static_cast<double>(heapInUse()) - static_cast<double>(before)) / (1024.0 * 1024.0);
+        state.ResumeTiming();
+    }
+    state.counters["steps"] = window->history().stack().count();
+    state.counters["MB"] = megabytes;
+}
+BENCHMARK(BM_FieldStepsMemory)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The recovery copy of a project with unsaved edits: what the window does
+// (the snapshot of the inputs, handed to the worker) and the whole write
+// with the flush to disk.
+void BM_RecoveryCopySnapshot(benchmark::State& state) {
+    const auto window = openWindow(static_cast<int>(state.range(0)));
+    editField(*window);
+    for (auto _ : state) {
+        window->recovery().changed();
+        window->recovery().writeNow();
+        state.PauseTiming();
+        window->recovery().waitForWrite();
+        state.ResumeTiming();
+    }
+    state.counters["items"] = window->columns().Count();
+}
+BENCHMARK(BM_RecoveryCopySnapshot)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+void BM_WriteRecoveryCopy(benchmark::State& state) {
+    const auto window = openWindow(static_cast<int>(state.range(0)));
+    editField(*window);
+    for (auto _ : state) {
+        window->recovery().changed();
+        window->writeRecoveryCopy();
+    }
+    state.counters["items"] = window->columns().Count();
+}
+BENCHMARK(BM_WriteRecoveryCopy)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+} // namespace
