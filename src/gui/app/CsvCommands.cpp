@@ -14,19 +14,12 @@
 #include "gui/app/EditHistory.h"
 #include "gui/app/FileCommands.h"
 #include "gui/app/MainForm.h"
+#include "gui/print/QtText.h"
 
 namespace tarvo::gui {
 namespace {
 
 const QString kCsvFilter = QStringLiteral("CSVファイル(*.csv *.txt);;すべてのファイル(*)");
-
-std::filesystem::path toPath(const QString& file) {
-    return QFile::encodeName(file).toStdString();
-}
-
-QString fromPath(const std::filesystem::path& path) {
-    return QFile::decodeName(path.native().c_str());
-}
 
 QString chooseWithDialog(QWidget* parent, const QString& caption, const QString& suggested, bool save) {
     if (save) return QFileDialog::getSaveFileName(parent, caption, suggested, kCsvFilter);

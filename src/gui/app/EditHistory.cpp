@@ -9,6 +9,7 @@
 #include "core/project/InputChange.h"
 #include "gui/app/EditSteps.h"
 #include "gui/app/MainForm.h"
+#include "gui/print/QtText.h"
 
 namespace tarvo::gui {
 
@@ -16,10 +17,6 @@ namespace {
 
 QString changeText(const std::string& what) {
     return QString::fromStdString(what) + QStringLiteral(" の変更");
-}
-
-QString toQString(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace

@@ -18,18 +18,11 @@
 #include "core/text/FileAccess.h"
 #include "gui/app/MainForm.h"
 #include "gui/app/RecentFilesMenu.h"
+#include "gui/print/QtText.h"
 
 namespace tarvo::gui {
 
 namespace {
-
-QString pathText(const std::filesystem::path& path) {
-    return QFile::decodeName(path.native().c_str());
-}
-
-std::filesystem::path toPath(const QString& text) {
-    return {QFile::encodeName(text).toStdString()};
-}
 
 QString messageTitle() {
     return QApplication::applicationDisplayName().isEmpty() ? QStringLiteral("木造柱の設計")
@@ -77,14 +70,14 @@ void FileCommands::PrepareSaveDialog(QFileDialog& dialog, const std::filesystem:
     }
     dialog.selectNameFilter(dialog.nameFilters().value(0));
     if (!name.empty()) {
-        dialog.setDirectory(pathText(name.parent_path()));
-        dialog.selectFile(pathText(name));
+        dialog.setDirectory(fromPath(name.parent_path()));
+        dialog.selectFile(fromPath(name));
     }
 }
 
 QString FileCommands::startFolder() const {
     const std::filesystem::path& current = window_.currentFile();
-    if (!current.empty()) return pathText(current.parent_path());
+    if (!current.empty()) return fromPath(current.parent_path());
     return lastFolder_.isEmpty() ? QDir::currentPath() : lastFolder_;
 }
 
@@ -121,12 +114,12 @@ std::optional<std::filesystem::path> FileCommands::chooseSaveName(const std::fil
             QMessageBox::warning(&window_, messageTitle(),
                                  QStringLiteral("このファイルには保存できません（読み取り専用）。\n"
                                                 "別の名前を指定してください。\n") +
-                                     pathText(name));
+                                     fromPath(name));
             continue;
         }
         const auto answer =
             QMessageBox::question(&window_, messageTitle(),
-                                  QStringLiteral("このファイルは既に存在します。\n上書きしますか？\n") + pathText(name),
+                                  QStringLiteral("このファイルは既に存在します。\n上書きしますか？\n") + fromPath(name),
                                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         if (answer == QMessageBox::Yes) return name;
     }

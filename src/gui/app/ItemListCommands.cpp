@@ -17,18 +17,11 @@
 #include "core/project/ColumnsData.h"
 #include "gui/app/EditHistory.h"
 #include "gui/app/MainForm.h"
+#include "gui/print/QtText.h"
 #include "gui/ui/InputDlg.h"
 #include "gui/ui/ReplaceForm.h"
 
 namespace tarvo::gui {
-
-namespace {
-
-QString toQString(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 ItemListCommands::ItemListCommands(MainForm& window, const Controls& controls)
     : QObject(&window), window_(window), controls_(controls) {

@@ -33,6 +33,7 @@
 #include "gui/app/ItemListCommands.h"
 #include "gui/app/RecoveryKeeper.h"
 #include "gui/print/PrintCommands.h"
+#include "gui/print/QtText.h"
 #include "gui/ui/BaseMaterialPage.h"
 #include "gui/ui/ColumnDesignPage.h"
 #include "gui/ui/ColumnMaterialPage.h"
@@ -63,14 +64,6 @@ public:
 private:
     int& depth_;
 };
-
-QString toQString(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString pathText(const std::filesystem::path& path) {
-    return QFile::decodeName(path.native().c_str());
-}
 
 } // namespace
 
@@ -578,7 +571,7 @@ void MainForm::updatePrintEntries() {
 }
 
 void MainForm::updateCaption() {
-    setWindowTitle(baseCaption() + (currentFile_.empty() ? QStringLiteral("(無題)") : pathText(currentFile_)));
+    setWindowTitle(baseCaption() + (currentFile_.empty() ? QStringLiteral("(無題)") : fromPath(currentFile_)));
 }
 
 void MainForm::pageChanged(int index) {
@@ -606,7 +599,7 @@ void MainForm::navigate(int tag) {
 
 void MainForm::showHelp() {
     const std::filesystem::path document = findHelpDocument(programDir_);
-    if (!document.empty()) QDesktopServices::openUrl(QUrl::fromLocalFile(pathText(document)));
+    if (!document.empty()) QDesktopServices::openUrl(QUrl::fromLocalFile(fromPath(document)));
 }
 
 void MainForm::showVersion() {

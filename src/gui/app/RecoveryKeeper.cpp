@@ -15,6 +15,7 @@
 #include "core/project/ColumnsData.h"
 #include "core/project/ProjectFile.h"
 #include "gui/app/MainForm.h"
+#include "gui/print/QtText.h"
 
 namespace tarvo::gui {
 
@@ -23,10 +24,6 @@ namespace {
 QString messageTitle() {
     return QApplication::applicationDisplayName().isEmpty() ? QStringLiteral("木造柱の設計")
                                                             : QApplication::applicationDisplayName();
-}
-
-QString pathText(const std::filesystem::path& path) {
-    return QFile::decodeName(path.native().c_str());
 }
 
 bool ask(QWidget* parent, const QString& text, QMessageBox::StandardButton preferred) {
@@ -95,7 +92,7 @@ void RecoveryKeeper::discard() {
 
 bool RecoveryKeeper::offer() {
     for (const RecoveryCopy& copy : store_.orphans()) {
-        const QString name = copy.originalFile.empty() ? QStringLiteral("(無題)") : pathText(copy.originalFile);
+        const QString name = copy.originalFile.empty() ? QStringLiteral("(無題)") : fromPath(copy.originalFile);
         const QString time =
             QDateTime::fromSecsSinceEpoch(copy.savedAt).toString(QStringLiteral("yyyy/MM/dd HH:mm:ss"));
         if (!ask(&window_,
@@ -107,7 +104,7 @@ bool RecoveryKeeper::offer() {
         // A copy that cannot be read shows the read failure and leaves the
         // project in the window as it was.
         if (LoadProject(copy.project, window_.common(), window_.columns(), window_.messages()) != 0) {
-            if (ask(&window_, QStringLiteral("この復元データを削除しますか？\n\n%1").arg(pathText(copy.project)),
+            if (ask(&window_, QStringLiteral("この復元データを削除しますか？\n\n%1").arg(fromPath(copy.project)),
                     QMessageBox::No))
                 RecoveryStore::discard(copy);
             continue;

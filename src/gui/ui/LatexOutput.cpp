@@ -25,10 +25,6 @@ namespace {
 constexpr const char* kProposedName = "Tarvo.tex";
 constexpr int kPollMilliseconds = 50;
 
-QString pathText(const std::filesystem::path& path) {
-    return QFile::decodeName(path.native().c_str());
-}
-
 bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
     std::error_code ec;
     return !a.empty() && std::filesystem::exists(b, ec) && std::filesystem::equivalent(a, b, ec) && !ec;
@@ -73,8 +69,8 @@ bool LatexOutput::choosePath(const std::filesystem::path& proposed, std::filesys
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setNameFilter(QStringLiteral("LaTeXファイル(*.tex)"));
     dialog.setDefaultSuffix(QStringLiteral("tex"));
-    dialog.setDirectory(pathText(proposed.parent_path()));
-    dialog.selectFile(pathText(proposed.filename()));
+    dialog.setDirectory(fromPath(proposed.parent_path()));
+    dialog.selectFile(fromPath(proposed.filename()));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
     chosen = toPath(dialog.selectedFiles().first());
     return true;
@@ -105,7 +101,7 @@ void LatexOutput::compileAndView(const std::filesystem::path& texFile) {
     // A compiler that cannot be started leaves the .tex file for the user.
     if (run.start() != LatexRunStatus::Running) return;
 
-    QProgressDialog progress(QStringLiteral("LaTeX コンパイル中...\n") + pathText(texFile.filename()),
+    QProgressDialog progress(QStringLiteral("LaTeX コンパイル中...\n") + fromPath(texFile.filename()),
                              QStringLiteral("キャンセル"), 0, 0, window_);
     progress.setObjectName(QStringLiteral("LatexProgress"));
     progress.setWindowTitle(QStringLiteral("LaTeX"));
