@@ -13,7 +13,7 @@
 #include <memory>
 #include <string>
 
-#include "bench/MixedProject.h"
+#include "bench/MixedProjectWindow.h"
 #include "core/project/ProjectFile.h"
 #include "core/text/MessageSink.h"
 #include "gui/app/EditHistory.h"
@@ -23,28 +23,13 @@
 
 namespace {
 
-std::filesystem::path benchFolder() {
-    const auto folder = std::filesystem::temp_directory_path() / "tarvo-bench-edit-history";
-    std::filesystem::create_directories(folder);
+const std::filesystem::path& benchFolder() {
+    static const auto folder = tarvo::bench::benchFolder("tarvo-bench-edit-history");
     return folder;
 }
 
-std::filesystem::path projectFile(int items) {
-    const auto path = benchFolder() / ("mixed-" + std::to_string(items) + ".tvp");
-    if (!std::filesystem::exists(path)) {
-        tarvo::bench::MixedProject project(items);
-        tarvo::NullMessageSink messages;
-        tarvo::SaveProject(path, project.common, project.columns, messages);
-    }
-    return path;
-}
-
 std::unique_ptr<tarvo::gui::MainForm> openWindow(int items) {
-    auto window = std::make_unique<tarvo::gui::MainForm>(benchFolder());
-    window->show();
-    window->fileCommands().OpenProjectFile(projectFile(items));
-    QApplication::processEvents();
-    return window;
+    return tarvo::bench::openMixedProjectWindow(benchFolder(), items);
 }
 
 // An edit of the shown item's Lkx as a field makes it, recorded at once.

@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "bench/MixedProject.h"
+#include "bench/MixedProjectWindow.h"
 #include "core/project/ProjectFile.h"
 #include "core/text/MessageSink.h"
 #include "gui/app/FileCommands.h"
@@ -20,29 +20,17 @@
 
 namespace {
 
-std::filesystem::path benchFolder() {
-    const auto folder = std::filesystem::temp_directory_path() / "tarvo-bench-item-list";
-    std::filesystem::create_directories(folder);
+const std::filesystem::path& benchFolder() {
+    static const auto folder = tarvo::bench::benchFolder("tarvo-bench-item-list");
     return folder;
 }
 
-// A saved mixed project of `items` items, written once per run.
 std::filesystem::path projectFile(int items) {
-    const auto path = benchFolder() / ("mixed-" + std::to_string(items) + ".tvp");
-    if (!std::filesystem::exists(path)) {
-        tarvo::bench::MixedProject project(items);
-        tarvo::NullMessageSink messages;
-        tarvo::SaveProject(path, project.common, project.columns, messages);
-    }
-    return path;
+    return tarvo::bench::savedMixedProject(benchFolder(), items);
 }
 
 std::unique_ptr<tarvo::gui::MainForm> openWindow(int items) {
-    auto window = std::make_unique<tarvo::gui::MainForm>(benchFolder());
-    window->show();
-    window->fileCommands().OpenProjectFile(projectFile(items));
-    QApplication::processEvents();
-    return window;
+    return tarvo::bench::openMixedProjectWindow(benchFolder(), items);
 }
 
 void BM_FillNameList(benchmark::State& state) {

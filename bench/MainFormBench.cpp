@@ -9,22 +9,16 @@
 #include <filesystem>
 #include <memory>
 
-#include "bench/MixedProject.h"
+#include "bench/MixedProjectWindow.h"
 #include "core/project/ProjectFile.h"
 #include "core/text/MessageSink.h"
 #include "gui/app/MainForm.h"
 
 namespace {
 
-// A saved mixed project of `items` items, written once per size.
 std::filesystem::path projectFile(int items) {
-    const auto path = std::filesystem::temp_directory_path() / ("tarvo-bench-window-" + std::to_string(items) + ".tvp");
-    if (!std::filesystem::exists(path)) {
-        tarvo::bench::MixedProject project(items);
-        tarvo::NullMessageSink messages;
-        tarvo::SaveProject(path, project.common, project.columns, messages);
-    }
-    return path;
+    static const auto folder = tarvo::bench::benchFolder("tarvo-bench-window");
+    return tarvo::bench::savedMixedProject(folder, items);
 }
 
 std::unique_ptr<tarvo::gui::MainForm> openWindow(int items) {
