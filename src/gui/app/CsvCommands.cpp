@@ -71,7 +71,7 @@ QString CsvCommands::suggestedFile(const QString& suffix) const {
 }
 
 QString CsvCommands::choose(const QString& caption, const QString& suggested, bool save) {
-    const QString file = chooser_(&window_, caption, suggested, save);
+    QString file = chooser_(&window_, caption, suggested, save);
     if (!file.isEmpty()) lastFolder_ = QFileInfo(file).absolutePath();
     return file;
 }

@@ -42,7 +42,8 @@ std::filesystem::path droppedProject(const QMimeData* data) {
 
 } // namespace
 
-FileCommands::FileCommands(MainForm& window, QMenu* fileMenu, QAction* insertAfter, std::filesystem::path historyFile)
+FileCommands::FileCommands(MainForm& window, QMenu* fileMenu, QAction* insertAfter,
+                           const std::filesystem::path& historyFile)
     : QObject(&window), window_(window) {
     recentFiles_ = new RecentFilesMenu(
         fileMenu, insertAfter, [this](const std::filesystem::path& name) { OpenFromHistory(name); }, this);

@@ -32,7 +32,7 @@ public:
 
     // Reads the history file `historyFile` and puts its entries into
     // `fileMenu` after `insertAfter`.
-    FileCommands(MainForm& window, QMenu* fileMenu, QAction* insertAfter, std::filesystem::path historyFile);
+    FileCommands(MainForm& window, QMenu* fileMenu, QAction* insertAfter, const std::filesystem::path& historyFile);
     // Writes the history file.
     ~FileCommands() override;
     FileCommands(const FileCommands&) = delete;

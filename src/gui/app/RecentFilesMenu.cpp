@@ -53,7 +53,7 @@ void RecentFilesMenu::rebuild(const std::vector<std::filesystem::path>& paths) {
     for (std::size_t i = 0; i < paths.size(); ++i) {
         auto* entry = new QAction(entryText(static_cast<int>(i), paths[i]), menu_);
         entry->setObjectName(QStringLiteral("History%1").arg(i + 1));
-        const std::filesystem::path path = paths[i];
+        const std::filesystem::path& path = paths[i];
         connect(entry, &QAction::triggered, this, [this, path] {
             if (open_) open_(path);
         });

@@ -69,13 +69,12 @@ void RecoveryKeeper::writeNow() {
     for (int i = 0; i < shown.Count(); ++i)
         items.push_back(shown.Item(i));
     columns->Replace(std::move(items));
-    CommonInputData common = window_.common().input();
+    const CommonInputData common = window_.common().input();
     std::filesystem::path file = window_.currentFile();
     const std::int64_t savedAt = QDateTime::currentSecsSinceEpoch();
     dirty_ = false;
-    writing_ = std::async(std::launch::async,
-                          [this, common = std::move(common), columns = std::move(columns), file = std::move(file),
-                           savedAt] { return store_.save(common, *columns, file, savedAt); });
+    writing_ = std::async(std::launch::async, [this, common, columns = std::move(columns), file = std::move(file),
+                                               savedAt] { return store_.save(common, *columns, file, savedAt); });
 }
 
 void RecoveryKeeper::waitForWrite() {

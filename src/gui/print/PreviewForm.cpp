@@ -24,6 +24,7 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "core/print/ClipboardLayout.h"
@@ -70,7 +71,7 @@ QCursor magnifierCursor() {
 
 QImage blankImage(int width, int height, int pixelsPerInch) {
     QImage image(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
-    const int dotsPerMeter = static_cast<int>(pixelsPerInch / 0.0254 + 0.5);
+    const int dotsPerMeter = static_cast<int>(std::lround(pixelsPerInch / 0.0254));
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);
     return image;

@@ -76,6 +76,7 @@ SelectDialog::SelectDialog(ColumnsData& columns, ColumnCheck& check, PrintSettin
 
 std::vector<int> SelectDialog::entryIndices() const {
     std::vector<int> indices;
+    indices.reserve(static_cast<std::size_t>(list_->count()));
     for (int row = 0; row < list_->count(); ++row)
         indices.push_back(list_->item(row)->data(Qt::UserRole).toInt());
     return indices;
