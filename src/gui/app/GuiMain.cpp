@@ -5,6 +5,9 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <iostream>
+
+#include "gui/app/DisplayAvailability.h"
 #include "gui/app/MainForm.h"
 #include "gui/app/TarvoApplication.h"
 #include "gui/print/FontStandIns.h"
@@ -12,6 +15,12 @@
 namespace tarvo::gui {
 
 int runWindow(int& argc, char** argv, const SettingsLocation& settings, const std::string& projectPath) {
+    if (!displayAvailable()) {
+        std::cerr << "tarvo-posts: no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not set).\n"
+                     "Run it in a desktop session, or use a subcommand without a window:\n"
+                     "  tarvo-posts check FILE.tvp    (see tarvo-posts --help)\n";
+        return 2;
+    }
     TarvoApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tarvo-posts"));
     QApplication::setApplicationDisplayName(QString());
