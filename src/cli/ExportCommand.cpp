@@ -11,12 +11,10 @@
 
 namespace tarvo::cli {
 
-int runExportCommand(const std::vector<std::string>& args, const std::filesystem::path& settingsFile,
-                     std::ostream& /*out*/, std::ostream& err) {
+int runProjectWriteCommand(const std::vector<std::string>& args, const std::filesystem::path& settingsFile,
+                           const char* command, const char* usage, std::ostream& err, const ProjectFileWriter& write) {
     FileCommandOptions options;
-    if (!parseFileCommandOptions(args, "export", "Usage: tarvo-posts export FILE.tvp -o ITEMS.csv", false, options,
-                                 err))
-        return kCsvExitFailed;
+    if (!parseFileCommandOptions(args, command, usage, false, options, err)) return kCsvExitFailed;
 
     CommonData common(settingsFile);
     ColumnsData columns;
@@ -26,11 +24,18 @@ int runExportCommand(const std::vector<std::string>& args, const std::filesystem
         return kCsvExitFailed;
     }
     if (outputWouldReplaceProject(options.input, options.output, err)) return kCsvExitFailed;
-    if (ExportColumnsCsv(options.output, columns, messages) != 0) {
+    if (write(common, columns, options.output, messages) != 0) {
         printMessages(messages, options.output, err);
         return kCsvExitFailed;
     }
     return kCsvExitDone;
+}
+
+int runExportCommand(const std::vector<std::string>& args, const std::filesystem::path& settingsFile,
+                     std::ostream& /*out*/, std::ostream& err) {
+    return runProjectWriteCommand(args, settingsFile, "export", "Usage: tarvo-posts export FILE.tvp -o ITEMS.csv", err,
+                                  [](CommonData&, ColumnsData& columns, const std::filesystem::path& output,
+                                     MessageSink& messages) { return ExportColumnsCsv(output, columns, messages); });
 }
 
 } // namespace tarvo::cli
