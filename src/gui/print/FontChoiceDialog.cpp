@@ -80,12 +80,12 @@ FontChoiceDialog::FontChoiceDialog(const FontSpec& font, QWidget* parent) : QDia
 }
 
 FontSpec FontChoiceDialog::chosenFont() const {
-    FontSpec spec = initial_;
+    FontSpec chosen = initial_;
     const QString family = family_->currentFont().family();
-    if (family != standInFamily(initial_.name)) spec.name = family.toStdString();
-    spec.sizePt = size_->value();
-    spec.style = {bold_->isChecked(), italic_->isChecked(), underline_->isChecked(), strikeOut_->isChecked()};
-    return spec;
+    if (family != standInFamily(initial_.name)) chosen.name = family.toStdString();
+    chosen.sizePt = size_->value();
+    chosen.style = {bold_->isChecked(), italic_->isChecked(), underline_->isChecked(), strikeOut_->isChecked()};
+    return chosen;
 }
 
 void FontChoiceDialog::showSample() {

@@ -259,14 +259,14 @@ void PrintSetup::showSettings() {
 void PrintSetup::showFontLabels() {
     const std::array<const FontSpec*, 3> fonts{&printer_.titleFont, &printer_.bodyFont, &printer_.pageNoFont};
     for (std::size_t i = 0; i < fonts.size(); ++i) {
-        const FontSpec& spec = *fonts[i];
-        fontLabels_[i]->setText(toQString(spec.name) + QChar(0x3000) + QString::number(spec.sizePt) +
+        const FontSpec& shownFont = *fonts[i];
+        fontLabels_[i]->setText(toQString(shownFont.name) + QChar(0x3000) + QString::number(shownFont.sizePt) +
                                 QStringLiteral("pt"));
         QFont font = this->font();
-        font.setBold(spec.style.bold);
-        font.setItalic(spec.style.italic);
-        font.setUnderline(spec.style.underline);
-        font.setStrikeOut(spec.style.strikeOut);
+        font.setBold(shownFont.style.bold);
+        font.setItalic(shownFont.style.italic);
+        font.setUnderline(shownFont.style.underline);
+        font.setStrikeOut(shownFont.style.strikeOut);
         fontLabels_[i]->setFont(font);
     }
 }
@@ -292,10 +292,10 @@ bool PrintSetup::registerDefaults() {
 
 void PrintSetup::chooseFont(int tag) {
     std::array<FontSpec*, 3> fonts{&printer_.titleFont, &printer_.bodyFont, &printer_.pageNoFont};
-    FontSpec& spec = *fonts[static_cast<std::size_t>(tag)];
-    FontChoiceDialog dialog(spec, this);
+    FontSpec& chosen = *fonts[static_cast<std::size_t>(tag)];
+    FontChoiceDialog dialog(chosen, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    spec = dialog.chosenFont();
+    chosen = dialog.chosenFont();
     computeDeviceGeometry(printer_);
     showFontLabels();
 }
