@@ -28,9 +28,10 @@ void requireFiniteResults(const tarvo::ColumnMember& item) {
                            item.Omega, item.M, item.Q, item.Fk, item.Fb, item.Fs, item.Kz, item.Cf}) {
         requireFinite(v);
     }
-    for (const auto* values : {&item.SigmaC, &item.SigmaCv, &item.SigmaB, &item.Tau, &item.RatioC,
-                               &item.RatioCombined, &item.RatioShear, &item.RatioCv}) {
-        for (const double v : *values) requireFinite(v);
+    for (const auto* values : {&item.SigmaC, &item.SigmaCv, &item.SigmaB, &item.Tau, &item.RatioC, &item.RatioCombined,
+                               &item.RatioShear, &item.RatioCv}) {
+        for (const double v : *values)
+            requireFinite(v);
     }
 }
 
@@ -48,7 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     requireFinite(common.VelocityPressure);
     tarvo::ColumnsData columns;
     std::vector<tarvo::ColumnMember> items(parsed.items.size());
-    for (std::size_t i = 0; i < items.size(); ++i) items[i].input() = parsed.items[i];
+    for (std::size_t i = 0; i < items.size(); ++i)
+        items[i].input() = parsed.items[i];
     if (!columns.Replace(std::move(items))) std::abort();
 
     const tarvo::MatDataBase catalogue;

@@ -104,10 +104,10 @@ void ArrangeListBox::mouseReleaseEvent(QMouseEvent* event) {
 void ArrangeListBox::startLineDrag() {
     const int row = lineAt(pressPos_);
     if (count() <= 1 || row < 0) return;
-    auto* data = new QMimeData;
-    data->setData(QLatin1String(kLineMimeType), QByteArray::number(row));
+    auto* mime = new QMimeData;
+    mime->setData(QLatin1String(kLineMimeType), QByteArray::number(row));
     auto* drag = new QDrag(this);
-    drag->setMimeData(data);
+    drag->setMimeData(mime);
     const QPixmap image = dragImage(row);
     drag->setPixmap(image);
     // The image's top-left corner lies one text height below the pointer.

@@ -110,8 +110,8 @@ TEST(LatexCompileNameTest, HostileNameCompiles) {
 INSTANTIATE_TEST_SUITE_P(Samples, LatexCompileTest,
                          ::testing::Values("sawn-lumber-wind", "dimension-lumber", "glulam-wind-1458", "lvl-wind",
                                            "glulam-column", "mixed-with-ng"),
-                         [](const auto& info) {
-                             std::string name = info.param;
+                         [](const auto& sample) {
+                             std::string name = sample.param;
                              std::erase(name, '-');
                              return name;
                          });
