@@ -142,6 +142,7 @@ key Escape
 # The preview, opened by the tool button; it opens maximised.
 click 123 33
 shoot_named '^印刷プレビュー$' preview.png
+shoot_area 0 0 620 30 preview-toolbar.png
 stop
 
 # --- an edit that cannot be checked, and the edit menu that can undo it ----
