@@ -44,7 +44,7 @@ void printUsage(std::ostream& out) {
            "  import ITEMS.csv  read column items from CSV (UTF-8 or Shift-JIS, comma or tab separated)\n"
            "    -o FILE.tvp     the project to write, a new one with the default common conditions\n"
            "    --into OLD.tvp  append the items to the list of OLD.tvp instead (-o may name OLD.tvp)\n"
-           "  help              print this text\n"
+           "  help, --help      print this text\n"
            "  --version         print the version\n"
            "\n"
            "Settings (Tarvo.ini, Tarvo_File.history, LatexHeader.txt) are kept beside the program when a\n"
