@@ -7,6 +7,6 @@ if [ "$(id -u)" -ne 0 ]; then
     exec sudo -- "$0" "$@"
   fi
   echo "$(basename "$0") installs Debian packages and needs root, and there is no sudo here." >&2
-  echo "Run it as root, for example: su -c '$(realpath "$0") $*'" >&2
+  echo "Run it as root, for example: su -c '$(realpath "$0")${*:+ $*}'" >&2
   exit 1
 fi
