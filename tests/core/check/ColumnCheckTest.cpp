@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "core/check/WindPressure.h"
 #include "core/material/MatDataBase.h"
@@ -535,6 +536,119 @@ TEST_F(ColumnCheckTest, UnevaluatedLaminaeReduceShearOnce) {
         // Lay-up 1: by the catalogue.
         EXPECT_DOUBLE_EQ(reducedOutcome.Strengths->Fs, plainOutcome.Strengths->Fs * 0.6) << layUp;
     }
+}
+
+// An item's outcome is its own: checking a list forwards and backwards gives
+// every item the same outcome, for every kind of refusal and for wind with
+// an automatic and with an entered Cf, and no item is changed by its check.
+TEST_F(ColumnCheckTest, OutcomeDoesNotDependOnTheItemCheckedBefore) {
+    common.BuildingHeight = 8;
+    ASSERT_TRUE(UpdateVelocityPressure(common));
+    std::vector<ColumnMember> items;
+    const auto add = [&](ColumnMember item, std::int32_t expected) {
+        item.Name = std::to_string(expected);
+        items.push_back(std::move(item));
+    };
+    ColumnMember autoCf = column(105, 105);
+    autoCf.AxialForce[3] = 20;
+    autoCf.HeightZ = 6;
+    autoCf.WindWidth = 0.91;
+    add(autoCf, kCheckOk);
+    ColumnMember directCf = autoCf;
+    directCf.CfDirect = true;
+    directCf.Cf = 1.2;
+    directCf.FcvUpper = true; // other bearing factors
+    add(directCf, kCheckOk);
+    ColumnMember noWall = autoCf;
+    noWall.WindWidth = 0;
+    add(noWall, kCheckOk);
+    add(column(0, 0), kCheckNoSection);
+    add(column(105, 105, 0), kCheckNoBucklingLength);
+    add(column(105, 105, 5000), kCheckTooSlender);
+    ColumnMember noForce = autoCf;
+    noForce.AxialForce = {};
+    add(noForce, kCheckNoAxialForce);
+    add(column(89, 120, 2800, kGlulamColumn), kCheckGlulamColumnRange);
+    ColumnMember laminae = column(150, 120, 2800, kGlulam);
+    laminae.ColumnMaterial.LaminaCompositionIndex = 2;
+    laminae.ColumnMaterial.UnValuationLamina = true;
+    add(laminae, kCheckUnevaluatedLaminaWidth);
+    ColumnMember noBearingArea = column(105, 105);
+    noBearingArea.AutoTenon = false;
+    noBearingArea.TenonB = noBearingArea.TenonD = 105;
+    add(noBearingArea, kCheckNoBearingArea);
+    ColumnMember noShearArea = autoCf;
+    noShearArea.Shape = kRound;
+    noShearArea.B = 0;
+    noShearArea.D = 150;
+    noShearArea.AutoTenon = false;
+    noShearArea.TenonB = noShearArea.TenonD = 0;
+    add(noShearArea, kCheckNoShearArea);
+    ColumnMember noModulus = noShearArea;
+    noModulus.AutoTenon = true;
+    noModulus.SubMembers = -1;
+    add(noModulus, kCheckNoSectionModulus);
+    ColumnMember noStrength = autoCf;
+    noStrength.ColumnMaterial.KindOfWood[0] = 99;
+    add(noStrength, kCheckColumnMaterialWithoutStrengths);
+    ColumnMember noFcv = autoCf;
+    noFcv.BaseMaterial.KindOfWood[0] = 99;
+    add(noFcv, kCheckBaseMaterialWithoutStrengths);
+    ColumnMember huge = autoCf;
+    huge.AxialForce[0] = 1e308;
+    add(huge, kCheckResultNotFinite);
+
+    const std::vector<ColumnMember> before = items;
+    std::vector<ColumnOutcome> forwards;
+    for (const ColumnMember& item : items)
+        forwards.push_back(check.CheckColumn(item));
+    for (std::size_t i = items.size(); i-- > 0;) {
+        EXPECT_EQ(check.CheckColumn(items[i]), forwards[i]) << items[i].Name;
+        EXPECT_EQ(forwards[i].ResultCode, std::stoi(items[i].Name));
+        EXPECT_EQ(items[i].input(), before[i].input()) << items[i].Name;
+    }
+    // Each item names only its own wind coefficients.
+    EXPECT_TRUE(forwards[0].AutoCf);
+    EXPECT_FALSE(forwards[1].AutoCf);
+    EXPECT_EQ(forwards[1].Used.Cf, 1.2);
+    EXPECT_FALSE(forwards[2].AutoCf);
+    EXPECT_EQ(forwards[2].Used.Cf, 0.0);
+    EXPECT_EQ(*forwards[1].BearingFactors, (PerLoadCase<double>{1.5, 1.5, 2.0, 2.0, 2.0}));
+    EXPECT_EQ(*forwards[2].BearingFactors, (PerLoadCase<double>{1.1, 1.43, 1.6, 2.0, 2.0}));
+}
+
+// The derived inputs go into the item only when asked, and only those the
+// check derived and reached.
+TEST_F(ColumnCheckTest, DerivedInputsAreAppliedByTheirOwnStep) {
+    common.BuildingHeight = 8;
+    ASSERT_TRUE(UpdateVelocityPressure(common));
+    ColumnMember item = column(105, 210);
+    item.HeightZ = 6;
+    item.WindWidth = 0.91;
+    item.ColumnMaterial.UseEnvironIndex = 1;
+    ColumnOutcome outcome = check.CheckColumn(item);
+    EXPECT_EQ(item.Cf, 0.0);
+    ApplyDerivedInputs(item, outcome);
+    EXPECT_EQ(item.Cf, outcome.AutoCf->CfAuto);
+    EXPECT_EQ(item.TenonB, 30.0);
+    EXPECT_EQ(item.TenonD, 180.0);
+    EXPECT_EQ(item.Lky, 2800.0);
+    EXPECT_EQ(item.Lb, 2800.0);
+    EXPECT_EQ(item.BaseMaterial.UseEnvironIndex, 1);
+
+    // Stopped before the tenon and the lengths: those keep what the item has.
+    ColumnMember stopped = column(150, 120, 2800, kGlulam);
+    stopped.ColumnMaterial.LaminaCompositionIndex = 2;
+    stopped.ColumnMaterial.UnValuationLamina = true;
+    stopped.TenonB = 11;
+    stopped.Lky = 1234;
+    stopped.Cf = 1.5;
+    outcome = check.CheckColumn(stopped);
+    ASSERT_EQ(outcome.ResultCode, kCheckUnevaluatedLaminaWidth);
+    ApplyDerivedInputs(stopped, outcome);
+    EXPECT_EQ(stopped.TenonB, 11.0);
+    EXPECT_EQ(stopped.Lky, 1234.0);
+    EXPECT_EQ(stopped.Cf, 0.0); // no wall carried: an automatic Cf is 0
 }
 
 } // namespace
