@@ -15,8 +15,9 @@ struct ResultSheetFont {
     int heightPx = 13; // character height; the line step is 3 px more
 };
 
-// Draws the result sheet of a checked item. Sets the font (black) itself. Returns the y just below the last line drawn,
-// so the caller can size the picture.
+// Draws the result sheet of a checked item. Sets the font (black) itself.
+// Returns the y just below the last line drawn, so the caller can size the
+// picture.
 //
 // A code other than 0 ends the sheet before the load cases, and earlier where
 // the check stopped before computing what a line prints: codes 1, 7, 8 and 14
