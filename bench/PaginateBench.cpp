@@ -48,7 +48,7 @@ public:
         }
     }
     void appendHeader(tarvo::ReportLines& lines) override { lines.insert(lines.end(), header_.begin(), header_.end()); }
-    bool buildItem(tarvo::ColumnMember&, tarvo::ReportLines& list, int number) override {
+    bool buildItem(const tarvo::ColumnMember&, tarvo::ReportLines& list, int number) override {
         list = items_[static_cast<std::size_t>(number - 1) % items_.size()];
         return true;
     }

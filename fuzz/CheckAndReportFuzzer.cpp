@@ -1,11 +1,13 @@
 // libFuzzer target for the check and the reports on untrusted projects: any
 // project the reader accepts is checked item by item and its report lines and
-// LaTeX text are built. An item that checks (code 0) must have only finite
-// results, so that no inf or NaN can reach the sheet, a report or the JSON.
+// LaTeX text are built. Every outcome must hold only finite values, so that
+// no inf or NaN can reach the sheet, a report or the JSON, and must be the
+// same when the items are checked again in the other order.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -23,13 +25,32 @@ void requireFinite(double value) {
     if (!std::isfinite(value)) std::abort();
 }
 
-void requireFiniteResults(const tarvo::ColumnMember& item) {
-    for (const double v : {item.A, item.Acv, item.As, item.Ix, item.Iy, item.Lambda, item.Eta, item.SectionModulus,
-                           item.Omega, item.M, item.Q, item.Fk, item.Fb, item.Fs, item.Kz, item.Cf}) {
+void requireFinite(const std::optional<double>& value) {
+    if (value) requireFinite(*value);
+}
+
+void requireFiniteResults(const tarvo::ColumnOutcome& o) {
+    for (const double v : {o.A, o.Used.Cf, o.Used.TenonB, o.Used.TenonD, o.Used.Lky, o.Used.Lb})
         requireFinite(v);
+    requireFinite(o.Lambda);
+    if (o.Section) {
+        for (const double v : {o.Section->Acv, o.Section->As, o.Section->Ix, o.Section->Iy, o.Section->SectionModulus})
+            requireFinite(v);
     }
-    for (const auto* values : {&item.SigmaC, &item.SigmaCv, &item.SigmaB, &item.Tau, &item.RatioC, &item.RatioCombined,
-                               &item.RatioShear, &item.RatioCv}) {
+    if (o.Strengths) {
+        for (const double v : {o.Strengths->Fb, o.Strengths->Fs, o.Strengths->Kz})
+            requireFinite(v);
+    }
+    if (o.Buckling) {
+        requireFinite(o.Buckling->Eta);
+        requireFinite(o.Buckling->Fk);
+    }
+    if (o.Wind) {
+        for (const double v : {o.Wind->Omega, o.Wind->M, o.Wind->Q, o.Wind->SigmaB, o.Wind->Tau, o.Wind->RatioCombined,
+                               o.Wind->RatioShear})
+            requireFinite(v);
+    }
+    for (const auto* values : {&o.SigmaC, &o.SigmaCv, &o.RatioC, &o.RatioCv}) {
         for (const double v : *values)
             requireFinite(v);
     }
@@ -58,13 +79,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     tarvo::ReportLines lines;
     tarvo::buildHeaderText(lines, common, columns);
     tarvo::LatexWriter latex(check, tarvo::LatexLayout{}, "\\documentclass[a4j]{jarticle}");
+    std::vector<tarvo::ColumnOutcome> outcomes;
     for (int i = 0; i < columns.Count(); ++i) {
-        tarvo::ColumnMember& item = columns.Item(i);
-        if (check.CheckColumn(item) == tarvo::kCheckOk) requireFiniteResults(item);
+        const tarvo::ColumnMember& item = columns.Item(i);
+        outcomes.push_back(check.CheckColumn(item));
+        requireFiniteResults(outcomes.back());
         tarvo::ReportLines itemLines;
         tarvo::buildItemText(item, itemLines, i + 1, check);
         tarvo::LatexBufferSink sink;
         latex.writeLatexItem(item, sink);
+    }
+    // An item's outcome does not depend on what was checked before it.
+    for (int i = columns.Count() - 1; i >= 0; --i) {
+        if (!(check.CheckColumn(columns.Item(i)) == outcomes[static_cast<std::size_t>(i)])) std::abort();
     }
     return 0;
 }

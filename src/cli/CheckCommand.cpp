@@ -11,6 +11,7 @@
 #include "core/project/ColumnsData.h"
 #include "core/project/CommonData.h"
 #include "core/project/ProjectFile.h"
+#include "core/report/ItemPresentation.h"
 #include "core/text/MessageSink.h"
 
 namespace tarvo::cli {
@@ -65,14 +66,14 @@ int runCheckCommand(const std::vector<std::string>& args, const SettingsLocation
     CheckReportJson json(common);
     bool anyNg = false;
     for (int index = 0; index < columns.Count(); ++index) {
-        ColumnMember& item = columns.Item(index);
-        const std::int32_t code = check.CheckColumn(item);
-        const ItemVerdict verdict = judgeItem(item, code);
+        const ColumnMember& item = columns.Item(index);
+        const ColumnOutcome outcome = check.CheckColumn(item);
+        const ItemVerdict verdict = judgeItem(outcome);
         anyNg = anyNg || verdict.anyNg;
         if (options.json) {
-            json.addItem(index, item, code, check);
+            json.addItem(index, PresentItem(item, outcome, check));
         } else {
-            table.addItem(index, item, code, verdict);
+            table.addItem(index, item, outcome.ResultCode, verdict);
         }
     }
     if (options.json) {

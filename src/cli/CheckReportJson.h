@@ -1,17 +1,17 @@
 #pragma once
 // The JSON form of `tarvo-posts check --json`: the common conditions with
-// their derived values, then every item's inputs and results together with
-// the program-wide values right after that item's check.
-#include <cstdint>
+// their derived values, then every item with its inputs and the outcome of
+// its own check.
+#include <optional>
 #include <string>
 
 #include "cli/JsonWriter.h"
 
 namespace tarvo {
-class ColumnCheck;
-class ColumnMember;
 class CommonData;
+struct ItemPresentation;
 struct MatData;
+struct MemberInputData;
 } // namespace tarvo
 
 namespace tarvo::cli {
@@ -19,13 +19,15 @@ namespace tarvo::cli {
 class CheckReportJson {
 public:
     explicit CheckReportJson(const CommonData& common);
-    void addItem(int index, const ColumnMember& item, std::int32_t code, const ColumnCheck& check);
+    void addItem(int index, const ItemPresentation& presentation);
     // Closes the document and returns it.
     std::string finish();
 
 private:
     void writeCommon();
     void writeMatData(const MatData& data);
+    void writeInputs(const MemberInputData& item);
+    void optional(const char* name, const std::optional<double>& value);
 
     const CommonData& common_;
     JsonWriter json_;

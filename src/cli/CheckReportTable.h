@@ -6,6 +6,7 @@
 #include <iosfwd>
 
 #include "cli/ItemVerdict.h"
+#include "core/project/ColumnMember.h"
 
 namespace tarvo {
 class CommonData;

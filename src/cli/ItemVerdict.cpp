@@ -4,16 +4,19 @@
 
 namespace tarvo::cli {
 
-ItemVerdict judgeItem(const ColumnMember& item, std::int32_t code) {
+ItemVerdict judgeItem(const ColumnOutcome& outcome) {
     ItemVerdict verdict;
-    if (code != 0) return verdict;
-    for (int j = 0; j < kLoadCaseCount; ++j) {
-        if (item.AxialForce[j] == 0) continue;
-        const bool ok = item.OkC[j] && item.OkCv[j] && item.OkCombined[j] && item.OkShear[j];
+    if (!outcome.computable()) return verdict;
+    for (std::size_t j = 0; j < static_cast<std::size_t>(kLoadCaseCount); ++j) {
+        if (!outcome.Checked[j]) continue;
+        const bool ok = outcome.caseOk(j);
         verdict.cases[j] = ok ? CaseVerdict::Ok : CaseVerdict::Ng;
         verdict.anyNg = verdict.anyNg || !ok;
-        verdict.largestRatio = std::max(
-            {verdict.largestRatio, item.RatioC[j], item.RatioCv[j], item.RatioCombined[j], item.RatioShear[j]});
+        verdict.largestRatio = std::max({verdict.largestRatio, outcome.RatioC[j], outcome.RatioCv[j]});
+        if (j == static_cast<std::size_t>(kWindLoadCase) && outcome.Wind) {
+            verdict.largestRatio =
+                std::max({verdict.largestRatio, outcome.Wind->RatioCombined, outcome.Wind->RatioShear});
+        }
     }
     return verdict;
 }

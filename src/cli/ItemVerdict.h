@@ -3,7 +3,7 @@
 // case and the largest ratio.
 #include <cstdint>
 
-#include "core/project/ColumnMember.h"
+#include "core/check/ColumnOutcome.h"
 #include "core/project/LoadCase.h"
 
 namespace tarvo::cli {
@@ -18,6 +18,6 @@ struct ItemVerdict {
 
 // A load case is judged only when the item was checked (code 0) and the case
 // carries an axial force; it is NG when any of its four verdicts is NG.
-ItemVerdict judgeItem(const ColumnMember& item, std::int32_t code);
+ItemVerdict judgeItem(const ColumnOutcome& outcome);
 
 } // namespace tarvo::cli

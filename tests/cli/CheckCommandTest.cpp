@@ -80,6 +80,53 @@ TEST(CheckCommandJson, HoldsCommonBlockAndEveryItemWithProgramWideValues) {
     EXPECT_EQ(run.out.find("nan"), std::string::npos);
 }
 
+// The text of item `index` in the JSON, up to the next item.
+std::string jsonItem(const std::string& json, int index) {
+    const std::size_t start = json.find("\"index\": " + std::to_string(index) + ",");
+    const std::size_t end = json.find("\"index\": " + std::to_string(index + 1) + ",");
+    return start == std::string::npos ? std::string() : json.substr(start, end - start);
+}
+
+// Each item names only the coefficients of its own automatic Cf: none for an
+// item without a wall (独立柱) or with an entered Cf (玄関ポーチ柱, Cf 1.2).
+TEST(CheckCommandJson, EachItemNamesOnlyItsOwnWindCoefficients) {
+    const CommandRun run = runCheck({(kSamples / "sawn-lumber-wind.tvp").string(), "--json"});
+    ASSERT_EQ(run.status, kCheckExitAllOk) << run.err;
+    const std::string walled = jsonItem(run.out, 0);
+    ASSERT_NE(walled.find("１階外壁間柱"), std::string::npos);
+    EXPECT_NE(walled.find("\"KzArt87\": 0.85"), std::string::npos) << walled;
+    EXPECT_NE(walled.find("\"CfAuto\": 0.88"), std::string::npos);
+    EXPECT_EQ(walled.find("\"Cpe\""), std::string::npos); // not of this basis
+
+    const std::string freeStanding = jsonItem(run.out, 3);
+    ASSERT_NE(freeStanding.find("独立柱（丸太）"), std::string::npos);
+    const std::string porch = jsonItem(run.out, 4);
+    ASSERT_NE(porch.find("玄関ポーチ柱"), std::string::npos);
+    for (const std::string& item : {freeStanding, porch}) {
+        for (const char* key : {"\"KzArt87\"", "\"Cpe\"", "\"Gpe\"", "\"CfAuto\""})
+            EXPECT_EQ(item.find(key), std::string::npos) << key << item;
+    }
+    EXPECT_NE(porch.find("\"Cf\": 1.2,"), std::string::npos);
+    EXPECT_NE(porch.find("\"CfDirect\": true"), std::string::npos);
+    // Without a wall the wind case has no bending values.
+    EXPECT_NE(freeStanding.find("\"M\": null"), std::string::npos);
+}
+
+// Every input is there under the name of its item CSV column.
+TEST(CheckCommandJson, HoldsEveryInputUnderTheCsvColumnNames) {
+    const CommandRun run = runCheck({(kSamples / "mixed-with-ng.tvp").string(), "--json"});
+    const std::string item = jsonItem(run.out, 0);
+    for (const char* key : {"\"inputs\"", "\"SelectProduct\"", "\"KindOfWood0\"", "\"BaseSelectProduct\"",
+                            "\"AxialForce4\"", "\"LkyDirect\"", "\"BaseNameIndex\"", "\"UseAxisX\""}) {
+        EXPECT_NE(item.find(key), std::string::npos) << key;
+    }
+    // The too slender item computed no buckling factor.
+    const std::string slender = jsonItem(run.out, 2);
+    EXPECT_NE(slender.find("\"ResultCode\": 3"), std::string::npos);
+    EXPECT_NE(slender.find("\"Eta\": null"), std::string::npos);
+    EXPECT_NE(slender.find("\"BearingFactors\": null"), std::string::npos);
+}
+
 TEST(JsonWriter, NonFiniteNumbersAreNullAndTextIsEscaped) {
     JsonWriter json;
     json.beginArray();

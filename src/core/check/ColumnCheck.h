@@ -1,18 +1,23 @@
 #pragma once
 // The column check: section properties with the tenon deduction,
 // slenderness and buckling, compression and bearing per load case, and the
-// wind bending and shear check for the wind case.
-#include <array>
+// wind bending and shear check for the wind case. A pure function of the
+// item's inputs, the project's check conditions and the catalogue: it writes
+// nothing into the item or the project, so two checks of the same inputs
+// give the same outcome whatever was checked before.
 #include <cstdint>
-#include <string>
 #include <string_view>
 
+#include "core/check/CheckConditions.h"
+#include "core/check/ColumnOutcome.h"
+#include "core/project/ColumnMember.h"
 #include "core/project/LoadCase.h"
 
 namespace tarvo {
 
+class ColumnCheck;
+class ColumnsData;
 class CommonData;
-class ColumnMember;
 class MatDataBase;
 
 // Result codes of a check. 0: checked; anything else: the item cannot be
@@ -45,42 +50,41 @@ std::string_view CheckResultMessage(std::int32_t code);
 
 // The automatic tenon rule: 0 × 0 for 2x4 lumber, otherwise
 // max(round(min(B, D) / 4), 30) × (max(B, D) − 30). Applied by default
-// construction of an item and by every check while AutoTenon is set.
-void ApplyAutoTenon(ColumnMember& item);
+// construction of an item; the check uses it while AutoTenon is set.
+void ApplyAutoTenon(MemberInputData& item);
 
 // The radius of gyration of the direction that gives the slenderness of a
 // checked item: `Iy` when the width direction governs, `Ix` otherwise. A
 // report that prints one radius with λ prints this one, so that λ = Lk / i.
-double GoverningRadius(const ColumnMember& item);
+double GoverningRadius(const MemberInputData& item, const ColumnOutcome& outcome);
 
-// Runs the check on items and keeps the values the last check wrote besides
-// the item (the horizontal member's display name and the bearing factors);
-// the result sheet and the reports read them right after checking the same
-// item. One instance serves the whole program; checks never run concurrently.
+// The check of one item.
+ColumnOutcome CheckColumn(const MemberInputData& item, const CheckConditions& conditions, const MatDataBase& catalogue);
+
+// Writes the inputs the check derived (automatic Cf and tenon, Lky and Lb
+// where they follow, the horizontal member's use-environment class) into
+// `item`, as the column page shows them after an edit and a file stores them.
+void ApplyDerivedInputs(MemberInputData& item, const ColumnOutcome& outcome);
+
+// The same for every item of `columns`, each checked with `check`: what a
+// file saved from the project (a project file, an item CSV) holds.
+void ApplyDerivedInputs(ColumnsData& columns, const ColumnCheck& check);
+
+// The check with the project's catalogue and common conditions at hand.
 class ColumnCheck {
 public:
-    ColumnCheck(const MatDataBase& catalogue, CommonData& common);
+    ColumnCheck(const MatDataBase& catalogue, const CommonData& common) : catalogue_(catalogue), common_(common) {}
 
-    // Checks `item` and writes its results; returns the result code. The
-    // item's ResultCode is stored too. Each check starts from cleared results.
-    std::int32_t CheckColumn(ColumnMember& item);
+    // The outcome of `item` with the common conditions as they are now.
+    [[nodiscard]] ColumnOutcome CheckColumn(const MemberInputData& item) const;
+    [[nodiscard]] CheckConditions conditions() const;
 
-    // Values of the last check.
-    [[nodiscard]] const std::string& BaseDisplayName() const { return baseDisplayName_; }
-    [[nodiscard]] const PerLoadCase<double>& BearingFactors() const { return bearingFactors_; }
-
-    [[nodiscard]] CommonData& common() const { return common_; }
+    [[nodiscard]] const CommonData& common() const { return common_; }
     [[nodiscard]] const MatDataBase& catalogue() const { return catalogue_; }
 
 private:
-    std::int32_t runCheck(ColumnMember& item);
-    [[nodiscard]] std::string baseName(const ColumnMember& item) const;
-    [[nodiscard]] std::string automaticBaseName(const ColumnMember& item) const;
-
     const MatDataBase& catalogue_;
-    CommonData& common_;
-    std::string baseDisplayName_;
-    PerLoadCase<double> bearingFactors_{1.1, 1.43, 1.6, 2.0, 2.0};
+    const CommonData& common_;
 };
 
 } // namespace tarvo

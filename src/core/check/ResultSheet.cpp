@@ -7,8 +7,7 @@
 
 #include "core/check/ColumnCheck.h"
 #include "core/print/ReportCanvas.h"
-#include "core/project/ColumnMember.h"
-#include "core/project/CommonData.h"
+#include "core/report/ItemPresentation.h"
 #include "core/text/TextFormat.h"
 
 namespace tarvo {
@@ -26,21 +25,6 @@ constexpr RgbColor kRed{255, 0, 0};
 // The widest texts of the two label columns.
 constexpr std::string_view kLabelColumnText = "横架材　";
 constexpr std::string_view kCaseLabelColumnText = "地震荷重時";
-
-// What the lines depend on besides the item's own values.
-struct SheetContext {
-    const ColumnMember& item;
-    const ColumnCheck& check;
-    // Velocity pressure above 0 and a wall carried (height and width both
-    // positive, the check's own condition for the wind bending).
-    bool windLoaded = false;
-    bool bearingChecked = false;
-    // Every check starts from cleared results, so a value the check did not
-    // reach before it stopped is 0; the sheet prints a line only when the
-    // check computed its values, never such zeros (nor older numbers).
-    bool sectionComputed = false;   // areas, radii of gyration, section modulus
-    bool strengthsComputed = false; // bending and shear strengths in use
-};
 
 // Draws on the canvas and keeps what the canvas does not: the pen position
 // behind the text drawn last, and the bottom of the lowest line.
@@ -74,126 +58,110 @@ private:
     int bottom_ = 0;
 };
 
-struct StrengthLabels {
-    const char* shear = "Fs";
-    const char* bending = "Fb";
-};
-
-// The names of the shear and bending strengths the check took (x or y axis),
-// by the same conditions as the check's choice.
-StrengthLabels windStrengthLabels(const ColumnMember& item) {
-    const MatInputData& mat = item.ColumnMaterial;
-    const bool wideSide = item.B >= item.D && !item.UseAxisX;
-    switch (mat.SelectProduct) {
-    case kGlulam: {
-        const bool sameGrade = mat.LaminaCompositionIndex == 0;
-        const bool laminated = mat.LaminaCompositionIndex >= 1;
-        const bool yAxis = wideSide && (sameGrade || (laminated && !mat.UnValuationLamina));
-        StrengthLabels labels{yAxis ? "Fsy" : "Fsx", "Fb"};
-        if (!sameGrade) labels.bending = yAxis ? "Fby" : "Fbx";
-        return labels;
+// The names of the shear and bending strengths the check took (x or y axis).
+const char* strengthLabel(StrengthAxis axis, const char* none, const char* x, const char* y) {
+    switch (axis) {
+    case StrengthAxis::X: return x;
+    case StrengthAxis::Y: return y;
+    case StrengthAxis::None: break;
     }
-    case kLvl:
-    case kGlulamColumn: return {wideSide ? "Fsy" : "Fsx", "Fb"};
-    default: return {};
-    }
+    return none;
 }
 
 // The column's material, the glulam species with wind, the horizontal member
 // with the raised bearing note, and the use-environment class.
-int drawMaterialLines(const SheetContext& ctx, SheetPen& pen, int labelWidth, int step) {
-    const ColumnMember& item = ctx.item;
-    const MatInputData& mat = item.ColumnMaterial;
+int drawMaterialLines(const ItemPresentation& p, SheetPen& pen, int labelWidth, int step) {
     int y = kFirstLineY;
     pen.text(kLeftMargin, y, "柱");
-    pen.text(kLeftMargin + labelWidth, y, item.ColumnStrength.description);
+    pen.text(kLeftMargin + labelWidth, y, p.column.description);
     y += step;
-    if (ctx.windLoaded && mat.SelectProduct == kGlulam && !item.ColumnStrength.speciesName.empty()) {
-        pen.text(kLeftMargin + labelWidth, y, item.ColumnStrength.speciesName);
-        if (mat.LaminaCompositionIndex >= 1 && mat.UnValuationLamina) pen.after("（未評価ラミナを含む）", kBlue);
+    if (p.speciesLine) {
+        pen.text(kLeftMargin + labelWidth, y, p.column.speciesName);
+        if (p.unevaluatedLaminae) pen.after("（未評価ラミナを含む）", kBlue);
         y += step;
     }
-    if (ctx.bearingChecked) {
-        pen.text(kLeftMargin, y, ctx.check.BaseDisplayName());
-        pen.text(kLeftMargin + labelWidth, y, item.BaseStrength.speciesName);
+    if (p.bearing) {
+        pen.text(kLeftMargin, y, p.outcome.BaseDisplayName);
+        pen.text(kLeftMargin + labelWidth, y, p.base.speciesName);
         y += step;
-        if (item.FcvUpper) {
+        if (p.sillFactorsNote) {
             pen.text(kLeftMargin, y, "許容めり込み応力度を 1.5･Fcv/3, 2.0･Fcv/3 とする");
             y += step;
         }
     }
-    // Class Ⅲ is the usual one and is not mentioned.
-    if (mat.UseEnvironIndex == 0 || mat.UseEnvironIndex == 1) {
-        pen.text(kLeftMargin, y, formatText("使用環境区分%s", mat.UseEnvironIndex == 0 ? "Ⅰ" : "Ⅱ"));
+    if (p.serviceClass != nullptr) {
+        pen.text(kLeftMargin, y, formatText("使用環境区分%s", p.serviceClass));
         y += step;
     }
     return y;
 }
 
-void drawSectionLine(const SheetContext& ctx, SheetPen& pen, int y) {
-    const ColumnMember& item = ctx.item;
-    std::string text = formatText("A=%.1f,  ", item.A);
-    if (ctx.bearingChecked) text += formatText("Acv=%.1f,  ", item.Acv);
-    if (item.Ix == item.Iy || item.Lky == 0) {
-        text += formatText("i=%.2f", item.Ix);
+void drawSectionLine(const ItemPresentation& p, SheetPen& pen, int y) {
+    const SectionProperties& s = *p.outcome.Section;
+    std::string text = formatText("A=%.1f,  ", p.outcome.A);
+    if (p.bearing) text += formatText("Acv=%.1f,  ", s.Acv);
+    if (!p.sheetBothRadii) {
+        text += formatText("i=%.2f", s.Ix);
     } else {
-        text += formatText("ix=%.2f,  iy=%.2f", item.Ix, item.Iy);
+        text += formatText("ix=%.2f,  iy=%.2f", s.Ix, s.Iy);
     }
     pen.text(kLeftMargin, y, text);
 }
 
 // The slenderness line (λ alone and in red when it is too large) and the
 // strengths for the wind bending and shear check.
-int drawBucklingAndWindLines(const SheetContext& ctx, SheetPen& pen, int y, int step) {
-    const ColumnMember& item = ctx.item;
-    if (item.ResultCode == kCheckTooSlender) {
+int drawBucklingAndWindLines(const ItemPresentation& p, SheetPen& pen, int y, int step) {
+    const ColumnOutcome& o = p.outcome;
+    if (o.ResultCode == kCheckTooSlender) {
         y += step + kBlockGap;
-        pen.coloured(kLeftMargin, y, formatText("λ=%.1f", item.Lambda), kRed);
-    } else if (item.Lambda > 0) {
-        std::string text =
-            formatText("λ=%.0f,  η=%.3f,  Fk=%.2f (Fc=%.2f)", item.Lambda, item.Eta, item.Fk, item.ColumnStrength.Fc);
-        if (ctx.bearingChecked) text += formatText(",  Fcv=%.2f", item.BaseStrength.Fcv);
+        pen.coloured(kLeftMargin, y, formatText("λ=%.1f", *o.Lambda), kRed);
+    } else if (o.Buckling) {
+        std::string text = formatText("λ=%.0f,  η=%.3f,  Fk=%.2f (Fc=%.2f)", *o.Lambda, o.Buckling->Eta, o.Buckling->Fk,
+                                      o.ColumnStrength.Fc);
+        if (p.bearing) text += formatText(",  Fcv=%.2f", o.BaseStrength->Fcv);
         y += step + kBlockGap;
         pen.text(kLeftMargin, y, text);
-        if (ctx.bearingChecked && item.BaseMaterial.UseEndPosFcv) pen.after("（材端）", kBlue);
+        if (p.endPosition) pen.after("（材端）", kBlue);
     }
-    if (ctx.windLoaded && ctx.strengthsComputed) {
-        const StrengthLabels labels = windStrengthLabels(item);
+    if (p.wallLoaded && o.Strengths) {
+        const StrengthsInUse& inUse = *o.Strengths;
+        const SectionProperties& s = *o.Section;
         y += step + kBlockGap;
         pen.text(kLeftMargin, y,
-                 formatText("As=%.1f,  Z=%.1f,  %s=%.2f,  %s=%.2f", item.As, item.SectionModulus, labels.shear, item.Fs,
-                            labels.bending, item.Fb));
+                 formatText("As=%.1f,  Z=%.1f,  %s=%.2f,  %s=%.2f", s.As, s.SectionModulus,
+                            strengthLabel(p.axes.shear, "Fs", "Fsx", "Fsy"), inUse.Fs,
+                            strengthLabel(p.axes.bending, "Fb", "Fbx", "Fby"), inUse.Fb));
     }
     return y;
 }
 
 // One line per load case with a force; the wind case with wind bending takes
 // three: bearing, compression with bending, and shear.
-void drawLoadCaseLines(const SheetContext& ctx, SheetPen& pen, int y, int step, int caseLabelWidth) {
-    const ColumnMember& item = ctx.item;
+void drawLoadCaseLines(const ItemPresentation& p, SheetPen& pen, int y, int step, int caseLabelWidth) {
+    const ColumnOutcome& o = p.outcome;
     y += step + kBlockGap;
     for (std::size_t j = 0; j < static_cast<std::size_t>(kLoadCaseCount); ++j) {
-        if (item.AxialForce[j] == 0) continue;
+        if (!p.caseShown(j)) continue;
         pen.text(kLeftMargin, y, kLoadCaseNames[j]);
         pen.text(kLeftMargin + caseLabelWidth, y, "： ");
         const int x = pen.penX();
-        const bool windBending = j == static_cast<std::size_t>(kWindLoadCase) && item.M != 0;
+        const bool windBending = p.windBendingCase(j);
         if (!windBending) {
-            std::string text = formatText("σc/fk=%.2f", item.RatioC[j]);
-            if (ctx.bearingChecked) text += formatText(",  σc/fcv=%.2f", item.RatioCv[j]);
+            std::string text = formatText("σc/fk=%.2f", o.RatioC[j]);
+            if (p.bearing) text += formatText(",  σc/fcv=%.2f", o.RatioCv[j]);
             pen.text(x, y, text + "  ");
-            pen.mark(item.OkC[j] && item.OkCv[j]);
-        } else if (ctx.bearingChecked) {
-            pen.text(x, y, formatText("σc/fcv=%.2f  ", item.RatioCv[j]));
-            pen.mark(item.OkCv[j]);
+            pen.mark(o.OkC[j] && o.OkCv[j]);
+        } else if (p.bearing) {
+            pen.text(x, y, formatText("σc/fcv=%.2f  ", o.RatioCv[j]));
+            pen.mark(o.OkCv[j]);
         }
         y += step;
         if (windBending) {
-            pen.text(x, y, formatText("σc/fk＋σb/fb=%.2f  ", item.RatioCombined[j]));
-            pen.mark(item.OkCombined[j]);
+            pen.text(x, y, formatText("σc/fk＋σb/fb=%.2f  ", o.Wind->RatioCombined));
+            pen.mark(o.OkCombined[j]);
             y += step;
-            pen.text(x, y, formatText("τ/fs=%.2f  ", item.RatioShear[j]));
-            pen.mark(item.OkShear[j]);
+            pen.text(x, y, formatText("τ/fs=%.2f  ", o.Wind->RatioShear));
+            pen.mark(o.OkShear[j]);
             y += step;
         }
     }
@@ -201,30 +169,23 @@ void drawLoadCaseLines(const SheetContext& ctx, SheetPen& pen, int y, int step, 
 
 } // namespace
 
-int DrawResultSheet(const ColumnMember& item, const ColumnCheck& check, ReportCanvas& canvas,
-                    const ResultSheetFont& font) {
+int DrawResultSheet(const ItemPresentation& presentation, ReportCanvas& canvas, const ResultSheetFont& font) {
     canvas.setFont(font.name, font.heightPx, kRegularStyle);
     canvas.setColor(kBlack);
     const int step = kLineGap + font.heightPx;
     const int labelWidth = canvas.textWidth(kLabelColumnText);
     const int caseLabelWidth = canvas.textWidth(kCaseLabelColumnText);
 
-    SheetContext ctx{item, check};
-    ctx.windLoaded = check.common().VelocityPressure > 0 && item.HeightZ > 0 && item.WindWidth > 0;
-    ctx.bearingChecked = item.BaseMaterial.SelectProduct < kGlulamColumn;
-    ctx.sectionComputed = item.Ix > 0 && item.Iy > 0;
-    ctx.strengthsComputed = item.Fb > 0 && item.Fs > 0;
-
     SheetPen pen(canvas, step);
-    int y = drawMaterialLines(ctx, pen, labelWidth, step);
+    int y = drawMaterialLines(presentation, pen, labelWidth, step);
     // No section: the check stopped at the gross area. Outside a range of
     // application (glulam column size, un-evaluated laminae with b > D) it
     // stopped before the radii of gyration, and a result that was not finite
-    // cleared them; those codes end here too.
-    if (item.ResultCode == kCheckNoSection || !ctx.sectionComputed) return pen.bottom();
-    drawSectionLine(ctx, pen, y);
-    y = drawBucklingAndWindLines(ctx, pen, y, step);
-    if (item.ResultCode == kCheckOk) drawLoadCaseLines(ctx, pen, y, step, caseLabelWidth);
+    // is refused without them; those codes end here too.
+    if (!presentation.sectionShown()) return pen.bottom();
+    drawSectionLine(presentation, pen, y);
+    y = drawBucklingAndWindLines(presentation, pen, y, step);
+    if (presentation.outcome.computable()) drawLoadCaseLines(presentation, pen, y, step, caseLabelWidth);
     return pen.bottom();
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/check/CheckConditions.h"
 #include "core/check/ColumnCheck.h"
 #include "core/check/WindTables.h"
 #include "core/project/ColumnMember.h"
@@ -20,8 +21,8 @@ constexpr double kCladdingBaseHeight = 5.0;
 constexpr double kCladdingTopHeight = 40.0;
 constexpr double kMinimumCladdingCf = 2.2;
 
-int roughnessIndex(const CommonData& common) {
-    return std::clamp(common.RoughIndex, 0, kRoughnessCategoryCount - 1);
+int roughnessIndex(int index) {
+    return std::clamp(index, 0, kRoughnessCategoryCount - 1);
 }
 
 // Gust factor for the building height: the low value up to 10 m, the high
@@ -43,7 +44,7 @@ bool UpdateVelocityPressure(CommonData& common) {
 
     const double v0 = 2.0 * common.V0Index + 30.0;
     const bool cladding = common.WindCalcStandard == kNotification1458;
-    int row = roughnessIndex(common);
+    int row = roughnessIndex(common.RoughIndex);
     // Cladding pressures take category Ⅳ with the values of category Ⅲ.
     if (cladding && row == kCategoryIV) row = kCategoryIII;
     const RoughnessCategory& category = kRoughnessCategories[static_cast<std::size_t>(row)];
@@ -59,61 +60,67 @@ bool UpdateVelocityPressure(CommonData& common) {
     return true;
 }
 
-double AutoCf(CommonData& common, double z) {
-    const double height = common.BuildingHeight;
-    if (common.WindCalcStandard == kNotification1458) {
+AutoCfCoefficients AutoCf(const CheckConditions& conditions, double z) {
+    const double height = conditions.BuildingHeight;
+    AutoCfCoefficients c;
+    if (conditions.WindCalcStandard == kNotification1458) {
         // Peak external pressure coefficient with the cladding gust factor.
-        if (height <= kCladdingBaseHeight) {
-            common.Cpe = 1.0;
-        } else {
+        double cpe = 1.0;
+        if (height > kCladdingBaseHeight) {
             const double zr = z > kCladdingBaseHeight ? z : kCladdingBaseHeight;
-            common.Cpe = std::pow(zr / height, 2.0 * common.Alpha);
+            cpe = std::pow(zr / height, 2.0 * conditions.Alpha);
         }
-        const CladdingGustFactor& g = kCladdingGustFactors[static_cast<std::size_t>(roughnessIndex(common))];
-        if (z <= kCladdingBaseHeight) {
-            common.Gpe = g.Gpe5;
-        } else {
+        const CladdingGustFactor& g =
+            kCladdingGustFactors[static_cast<std::size_t>(roughnessIndex(conditions.RoughIndex))];
+        double gpe = g.Gpe5;
+        if (z > kCladdingBaseHeight) {
             const double zc = std::min(z, kCladdingTopHeight);
-            common.Gpe =
-                g.Gpe5 + (g.Gpe5 - g.Gpe40) * (zc - kCladdingBaseHeight) / (kCladdingBaseHeight - kCladdingTopHeight);
+            gpe = g.Gpe5 + (g.Gpe5 - g.Gpe40) * (zc - kCladdingBaseHeight) / (kCladdingBaseHeight - kCladdingTopHeight);
         }
-        common.CfAuto = std::max(common.Cpe * common.Gpe + 0.5, kMinimumCladdingCf);
+        c.Cpe = cpe;
+        c.Gpe = gpe;
+        c.CfAuto = std::max(cpe * gpe + 0.5, kMinimumCladdingCf);
     } else {
         // Height distribution of the velocity pressure over the building.
-        if (height <= common.Zb) {
-            common.KzArt87 = 1.0;
-        } else {
-            const double zr = z > common.Zb ? z : common.Zb;
-            common.KzArt87 = std::pow(zr / height, 2.0 * common.Alpha);
+        double kz = 1.0;
+        if (height > conditions.Zb) {
+            const double zr = z > conditions.Zb ? z : conditions.Zb;
+            kz = std::pow(zr / height, 2.0 * conditions.Alpha);
         }
-        common.CfAuto = 0.8 * common.KzArt87 + 0.2;
+        c.KzArt87 = kz;
+        c.CfAuto = 0.8 * kz + 0.2;
     }
-    return common.CfAuto;
+    return c;
 }
 
-void CheckWindBendingAndShear(ColumnMember& item, double q) {
+void CheckWindBendingAndShear(const MemberInputData& item, ColumnOutcome& outcome, double q) {
     constexpr std::size_t wind = kWindLoadCase;
     const double factor = StressFactors[wind];
     constexpr double third = 1.0 / 3.0;
+    const InputsInUse& used = outcome.Used;
+    const SectionProperties& section = *outcome.Section;
+    const StrengthsInUse& strengths = *outcome.Strengths;
 
-    item.Omega = 0.001 * q * item.Cf * item.WindWidth;
-    const double span = 0.001 * item.Lb;
+    WindBending w;
+    w.Omega = 0.001 * q * used.Cf * item.WindWidth;
+    const double span = 0.001 * used.Lb;
     // The rounded moment and shear are both used and printed.
-    item.M = roundHalfAway(span * span * item.Omega / 8.0, 2);
-    item.Q = roundHalfAway(span * item.Omega / 2.0, 2);
+    w.M = roundHalfAway(span * span * w.Omega / 8.0, 2);
+    w.Q = roundHalfAway(span * w.Omega / 2.0, 2);
 
-    item.SigmaB[wind] = item.M * 1000.0 / item.SectionModulus;
-    item.RatioCombined[wind] =
-        item.SigmaC[wind] / (item.Fk * factor * third) + item.SigmaB[wind] / (item.Fb * factor * third);
+    w.SigmaB = w.M * 1000.0 / section.SectionModulus;
+    w.RatioCombined =
+        outcome.SigmaC[wind] / (outcome.Buckling->Fk * factor * third) + w.SigmaB / (strengths.Fb * factor * third);
 
     // Shear stress factor: 4/3 for a round section with a tenon, 1.5 otherwise.
-    const bool roundWithTenon = item.Shape == kRound && item.TenonB * item.TenonD != 0;
+    const bool roundWithTenon = item.Shape == kRound && used.TenonB * used.TenonD != 0;
     const double k = roundWithTenon ? 4.0 / 3.0 : 1.5;
-    item.Tau[wind] = k * item.Q * 10.0 / item.As;
-    item.RatioShear[wind] = item.Tau[wind] / (item.Fs * factor * third);
+    w.Tau = k * w.Q * 10.0 / section.As;
+    w.RatioShear = w.Tau / (strengths.Fs * factor * third);
 
-    item.OkCombined[wind] = item.RatioCombined[wind] <= 1.0;
-    item.OkShear[wind] = item.RatioShear[wind] <= 1.0;
+    outcome.OkCombined[wind] = w.RatioCombined <= 1.0;
+    outcome.OkShear[wind] = w.RatioShear <= 1.0;
+    outcome.Wind = w;
 }
 
 } // namespace tarvo

@@ -1,16 +1,13 @@
 #pragma once
-// The result of one strength lookup: four display texts and ten strengths and
-// moduli in N/mm².
+// The result of one strength lookup: ten strengths and moduli in N/mm² and
+// four display texts.
 #include <string>
 
 namespace tarvo {
 
-struct MatData {
-    std::string productName; // "構造用集成材 " / "構造用単板積層材 " or empty
-    std::string description; // full material description for sheet and reports
-    std::string shearClass;  // LVL horizontal-shear class label, e.g. "(65V-55H)"
-    std::string speciesName; // species or species-group name alone
-
+// The strengths and moduli of a lookup, without its texts: what the check
+// keeps of a material.
+struct MatStrengths {
     double Fc = 0;     // compression
     double Ft = 0;     // tension
     double Fbx = 0;    // bending, lamination direction (positive bending)
@@ -30,6 +27,15 @@ struct MatData {
     // it: the glulam column has neither, and an LVL of unknown veneer species
     // has no Fcv; a horizontal member is checked by Fcv > 0 instead.
     [[nodiscard]] bool hasStrengths() const { return Fc > 0 && Fbx > 0 && Fsx > 0; }
+
+    friend bool operator==(const MatStrengths&, const MatStrengths&) = default;
+};
+
+struct MatData : MatStrengths {
+    std::string productName; // "構造用集成材 " / "構造用単板積層材 " or empty
+    std::string description; // full material description for sheet and reports
+    std::string shearClass;  // LVL horizontal-shear class label, e.g. "(65V-55H)"
+    std::string speciesName; // species or species-group name alone
 
     friend bool operator==(const MatData&, const MatData&) = default;
 };

@@ -11,11 +11,12 @@ constexpr int kEntriesForTwoColumns = 16;
 
 } // namespace
 
-std::vector<PrintChoiceEntry> printChoiceEntries(ColumnsData& columns, ColumnCheck& check) {
+std::vector<PrintChoiceEntry> printChoiceEntries(const ColumnsData& columns, const ColumnCheck& check) {
+    const CheckConditions conditions = check.conditions();
     std::vector<PrintChoiceEntry> entries;
     for (int i = 0; i < columns.Count(); ++i) {
-        ColumnMember& item = columns.Item(i);
-        if (check.CheckColumn(item) != 0) continue;
+        const ColumnMember& item = columns.Item(i);
+        if (!CheckColumn(item, conditions, check.catalogue()).computable()) continue;
         entries.push_back({i, formatText("%3d: ", i) + item.Name});
     }
     return entries;

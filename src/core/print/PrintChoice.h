@@ -15,7 +15,7 @@ struct PrintChoiceEntry {
 };
 
 // Checks every item in list order and lists those whose check returns 0.
-std::vector<PrintChoiceEntry> printChoiceEntries(ColumnsData& columns, ColumnCheck& check);
+std::vector<PrintChoiceEntry> printChoiceEntries(const ColumnsData& columns, const ColumnCheck& check);
 
 // The list shows one column below 16 entries, two from 16 on.
 int printChoiceColumns(int entryCount);

@@ -15,7 +15,7 @@ public:
     virtual void appendHeader(ReportLines& lines) = 0;
     // Checks `item`; when it checks, fills `list` with its lines (`number`
     // being its running number) and returns true, otherwise returns false.
-    virtual bool buildItem(ColumnMember& item, ReportLines& list, int number) = 0;
+    virtual bool buildItem(const ColumnMember& item, ReportLines& list, int number) = 0;
 };
 
 } // namespace tarvo

@@ -8,7 +8,7 @@ void ReportTextSource::appendHeader(ReportLines& lines) {
     buildHeaderText(lines, common_, columns_);
 }
 
-bool ReportTextSource::buildItem(ColumnMember& item, ReportLines& list, int number) {
+bool ReportTextSource::buildItem(const ColumnMember& item, ReportLines& list, int number) {
     return buildItemText(item, list, number, check_);
 }
 

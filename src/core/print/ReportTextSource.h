@@ -11,16 +11,16 @@ class CommonData;
 
 class ReportTextSource final : public ReportSource {
 public:
-    ReportTextSource(const CommonData& common, const ColumnsData& columns, ColumnCheck& check)
+    ReportTextSource(const CommonData& common, const ColumnsData& columns, const ColumnCheck& check)
         : common_(common), columns_(columns), check_(check) {}
 
     void appendHeader(ReportLines& lines) override;
-    bool buildItem(ColumnMember& item, ReportLines& list, int number) override;
+    bool buildItem(const ColumnMember& item, ReportLines& list, int number) override;
 
 private:
     const CommonData& common_;
     const ColumnsData& columns_;
-    ColumnCheck& check_;
+    const ColumnCheck& check_;
 };
 
 } // namespace tarvo

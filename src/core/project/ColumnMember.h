@@ -1,10 +1,9 @@
 #pragma once
-// One column (post) to be checked: its inputs, followed by the results of
-// its last check. Only the inputs are stored in the project file.
+// One column (post) to be checked: its inputs, all of which the project file
+// stores. The check gives its results as a value of its own (ColumnOutcome).
 #include <cstdint>
 #include <string>
 
-#include "core/material/MatData.h"
 #include "core/material/MatInputData.h"
 #include "core/project/LoadCase.h"
 
@@ -46,41 +45,7 @@ struct MemberInputData {
     friend bool operator==(const MemberInputData&, const MemberInputData&) = default;
 };
 
-// Results of the last check; meaningless before the first check.
-struct MemberResults {
-    double A = 0;              // gross area, cm²
-    double Acv = 0;            // bearing area, cm²
-    double As = 0;             // shear area, cm²
-    double Ix = 0;             // radius of gyration for Lkx, cm
-    double Iy = 0;             // radius of gyration for Lky, cm
-    double Lambda = 0;         // governing slenderness
-    double Eta = 0;            // buckling reduction factor
-    double SectionModulus = 0; // cm³
-    double Omega = 0;          // wind load per length, kN/m
-    double M = 0;              // wind moment, kN·m
-    double Q = 0;              // wind shear, kN
-    double Fk = 0;             // buckling strength η·Fc
-    double Fb = 0;             // bending strength in use
-    double Fs = 0;             // shear strength in use
-    double Kz = 0;             // size factor for bending
-    PerLoadCase<double> SigmaC{};
-    PerLoadCase<double> SigmaCv{};
-    PerLoadCase<double> SigmaB{};
-    PerLoadCase<double> Tau{};
-    PerLoadCase<double> RatioC{};
-    PerLoadCase<double> RatioCombined{};
-    PerLoadCase<double> RatioShear{};
-    PerLoadCase<double> RatioCv{};
-    PerLoadCase<bool> OkC{};
-    PerLoadCase<bool> OkCombined{};
-    PerLoadCase<bool> OkShear{};
-    PerLoadCase<bool> OkCv{};
-    MatData ColumnStrength;
-    MatData BaseStrength;
-    std::int32_t ResultCode = 0;
-};
-
-class ColumnMember : public MemberInputData, public MemberResults {
+class ColumnMember : public MemberInputData {
 public:
     // Input defaults, then the automatic tenon rule once (30 × −30 mm, or
     // 0 × 0 for 2x4 lumber, for the empty default section).
@@ -88,8 +53,6 @@ public:
 
     [[nodiscard]] MemberInputData& input() { return *this; }
     [[nodiscard]] const MemberInputData& input() const { return *this; }
-    [[nodiscard]] MemberResults& results() { return *this; }
-    [[nodiscard]] const MemberResults& results() const { return *this; }
 };
 
 } // namespace tarvo

@@ -103,10 +103,11 @@ int ColumnsData::Rearrange(const std::vector<std::string>& lines) {
     return changes;
 }
 
-bool ColumnsData::AnyComputable(ColumnCheck& check) {
+bool ColumnsData::AnyComputable(const ColumnCheck& check) const {
+    const CheckConditions conditions = check.conditions();
     bool any = false;
-    for (auto& item : items_) {
-        if (check.CheckColumn(item) == kCheckOk) any = true;
+    for (const auto& item : items_) {
+        if (CheckColumn(item, conditions, check.catalogue()).computable()) any = true;
     }
     return any;
 }

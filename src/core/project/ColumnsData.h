@@ -39,9 +39,9 @@ public:
     // No lines at all, a malformed line, a former position out of range or
     // used twice refuse the whole rearrangement and return 0.
     int Rearrange(const std::vector<std::string>& lines);
-    // Checks every item in order (refreshing all results); true when at
-    // least one item is computable (result code 0).
-    bool AnyComputable(ColumnCheck& check);
+    // Checks every item in order; true when at least one item is computable
+    // (result code 0). The items are not changed.
+    [[nodiscard]] bool AnyComputable(const ColumnCheck& check) const;
     // Takes `items` as the new list; refuses an empty list (false, unchanged).
     bool Replace(std::vector<ColumnMember> items);
 

@@ -1,8 +1,9 @@
 #pragma once
 // The common conditions of the project: the stored input block, the values
-// derived from it (velocity pressure, mid-storey heights), the wind
-// coefficients of the last automatic Cf, the defaults a new project starts
-// from and the two default materials, with their settings-file sections.
+// derived from it (velocity pressure, mid-storey heights), the defaults a new
+// project starts from and the two default materials, with their
+// settings-file sections. The check takes the derived values as one value of
+// their own (CheckConditions).
 #include <array>
 #include <filesystem>
 
@@ -20,19 +21,14 @@ public:
     // or a missing file leaves the built-in defaults.
     explicit CommonData(std::filesystem::path settingsFile = {});
 
-    // Derived and program-wide values, in this order after the input block.
+    // Derived values, in this order after the input block.
     double Alpha = 0;                             // α of the roughness category in use
     double Zb = 0;                                // Zb of the roughness category in use, m
     CommonInputData Defaults;                     // what a new project starts from
     double VelocityPressure = 0;                  // q, whole N/m²; 0 without wind
     std::array<double, kStoreyCount> MidHeight{}; // mid-heights of storeys 1..4, m
-    // Coefficients of the last automatic Cf, whichever item computed it.
-    double KzArt87 = 0;
-    double Cpe = 0;
-    double Gpe = 0;
-    double CfAuto = 0;
-    MatInputData ColumnMatDefault; // default column material for new projects
-    MatInputData BaseMatDefault;   // default horizontal-member material
+    MatInputData ColumnMatDefault;                // default column material for new projects
+    MatInputData BaseMatDefault;                  // default horizontal-member material
 
     [[nodiscard]] const std::filesystem::path& settingsFile() const { return settingsFile_; }
 

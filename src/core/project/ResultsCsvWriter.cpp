@@ -3,6 +3,7 @@
 #include "core/check/ColumnCheck.h"
 #include "core/material/MatInputData.h"
 #include "core/project/ColumnsData.h"
+#include "core/report/ItemPresentation.h"
 #include "core/text/CsvTable.h"
 #include "core/text/NumberText.h"
 #include "core/text/TextFileDecoding.h"
@@ -55,33 +56,32 @@ private:
     bool any_ = false;
 };
 
-void appendItem(std::string& out, int index, const ColumnMember& item, std::int32_t code) {
+void appendItem(std::string& out, int index, const ItemPresentation& p) {
+    const ColumnOutcome& o = p.outcome;
     ResultsRow row(out);
     row.number(index + 1);
-    row.text(item.Name);
-    row.number(code);
-    row.text(CheckResultMessage(code));
+    row.text(p.item.Name);
+    row.number(o.ResultCode);
+    row.text(CheckResultMessage(o.ResultCode));
 
     // The section values stand where the result sheet prints its section line.
-    const bool section = code != kCheckNoSection && item.Ix > 0 && item.Iy > 0;
-    const bool bearingChecked = item.BaseMaterial.SelectProduct < kGlulamColumn;
-    row.numberIf(section, item.A);
-    row.numberIf(section && bearingChecked, item.Acv);
-    row.numberIf(section, item.As);
-    row.numberIf(section, item.SectionModulus);
-    row.numberIf(item.Lambda > 0, item.Lambda);
-    row.numberIf(item.Eta > 0, item.Eta);
+    const bool section = p.sectionShown();
+    row.numberIf(section, o.A);
+    row.numberIf(section && p.bearing, section ? o.Section->Acv : 0);
+    row.numberIf(section, section ? o.Section->As : 0);
+    row.numberIf(section, section ? o.Section->SectionModulus : 0);
+    row.numberIf(o.Lambda.has_value(), o.Lambda.value_or(0));
+    row.numberIf(o.Buckling.has_value(), o.Buckling ? o.Buckling->Eta : 0);
 
     for (std::size_t j = 0; j < static_cast<std::size_t>(kLoadCaseCount); ++j) {
-        const bool judged = code == kCheckOk && item.AxialForce[j] != 0;
-        const bool windBending = judged && j == static_cast<std::size_t>(kWindLoadCase) && item.M != 0;
-        row.numberIf(judged, item.RatioC[j]);
-        row.numberIf(judged && bearingChecked, item.RatioCv[j]);
-        row.numberIf(windBending, item.RatioCombined[j]);
-        row.numberIf(windBending, item.RatioShear[j]);
+        const bool judged = p.caseShown(j);
+        const bool windBending = judged && p.windBendingCase(j);
+        row.numberIf(judged, o.RatioC[j]);
+        row.numberIf(judged && p.bearing, o.RatioCv[j]);
+        row.numberIf(windBending, windBending ? o.Wind->RatioCombined : 0);
+        row.numberIf(windBending, windBending ? o.Wind->RatioShear : 0);
         if (judged) {
-            const bool ok = item.OkC[j] && item.OkCv[j] && item.OkCombined[j] && item.OkShear[j];
-            row.text(ok ? "OK" : "NG");
+            row.text(o.caseOk(j) ? "OK" : "NG");
         } else {
             row.empty();
         }
@@ -96,7 +96,8 @@ const std::vector<std::string>& resultsCsvHeader() {
     return header;
 }
 
-std::string writeResultsCsv(ColumnsData& columns, ColumnCheck& check) {
+std::string writeResultsCsv(const ColumnsData& columns, const ColumnCheck& check) {
+    const CheckConditions conditions = check.conditions();
     std::string out(kUtf8ByteOrderMark);
     const auto& header = resultsCsvHeader();
     for (std::size_t c = 0; c < header.size(); ++c) {
@@ -105,8 +106,9 @@ std::string writeResultsCsv(ColumnsData& columns, ColumnCheck& check) {
     }
     out.append(kLineEnd);
     for (int i = 0; i < columns.Count(); ++i) {
-        ColumnMember& item = columns.Item(i);
-        appendItem(out, i, item, check.CheckColumn(item));
+        const ColumnMember& item = columns.Item(i);
+        const ColumnOutcome outcome = CheckColumn(item, conditions, check.catalogue());
+        appendItem(out, i, PresentItem(item, outcome, conditions, check.catalogue()));
     }
     return out;
 }

@@ -24,8 +24,7 @@ class ColumnsData;
 // The header of the results file, one name per column.
 const std::vector<std::string>& resultsCsvHeader();
 
-// Checks every item of `columns` in list order (refreshing its results) and
-// writes the file's text.
-std::string writeResultsCsv(ColumnsData& columns, ColumnCheck& check);
+// Checks every item of `columns` in list order and writes the file's text.
+std::string writeResultsCsv(const ColumnsData& columns, const ColumnCheck& check);
 
 } // namespace tarvo

@@ -2,7 +2,7 @@
 
 #include "core/check/ColumnCheck.h"
 #include "core/project/ColumnMember.h"
-#include "core/project/CommonData.h"
+#include "core/report/ItemPresentation.h"
 #include "core/report/LatexText.h"
 #include "core/text/TextFormat.h"
 
@@ -27,26 +27,16 @@ std::string doubledHyphens(const std::string& text) {
     return out;
 }
 
-// The values of one item that the text reads, with the symbols of the
-// bending and shear strengths in use.
-struct ItemContext {
-    const ColumnMember& item;
-    const ColumnCheck& check;
-    double q = 0;
-    bool windConsidered = false;
-    bool bearing = false;
-    bool windBending = false;
+// The symbols of the bending and shear strengths in use.
+struct StrengthSymbols {
     std::string bendingName = "f_b";
     std::string shearName = "f_s";
 };
 
-void appendMaterialAndSection(std::string& t, const ItemContext& c) {
-    const ColumnMember& item = c.item;
-    const std::int32_t kind = item.ColumnMaterial.SelectProduct;
-    std::string material = item.ColumnStrength.description;
-    if (c.windConsidered && item.HeightZ * item.WindWidth > 0 && kind == kGlulam) {
-        material += " (" + item.ColumnStrength.speciesName + ")";
-    }
+void appendMaterialAndSection(std::string& t, const ItemPresentation& p) {
+    const MemberInputData& item = p.item;
+    std::string material = p.column.description;
+    if (p.speciesInLatexMaterial) material += " (" + p.column.speciesName + ")";
     material = doubledHyphens(escapeLatexText(material));
     const std::string name = doubledHyphens(escapeLatexText(item.Name));
     // Summed wide: a damaged file may hold piece counts whose int sum overflows.
@@ -69,172 +59,153 @@ void appendMaterialAndSection(std::string& t, const ItemContext& c) {
     t += "\n\n";
 }
 
-void appendOptionsAndBase(std::string& t, const ItemContext& c) {
-    const ColumnMember& item = c.item;
-    const MatInputData& m = item.ColumnMaterial;
-    const bool serviceClassShown = m.UseEnvironIndex == 0 || m.UseEnvironIndex == 1;
-    if (c.windConsidered && item.HeightZ * item.WindWidth > 0 && m.SelectProduct == kGlulam &&
-        m.LaminaCompositionIndex > 0 && m.UnValuationLamina) {
+void appendOptionsAndBase(std::string& t, const ItemPresentation& p) {
+    const bool serviceClassShown = p.serviceClass != nullptr;
+    if (p.unevaluatedLaminae) {
         t += "\\qquad 幅はぎ未評価ラミナを含む";
         if (!serviceClassShown) t += "\n\n";
     }
-    if (serviceClassShown) t += formatText("\\qquad 使用環境区分 %s\n\n", m.UseEnvironIndex == 0 ? "Ⅰ" : "Ⅱ");
-    if (c.bearing) {
-        t += formatText("\\qquad %s  %s", escapeLatexText(c.check.BaseDisplayName()).c_str(),
-                        escapeLatexText(item.BaseStrength.speciesName).c_str());
+    if (serviceClassShown) t += formatText("\\qquad 使用環境区分 %s\n\n", p.serviceClass);
+    if (p.bearing) {
+        t += formatText("\\qquad %s  %s", escapeLatexText(p.outcome.BaseDisplayName).c_str(),
+                        escapeLatexText(p.base.speciesName).c_str());
     }
     t += "\n\n";
 }
 
-void appendSectionProperties(std::string& t, const ItemContext& c) {
-    const ColumnMember& item = c.item;
-    if (!c.bearing) {
-        t += formatText("　　$A=%.1f\\,cm^2", item.A);
-    } else if (item.TenonB * item.TenonD > 0) {
-        t += formatText("　　$A=%.1f\\,cm^2", item.A);
-        t += formatText(",\\quad A_{cv}=%.1f\\,cm^2", item.Acv);
-        t += formatText("（ほぞ寸法 %.0f\\times%.0f）", item.TenonB, item.TenonD);
+void appendSectionProperties(std::string& t, const ItemPresentation& p) {
+    const ColumnOutcome& o = p.outcome;
+    const SectionProperties& s = *o.Section;
+    if (!p.bearing) {
+        t += formatText("　　$A=%.1f\\,cm^2", o.A);
+    } else if (p.tenonShown) {
+        t += formatText("　　$A=%.1f\\,cm^2", o.A);
+        t += formatText(",\\quad A_{cv}=%.1f\\,cm^2", s.Acv);
+        t += formatText("（ほぞ寸法 %.0f\\times%.0f）", o.Used.TenonB, o.Used.TenonD);
     } else {
-        t += formatText("　　$A=A_{cv}=%.1f\\,cm^2", item.A);
+        t += formatText("　　$A=A_{cv}=%.1f\\,cm^2", o.A);
     }
-    if (item.WindWidth > 0) {
-        t += formatText(",\\quad A_s=%.1f\\,cm^2,\\quad Z=%.1f\\,cm^3", item.As, item.SectionModulus);
-    }
+    if (p.wallWidth) t += formatText(",\\quad A_s=%.1f\\,cm^2,\\quad Z=%.1f\\,cm^3", s.As, s.SectionModulus);
     t += "$\n\n";
 
-    const double lkx = item.Lkx / 10.0;
-    const double lky = item.Lky / 10.0;
-    if (!item.LkyDirect || item.Lky <= 0) {
+    const double lkx = p.item.Lkx / 10.0;
+    const double lky = o.Used.Lky / 10.0;
+    const double lambda = *o.Lambda;
+    const double eta = o.Buckling->Eta;
+    switch (p.radiusForm) {
+    case RadiusForm::Governing:
         // The radius that gives λ, as in the printed report.
         t += formatText("　　$i=%.2f\\,cm,\\quad l_k=%.1f\\,cm,\\quad \\lambda=%.0f,\\quad \\eta=%.3f$\n\n",
-                        GoverningRadius(item), lkx, item.Lambda, item.Eta);
-    } else if (item.Ix == item.Iy) {
+                        p.governingRadius, lkx, lambda, eta);
+        break;
+    case RadiusForm::Same:
         t += formatText("　　$i=%.2f\\,cm,\\quad l_{kx}=%.1f\\,cm,\\quad l_{ky}=%.1f\\,cm,\\quad \\lambda=%.0f,"
                         "\\quad \\eta=%.3f$\n\n",
-                        item.Ix, lkx, lky, item.Lambda, item.Eta);
-    } else {
+                        s.Ix, lkx, lky, lambda, eta);
+        break;
+    case RadiusForm::Both:
         t += formatText("　　$i_x=%.2f\\,cm,\\quad i_y=%.2f\\,cm,\\quad l_{kx}=%.1f\\,cm,\\quad l_{ky}=%.1f\\,cm,"
                         "\\quad \\lambda=%.0f,\\quad \\eta=%.3f$\n\n",
-                        item.Ix, item.Iy, lkx, lky, item.Lambda, item.Eta);
+                        s.Ix, s.Iy, lkx, lky, lambda, eta);
+        break;
     }
 }
 
-// Which axis the bending and shear strengths of the wind check refer to.
-enum class Axis { None, X, Y };
-
-Axis shearAxis(const ColumnMember& item) {
-    const MatInputData& m = item.ColumnMaterial;
-    const bool wide = item.B >= item.D && !item.UseAxisX;
-    switch (m.SelectProduct) {
-    case kGlulam: return wide && (m.LaminaCompositionIndex == 0 || !m.UnValuationLamina) ? Axis::Y : Axis::X;
-    case kLvl:
-    case kGlulamColumn: return wide ? Axis::Y : Axis::X;
-    default: return Axis::None;
+const char* axisSymbol(StrengthAxis axis, const char* x, const char* y, const char* none) {
+    switch (axis) {
+    case StrengthAxis::X: return x;
+    case StrengthAxis::Y: return y;
+    case StrengthAxis::None: break;
     }
+    return none;
 }
 
-Axis bendingAxis(const ColumnMember& item) {
-    const MatInputData& m = item.ColumnMaterial;
-    if (m.SelectProduct != kGlulam) return Axis::None;
-    if (item.B >= item.D && !item.UseAxisX && m.LaminaCompositionIndex > 0 && !m.UnValuationLamina) return Axis::Y;
-    return m.LaminaCompositionIndex == 0 ? Axis::None : Axis::X;
-}
-
-void appendStrengths(std::string& t, ItemContext& c) {
-    const ColumnMember& item = c.item;
-    t += formatText("　　$基準強度(N/mm^2)~~F_c=%.2f", item.ColumnStrength.Fc);
-    if (c.bearing) {
-        t += formatText(",\\quad F_{cv}=%.2f", item.BaseStrength.Fcv);
-        if (item.BaseMaterial.UseEndPosFcv) t += "（材端）";
+StrengthSymbols appendStrengths(std::string& t, const ItemPresentation& p) {
+    const ColumnOutcome& o = p.outcome;
+    StrengthSymbols symbols;
+    t += formatText("　　$基準強度(N/mm^2)~~F_c=%.2f", o.ColumnStrength.Fc);
+    if (p.bearing) {
+        t += formatText(",\\quad F_{cv}=%.2f", o.BaseStrength->Fcv);
+        if (p.endPosition) t += "（材端）";
     }
-    if (c.windBending) {
-        switch (shearAxis(item)) {
-        case Axis::Y:
-            t += formatText(",\\quad F_{sy}=%.2f", item.Fs);
-            c.shearName = "f_{sy}";
-            break;
-        case Axis::X:
-            t += formatText(",\\quad F_{sx}=%.2f", item.Fs);
-            c.shearName = "f_{sx}";
-            break;
-        case Axis::None: t += formatText(",\\quad F_s=%.2f", item.Fs); break;
-        }
-        const Axis axis = bendingAxis(item);
-        if (axis == Axis::Y) c.bendingName = "f_{by}";
-        if (axis == Axis::X) c.bendingName = "f_{bx}";
-        const char* symbol = axis == Axis::Y ? "F_{by}" : axis == Axis::X ? "F_{bx}" : "F_b";
-        if (item.Kz >= 1 || item.ColumnMaterial.SelectProduct == kDimensionLumber) {
-            t += formatText(",\\quad %s=%.2f", symbol, item.Fb);
+    if (p.windBending) {
+        const StrengthsInUse& inUse = *o.Strengths;
+        t += formatText(",\\quad %s=%.2f", axisSymbol(p.axes.shear, "F_{sx}", "F_{sy}", "F_s"), inUse.Fs);
+        symbols.shearName = axisSymbol(p.axes.shear, "f_{sx}", "f_{sy}", "f_s");
+        symbols.bendingName = axisSymbol(p.axes.bending, "f_{bx}", "f_{by}", "f_b");
+        const char* symbol = axisSymbol(p.axes.bending, "F_{bx}", "F_{by}", "F_b");
+        if (!p.sizeFactorLine) {
+            t += formatText(",\\quad %s=%.2f", symbol, inUse.Fb);
         } else {
-            const double base = axis == Axis::Y ? item.ColumnStrength.Fby : item.ColumnStrength.Fbx;
-            t += formatText("$\n\n\\hspace{11.3zw}寸法効果係数 $K_z=%.3f", item.Kz);
-            t += formatText(",\\quad %s=%.3f\\times %.1f=%.2f", symbol, item.Kz, base, item.Fb);
+            t += formatText("$\n\n\\hspace{11.3zw}寸法効果係数 $K_z=%.3f", inUse.Kz);
+            t += formatText(",\\quad %s=%.3f\\times %.1f=%.2f", symbol, inUse.Kz, p.bendingBase, inUse.Fb);
         }
     }
     t += "$\n\n";
-    t += formatText("\\hspace*{11.7zw}$F_k=\\eta\\cdot F_c=%.2f$ \n\n", item.Eta * item.ColumnStrength.Fc);
+    t += formatText("\\hspace*{11.7zw}$F_k=\\eta\\cdot F_c=%.2f$ \n\n", o.Buckling->Eta * o.ColumnStrength.Fc);
+    return symbols;
 }
 
-void appendWindData(std::string& t, const ItemContext& c) {
-    const ColumnMember& item = c.item;
-    if (!(item.WindWidth > 0)) return;
-    const CommonData& common = c.check.common();
-    t += formatText("　　地盤面からの高さ $Z=%.2f\\,m,", item.HeightZ);
-    // The coefficient belongs to this item only when its check has just
-    // computed the Cf; otherwise the program-wide value is another item's.
-    const bool cfComputedNow = c.windConsidered && item.HeightZ * item.WindWidth > 0;
-    if (!item.CfDirect && cfComputedNow) {
-        if (common.WindCalcStandard == 1) {
-            t += formatText("\\quad C_{pe}\\cdot G_{pe}=%.3f,", common.Cpe * common.Gpe);
-        } else {
-            t += formatText("\\quad k_z=%.3f,", common.KzArt87);
+void appendWindData(std::string& t, const ItemPresentation& p) {
+    if (!p.windDataLine) return;
+    const ColumnOutcome& o = p.outcome;
+    t += formatText("　　地盤面からの高さ $Z=%.2f\\,m,", p.item.HeightZ);
+    if (p.autoCfShown) {
+        const AutoCfCoefficients& c = *o.AutoCf;
+        if (c.Cpe && c.Gpe) {
+            t += formatText("\\quad C_{pe}\\cdot G_{pe}=%.3f,", *c.Cpe * *c.Gpe);
+        } else if (c.KzArt87) {
+            t += formatText("\\quad k_z=%.3f,", *c.KzArt87);
         }
     }
-    t += formatText("\\quad C_f=%.3f,\\quad 風圧の負担巾 W=%.2f\\,m$\n", item.Cf, item.WindWidth);
+    t += formatText("\\quad C_f=%.3f,\\quad 風圧の負担巾 W=%.2f\\,m$\n", o.Used.Cf, p.item.WindWidth);
 }
 
-void appendLoadCases(std::string& t, const ItemContext& c) {
-    const ColumnMember& item = c.item;
+void appendLoadCases(std::string& t, const ItemPresentation& p, const StrengthSymbols& symbols) {
+    const ColumnOutcome& o = p.outcome;
+    const double fkBase = o.Buckling->Fk;
     t += "\\begin{tabbing}\n";
     t += "　　地震荷重時\\=： \\=   \\kill\n";
     for (std::size_t k = 0; k < static_cast<std::size_t>(kLoadCaseCount); ++k) {
-        if (item.AxialForce[k] == 0) continue;
-        const bool windCase = k == static_cast<std::size_t>(kWindLoadCase) && item.M != 0;
+        if (!p.caseShown(k)) continue;
+        const bool windCase = p.windBendingCase(k);
         const std::string factor = shortestDecimal(StressFactors[k]);
-        const double fk = item.Fk * StressFactors[k] * kThird;
+        const double fk = fkBase * StressFactors[k] * kThird;
         t += "　　" + std::string(kLoadCaseNames[k]) + "\\>：\\>" +
-             formatText("$N=%.1f\\,kN$ \\\\ \n", item.AxialForce[k]);
+             formatText("$N=%.1f\\,kN$ \\\\ \n", p.item.AxialForce[k]);
         if (!windCase) {
-            t += formatText("\\>\\>$f_k=%.2f\\times %s/3=%.2f\\;N/mm^2, \\quad ", item.Fk, factor.c_str(), fk);
-            t += formatText("\\sigma_c/f_k=%.2f/%.2f=%.2f~~%s$ \\\\ \n", item.SigmaC[k], fk, item.RatioC[k],
-                            verdict(item.OkC[k]));
+            t += formatText("\\>\\>$f_k=%.2f\\times %s/3=%.2f\\;N/mm^2, \\quad ", fkBase, factor.c_str(), fk);
+            t += formatText("\\sigma_c/f_k=%.2f/%.2f=%.2f~~%s$ \\\\ \n", o.SigmaC[k], fk, o.RatioC[k],
+                            verdict(o.OkC[k]));
         }
-        if (c.bearing) {
-            const double bearingFactor = c.check.BearingFactors()[k];
+        if (p.bearing) {
+            const double fcvBase = o.BaseStrength->Fcv;
+            const double bearingFactor = (*o.BearingFactors)[k];
             const std::string bearingText = shortestDecimal(bearingFactor);
-            const double fcv = item.BaseStrength.Fcv * bearingFactor * kThird;
-            t += formatText("\\>\\>$f_{cv}=%.2f\\times %s/3=%.2f\\;N/mm^2, \\quad ", item.BaseStrength.Fcv,
-                            bearingText.c_str(), fcv);
-            t += formatText("\\sigma_{cv}/f_{cv}=%.2f/%.2f=%.2f~~%s$ \\\\ \n", item.SigmaCv[k], fcv, item.RatioCv[k],
-                            verdict(item.OkCv[k]));
+            const double fcv = fcvBase * bearingFactor * kThird;
+            t += formatText("\\>\\>$f_{cv}=%.2f\\times %s/3=%.2f\\;N/mm^2, \\quad ", fcvBase, bearingText.c_str(), fcv);
+            t += formatText("\\sigma_{cv}/f_{cv}=%.2f/%.2f=%.2f~~%s$ \\\\ \n", o.SigmaCv[k], fcv, o.RatioCv[k],
+                            verdict(o.OkCv[k]));
         }
         if (windCase) {
-            const double fb = item.Fb * StressFactors[k] * kThird;
-            const double fs = item.Fs * StressFactors[k] * kThird;
-            const char* bending = c.bendingName.c_str();
-            const char* shear = c.shearName.c_str();
+            const WindBending& w = *o.Wind;
+            const StrengthsInUse& inUse = *o.Strengths;
+            const double fb = inUse.Fb * StressFactors[k] * kThird;
+            const double fs = inUse.Fs * StressFactors[k] * kThird;
+            const char* bending = symbols.bendingName.c_str();
+            const char* shear = symbols.shearName.c_str();
             t += formatText("\\>\\>面外曲げ　$\\omega=%.3f\\times %.3f\\times %.2f=%.2f\\,kN/m,\\qquad L_b=%.1f\\,cm$ "
                             "\\\\ \n",
-                            c.q / 1000.0, item.Cf, item.WindWidth, item.Omega, item.Lb / 10.0);
-            t += formatText("\\>\\>　　　　　 $M=%.2f\\,kN\\cdot m,\\quad Q=%.2f\\,kN$ \\\\ \n", item.M, item.Q);
+                            p.q / 1000.0, o.Used.Cf, p.item.WindWidth, w.Omega, o.Used.Lb / 10.0);
+            t += formatText("\\>\\>　　　　　 $M=%.2f\\,kN\\cdot m,\\quad Q=%.2f\\,kN$ \\\\ \n", w.M, w.Q);
             t += formatText("\\>\\>$f_k=%.2f\\times %s/3=%.2f\\;N/mm^2, \\qquad %s=%.2f\\times %s/3=%.2f\\;N/mm^2$ "
                             "\\\\ \n",
-                            item.Fk, factor.c_str(), fk, bending, item.Fb, factor.c_str(), fb);
-            t += formatText("\\>\\>$%s=%.2f\\times %s/3=%.2f\\;N/mm^2$ \\\\ \n", shear, item.Fs, factor.c_str(), fs);
+                            fkBase, factor.c_str(), fk, bending, inUse.Fb, factor.c_str(), fb);
+            t += formatText("\\>\\>$%s=%.2f\\times %s/3=%.2f\\;N/mm^2$ \\\\ \n", shear, inUse.Fs, factor.c_str(), fs);
             t += formatText("\\>\\>　$\\sigma_c/f_k+\\sigma_b/%s=%.2f/%.2f+%.2f/%.2f=%.2f~~%s$ \\\\ \n", bending,
-                            item.SigmaC[k], fk, item.SigmaB[k], fb, item.RatioCombined[k], verdict(item.OkCombined[k]));
-            t += formatText("\\>\\>　$\\tau/%s=%.2f/%.2f=%.2f~~%s$ \\\\ \n", shear, item.Tau[k], fs, item.RatioShear[k],
-                            verdict(item.OkShear[k]));
+                            o.SigmaC[k], fk, w.SigmaB, fb, w.RatioCombined, verdict(o.OkCombined[k]));
+            t += formatText("\\>\\>　$\\tau/%s=%.2f/%.2f=%.2f~~%s$ \\\\ \n", shear, w.Tau, fs, w.RatioShear,
+                            verdict(o.OkShear[k]));
         }
     }
     t += "\\end{tabbing}\n";
@@ -242,23 +213,22 @@ void appendLoadCases(std::string& t, const ItemContext& c) {
 
 } // namespace
 
-bool buildLatexItemText(ColumnMember& item, ColumnCheck& check, std::string& text) {
-    if (check.CheckColumn(item) != kCheckOk) return false;
-    ItemContext context{item, check};
-    context.q = check.common().VelocityPressure;
-    context.windConsidered = context.q > 0;
-    context.bearing = item.BaseMaterial.SelectProduct < kGlulamColumn;
-    context.windBending = item.M > 0;
-
+std::string buildLatexItemText(const ItemPresentation& presentation) {
     std::string t;
     t.reserve(4096);
-    appendMaterialAndSection(t, context);
-    appendOptionsAndBase(t, context);
-    appendSectionProperties(t, context);
-    appendStrengths(t, context);
-    appendWindData(t, context);
-    appendLoadCases(t, context);
-    text = std::move(t);
+    appendMaterialAndSection(t, presentation);
+    appendOptionsAndBase(t, presentation);
+    appendSectionProperties(t, presentation);
+    const StrengthSymbols symbols = appendStrengths(t, presentation);
+    appendWindData(t, presentation);
+    appendLoadCases(t, presentation, symbols);
+    return t;
+}
+
+bool buildLatexItemText(const ColumnMember& item, const ColumnCheck& check, std::string& text) {
+    const ColumnOutcome outcome = check.CheckColumn(item);
+    if (!outcome.computable()) return false;
+    text = buildLatexItemText(PresentItem(item, outcome, check));
     return true;
 }
 

@@ -44,7 +44,7 @@ std::int64_t writeText(LatexSink& file, std::string_view text) {
 
 } // namespace
 
-LatexWriter::LatexWriter(ColumnCheck& check, LatexLayout layout, std::string headerText)
+LatexWriter::LatexWriter(const ColumnCheck& check, LatexLayout layout, std::string headerText)
     : check_(check), layout_(std::move(layout)), headerText_(std::move(headerText)) {}
 
 std::string LatexWriter::openingText(const ColumnsData& columns) const {
@@ -123,13 +123,13 @@ void LatexWriter::appendLegend(std::string& t, const ColumnsData& columns) const
     t += formatText("\\vspace{%dmm}\n\n", layout_.ParagraphSpace);
 }
 
-std::int64_t LatexWriter::writeLatexItem(ColumnMember& item, LatexSink& file) {
+std::int64_t LatexWriter::writeLatexItem(const ColumnMember& item, LatexSink& file) {
     std::string text;
     if (!buildLatexItemText(item, check_, text)) return 0;
     return writeText(file, text);
 }
 
-std::int64_t LatexWriter::writeLatexDocument(ColumnsData& columns, LatexSink& file) {
+std::int64_t LatexWriter::writeLatexDocument(const ColumnsData& columns, LatexSink& file) {
     if (writeText(file, openingText(columns)) < 0) return -1;
     for (int i = 0; i < columns.Count(); ++i) {
         if (writeLatexItem(columns.Item(i), file) < 0) return -1;

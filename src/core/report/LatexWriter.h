@@ -45,17 +45,17 @@ class LatexWriter {
 public:
     // `headerText`: the lines that open the document (line feeds between
     // them; carriage returns are dropped).
-    LatexWriter(ColumnCheck& check, LatexLayout layout, std::string headerText);
+    LatexWriter(const ColumnCheck& check, LatexLayout layout, std::string headerText);
 
     // Writes the whole document for every item of `columns` in list order.
     // Returns the bytes written by the last piece, or −1 when a write failed
     // (the document then stops there).
-    std::int64_t writeLatexDocument(ColumnsData& columns, LatexSink& file);
+    std::int64_t writeLatexDocument(const ColumnsData& columns, LatexSink& file);
 
     // Checks `item` afresh and writes its text in one piece. Returns the
     // bytes written, 0 when the check fails (nothing is written), or −1 when
     // the write failed.
-    std::int64_t writeLatexItem(ColumnMember& item, LatexSink& file);
+    std::int64_t writeLatexItem(const ColumnMember& item, LatexSink& file);
 
     // Everything before the first item (UTF-8): header, page style, title,
     // legend, indent and the start of the list.
@@ -66,7 +66,7 @@ public:
 private:
     void appendLegend(std::string& t, const ColumnsData& columns) const;
 
-    ColumnCheck& check_;
+    const ColumnCheck& check_;
     LatexLayout layout_;
     std::string headerText_;
 };

@@ -6,31 +6,18 @@
 
 #include "core/check/ColumnCheck.h"
 #include "core/project/ColumnMember.h"
-#include "core/project/CommonData.h"
+#include "core/report/ItemPresentation.h"
 #include "core/report/ReportText.h"
 #include "core/text/TextFormat.h"
 
 namespace tarvo {
 namespace {
 
-constexpr int kNotification1458 = 1;
 constexpr double kThird = 1.0 / 3.0;
 
 const char* verdict(bool ok) {
     return ok ? "OK" : "NG";
 }
-
-// What the item's lines depend on besides the item itself.
-struct ItemContext {
-    const ColumnMember& item;
-    const CommonData& common;
-    const ColumnCheck& check;
-
-    [[nodiscard]] bool windConsidered() const { return common.VelocityPressure > 0; }
-    [[nodiscard]] std::int32_t kind() const { return item.ColumnMaterial.SelectProduct; }
-    [[nodiscard]] bool bearingChecked() const { return item.BaseMaterial.SelectProduct < kGlulamColumn; }
-    [[nodiscard]] bool windBending() const { return item.M > 0; }
-};
 
 // Labels of the bending and shear strengths: the printed strength label
 // ("Fby") and the allowable-stress name used in the load-case lines ("fby").
@@ -39,47 +26,26 @@ struct StrengthNames {
     const char* shearName = "fs";
     const char* bendingLabel = "Fb";
     const char* bendingName = "fb";
-    double bendingBase = 0; // tabulated strength before the size factor
 };
 
-// The axis rule: which of the x and y strengths the text names. Glulam takes
-// the y axis only when the laminae allow it; LVL and glulam column name only
-// the shear axis.
-StrengthNames strengthNames(const ItemContext& ctx) {
-    const ColumnMember& item = ctx.item;
-    const MatInputData& mat = item.ColumnMaterial;
-    const bool wideSide = item.B >= item.D && !item.UseAxisX;
+StrengthNames strengthNames(const StrengthAxes& axes) {
     StrengthNames names;
-    names.bendingBase = item.ColumnStrength.Fbx;
-    switch (ctx.kind()) {
-    case kGlulam: {
-        const bool sameGrade = mat.LaminaCompositionIndex == 0;
-        const bool shearY = wideSide && (sameGrade || !mat.UnValuationLamina);
-        names.shearLabel = shearY ? "Fsy" : "Fsx";
-        names.shearName = shearY ? "fsy" : "fsx";
-        if (wideSide && mat.LaminaCompositionIndex > 0 && !mat.UnValuationLamina) {
-            names.bendingLabel = "Fby";
-            names.bendingName = "fby";
-            names.bendingBase = item.ColumnStrength.Fby;
-        } else if (!sameGrade) {
-            names.bendingLabel = "Fbx";
-            names.bendingName = "fbx";
-        }
-        break;
+    if (axes.shear != StrengthAxis::None) {
+        const bool y = axes.shear == StrengthAxis::Y;
+        names.shearLabel = y ? "Fsy" : "Fsx";
+        names.shearName = y ? "fsy" : "fsx";
     }
-    case kLvl:
-    case kGlulamColumn:
-        names.shearLabel = wideSide ? "Fsy" : "Fsx";
-        names.shearName = wideSide ? "fsy" : "fsx";
-        break;
-    default: break;
+    if (axes.bending != StrengthAxis::None) {
+        const bool y = axes.bending == StrengthAxis::Y;
+        names.bendingLabel = y ? "Fby" : "Fbx";
+        names.bendingName = y ? "fby" : "fbx";
     }
     return names;
 }
 
-std::string materialText(const ItemContext& ctx) {
-    std::string text = ctx.item.ColumnStrength.description;
-    if (ctx.windConsidered() && ctx.kind() == kGlulam) text += " (" + ctx.item.ColumnStrength.speciesName + ")";
+std::string materialText(const ItemPresentation& p) {
+    std::string text = p.column.description;
+    if (p.speciesInPrintedMaterial) text += " (" + p.column.speciesName + ")";
     return text;
 }
 
@@ -102,9 +68,9 @@ std::string nameText(const std::string& name) {
 
 // The number line and the section line. Without a name the section text
 // follows the number on the same line; the "@" puts it behind the "use " label.
-void appendNumberAndSection(const ItemContext& ctx, int number, ReportLines& list) {
-    const ColumnMember& item = ctx.item;
-    const std::string material = materialText(ctx);
+void appendNumberAndSection(const ItemPresentation& p, int number, ReportLines& list) {
+    const MemberInputData& item = p.item;
+    const std::string material = materialText(p);
     // Summed wide: a damaged file may hold piece counts whose int sum overflows.
     const long long count = static_cast<long long>(item.Members) + item.SubMembers;
     std::string line = formatText("&#0%2d. ", number);
@@ -127,163 +93,166 @@ void appendNumberAndSection(const ItemContext& ctx, int number, ReportLines& lis
     list.push_back(line);
 }
 
-void appendOptionLine(const ItemContext& ctx, ReportLines& list) {
-    const ColumnMember& item = ctx.item;
-    const MatInputData& mat = item.ColumnMaterial;
-    const bool unevaluatedLaminae = ctx.windConsidered() && item.HeightZ * item.WindWidth > 0 &&
-                                    ctx.kind() == kGlulam && mat.LaminaCompositionIndex > 0 && mat.UnValuationLamina;
-    // Service class Ⅲ is the default and is not mentioned.
-    const bool serviceClass = mat.UseEnvironIndex == 0 || mat.UseEnvironIndex == 1;
-    if (!unevaluatedLaminae && !serviceClass) return;
-    std::string line = unevaluatedLaminae ? "#2幅はぎ未評価ラミナを含む　　　" : "#2";
-    if (serviceClass) line += formatText("使用環境区分 %s", mat.UseEnvironIndex == 0 ? "Ⅰ" : "Ⅱ");
+void appendOptionLine(const ItemPresentation& p, ReportLines& list) {
+    if (!p.unevaluatedLaminae && p.serviceClass == nullptr) return;
+    std::string line = p.unevaluatedLaminae ? "#2幅はぎ未評価ラミナを含む　　　" : "#2";
+    if (p.serviceClass != nullptr) line += formatText("使用環境区分 %s", p.serviceClass);
     list.push_back(line);
 }
 
-void appendAreaLine(const ItemContext& ctx, ReportLines& list) {
-    const ColumnMember& item = ctx.item;
+void appendAreaLine(const ItemPresentation& p, ReportLines& list) {
+    const ColumnOutcome& o = p.outcome;
+    const SectionProperties& s = *o.Section;
     std::string line = "#2";
-    if (!ctx.bearingChecked()) {
-        line += formatText("A＝%.1fcm^2", item.A);
-    } else if (item.TenonB * item.TenonD > 0) {
-        line += formatText("A＝%.1fcm^2", item.A);
-        line += formatText(",　Acv＝%.1fcm^2", item.Acv);
-        line += formatText("（ほぞ寸法 %.0f×%.0f）", item.TenonB, item.TenonD);
+    if (!p.bearing) {
+        line += formatText("A＝%.1fcm^2", o.A);
+    } else if (p.tenonShown) {
+        line += formatText("A＝%.1fcm^2", o.A);
+        line += formatText(",　Acv＝%.1fcm^2", s.Acv);
+        line += formatText("（ほぞ寸法 %.0f×%.0f）", o.Used.TenonB, o.Used.TenonD);
     } else {
-        line += formatText("A＝Acv＝%.1fcm^2", item.A);
+        line += formatText("A＝Acv＝%.1fcm^2", o.A);
     }
-    if (item.WindWidth > 0) line += formatText(",　As＝%.1fcm^2,　 Z＝%.1fcm^3", item.As, item.SectionModulus);
+    if (p.wallWidth) line += formatText(",　As＝%.1fcm^2,　 Z＝%.1fcm^3", s.As, s.SectionModulus);
     list.push_back(line);
 }
 
-void appendSlendernessLine(const ColumnMember& item, ReportLines& list) {
-    const double lkx = item.Lkx / 10.0;
-    const double lky = item.Lky / 10.0;
-    if (!item.LkyDirect || item.Lky <= 0) {
-        // One radius is printed: the one that gives λ (a 120 × 240 section
-        // buckles about its width).
-        list.push_back(formatText("#2i＝%.2fcm,　Lk＝%.1fcm,　λ＝%.0f,　η＝%.3f", GoverningRadius(item), lkx,
-                                  item.Lambda, item.Eta));
-    } else if (item.Ix == item.Iy) {
-        list.push_back(formatText("#2i＝%.2fcm,　 Lkx＝%.1fcm,　Lky＝%.1fcm,　 λ＝%.0f,　η＝%.3f", item.Ix, lkx, lky,
-                                  item.Lambda, item.Eta));
-    } else {
-        list.push_back(formatText("#2ix＝%.2fcm,　 iy＝%.2fcm,　 Lkx＝%.1fcm,　Lky＝%.1fcm,　 λ＝%.0f,　η＝%.3f",
-                                  item.Ix, item.Iy, lkx, lky, item.Lambda, item.Eta));
+void appendSlendernessLine(const ItemPresentation& p, ReportLines& list) {
+    const ColumnOutcome& o = p.outcome;
+    const SectionProperties& s = *o.Section;
+    const double lkx = p.item.Lkx / 10.0;
+    const double lky = o.Used.Lky / 10.0;
+    const double lambda = *o.Lambda;
+    const double eta = o.Buckling->Eta;
+    switch (p.radiusForm) {
+    case RadiusForm::Governing:
+        list.push_back(formatText("#2i＝%.2fcm,　Lk＝%.1fcm,　λ＝%.0f,　η＝%.3f", p.governingRadius, lkx, lambda, eta));
+        break;
+    case RadiusForm::Same:
+        list.push_back(
+            formatText("#2i＝%.2fcm,　 Lkx＝%.1fcm,　Lky＝%.1fcm,　 λ＝%.0f,　η＝%.3f", s.Ix, lkx, lky, lambda, eta));
+        break;
+    case RadiusForm::Both:
+        list.push_back(formatText("#2ix＝%.2fcm,　 iy＝%.2fcm,　 Lkx＝%.1fcm,　Lky＝%.1fcm,　 λ＝%.0f,　η＝%.3f", s.Ix,
+                                  s.Iy, lkx, lky, lambda, eta));
+        break;
     }
 }
 
 // The base strengths, with the bending and shear strengths only when there
 // is wind bending; a size factor moves the bending strength to a line of its
-// own. Returns the names the load-case lines use.
-StrengthNames appendStrengthLines(const ItemContext& ctx, ReportLines& list) {
-    const ColumnMember& item = ctx.item;
-    const StrengthNames names = strengthNames(ctx);
-    std::string line = formatText("#2基準強度(N/mm^2)　　Fc＝%.2f", item.ColumnStrength.Fc);
-    if (ctx.bearingChecked()) {
-        line += formatText(",　Fcv＝%.2f", item.BaseStrength.Fcv);
-        if (item.BaseMaterial.UseEndPosFcv) line += "（材端）";
+// own.
+void appendStrengthLines(const ItemPresentation& p, const StrengthNames& names, ReportLines& list) {
+    const ColumnOutcome& o = p.outcome;
+    std::string line = formatText("#2基準強度(N/mm^2)　　Fc＝%.2f", o.ColumnStrength.Fc);
+    if (p.bearing) {
+        line += formatText(",　Fcv＝%.2f", o.BaseStrength->Fcv);
+        if (p.endPosition) line += "（材端）";
     }
-    if (!ctx.windBending()) {
+    if (!p.windBending) {
         list.push_back(line);
-        return {};
+        return;
     }
-    line += formatText(",　%s＝%.2f", names.shearLabel, item.Fs);
-    if (item.Kz >= 1 || ctx.kind() == kDimensionLumber) {
-        line += formatText(",　%s＝%.2f", names.bendingLabel, item.Fb);
+    const StrengthsInUse& inUse = *o.Strengths;
+    line += formatText(",　%s＝%.2f", names.shearLabel, inUse.Fs);
+    if (!p.sizeFactorLine) {
+        line += formatText(",　%s＝%.2f", names.bendingLabel, inUse.Fb);
     } else {
         list.push_back(line);
-        line = formatText("#3寸法効果係数 Kz＝%.3f", item.Kz);
-        line += formatText(",　%s＝%.3f×%.1f＝%.2f", names.bendingLabel, item.Kz, names.bendingBase, item.Fb);
+        line = formatText("#3寸法効果係数 Kz＝%.3f", inUse.Kz);
+        line += formatText(",　%s＝%.3f×%.1f＝%.2f", names.bendingLabel, inUse.Kz, p.bendingBase, inUse.Fb);
     }
     list.push_back(line);
-    return names;
 }
 
-void appendWindDataLine(const ItemContext& ctx, ReportLines& list) {
-    const ColumnMember& item = ctx.item;
-    if (!(item.WindWidth > 0)) return;
-    std::string line = formatText("#2地盤面からの高さ Z＝%.2fm,", item.HeightZ);
-    // The coefficient belongs to this item only when its check has just
-    // computed the Cf; otherwise the program-wide value is another item's.
-    const bool cfComputedNow = ctx.windConsidered() && item.HeightZ * item.WindWidth > 0;
-    if (!item.CfDirect && cfComputedNow) {
-        if (ctx.common.WindCalcStandard == kNotification1458) {
-            line += formatText("　Cpe･Gpe＝%.3f,", ctx.common.Cpe * ctx.common.Gpe);
-        } else {
-            line += formatText("　kz＝%.3f,", ctx.common.KzArt87);
+void appendWindDataLine(const ItemPresentation& p, ReportLines& list) {
+    if (!p.windDataLine) return;
+    const ColumnOutcome& o = p.outcome;
+    std::string line = formatText("#2地盤面からの高さ Z＝%.2fm,", p.item.HeightZ);
+    if (p.autoCfShown) {
+        const AutoCfCoefficients& c = *o.AutoCf;
+        if (c.Cpe && c.Gpe) {
+            line += formatText("　Cpe･Gpe＝%.3f,", *c.Cpe * *c.Gpe);
+        } else if (c.KzArt87) {
+            line += formatText("　kz＝%.3f,", *c.KzArt87);
         }
     }
-    line += formatText("　Cf＝%.3f,　風圧の負担巾 W＝%.2fm", item.Cf, item.WindWidth);
+    line += formatText("　Cf＝%.3f,　風圧の負担巾 W＝%.2fm", o.Used.Cf, p.item.WindWidth);
     list.push_back(line);
 }
 
 // The wind case with wind bending: load, moment and shear, then the combined
 // compression-and-bending check and the shear check.
-void appendWindBendingLines(const ItemContext& ctx, const StrengthNames& names, ReportLines& list) {
-    const ColumnMember& item = ctx.item;
+void appendWindBendingLines(const ItemPresentation& p, const StrengthNames& names, ReportLines& list) {
+    const ColumnOutcome& o = p.outcome;
+    const WindBending& w = *o.Wind;
+    const StrengthsInUse& inUse = *o.Strengths;
     constexpr auto wind = static_cast<std::size_t>(kWindLoadCase);
     const double factor = StressFactors[wind];
     const std::string factorText = shortestDecimal(factor);
-    const double fk = item.Fk * factor * kThird;
-    const double fb = item.Fb * factor * kThird;
-    const double fs = item.Fs * factor * kThird;
-    list.push_back(formatText("#4面外曲げ　ω＝%.3f×%.3f×%.2f＝%.2fkN/m,　　Lb＝%.1fcm",
-                              ctx.common.VelocityPressure / 1000.0, item.Cf, item.WindWidth, item.Omega,
-                              item.Lb / 10.0));
-    list.push_back(formatText("#5M＝%.2fkN･m,　Q＝%.2fkN", item.M, item.Q));
-    list.push_back(formatText("#4fk＝%.2f×%s/3＝%.2fN/mm^2, 　%s＝%.2f×%s/3＝%.2fN/mm^2", item.Fk, factorText.c_str(),
-                              fk, names.bendingName, item.Fb, factorText.c_str(), fb));
-    list.push_back(formatText("#4%s＝%.2f×%s/3＝%.2f N/mm^2", names.shearName, item.Fs, factorText.c_str(), fs));
-    list.push_back(formatText("#4　σc/fk＋σb/%s＝%.2f/%.2f＋%.2f/%.2f＝%.2f　%s", names.bendingName, item.SigmaC[wind],
-                              fk, item.SigmaB[wind], fb, item.RatioCombined[wind], verdict(item.OkCombined[wind])));
-    list.push_back(formatText("#4　τ/%s＝%.2f/%.2f＝%.2f　%s", names.shearName, item.Tau[wind], fs,
-                              item.RatioShear[wind], verdict(item.OkShear[wind])));
+    const double fkBase = o.Buckling->Fk;
+    const double fk = fkBase * factor * kThird;
+    const double fb = inUse.Fb * factor * kThird;
+    const double fs = inUse.Fs * factor * kThird;
+    list.push_back(formatText("#4面外曲げ　ω＝%.3f×%.3f×%.2f＝%.2fkN/m,　　Lb＝%.1fcm", p.q / 1000.0, o.Used.Cf,
+                              p.item.WindWidth, w.Omega, o.Used.Lb / 10.0));
+    list.push_back(formatText("#5M＝%.2fkN･m,　Q＝%.2fkN", w.M, w.Q));
+    list.push_back(formatText("#4fk＝%.2f×%s/3＝%.2fN/mm^2, 　%s＝%.2f×%s/3＝%.2fN/mm^2", fkBase, factorText.c_str(),
+                              fk, names.bendingName, inUse.Fb, factorText.c_str(), fb));
+    list.push_back(formatText("#4%s＝%.2f×%s/3＝%.2f N/mm^2", names.shearName, inUse.Fs, factorText.c_str(), fs));
+    list.push_back(formatText("#4　σc/fk＋σb/%s＝%.2f/%.2f＋%.2f/%.2f＝%.2f　%s", names.bendingName, o.SigmaC[wind], fk,
+                              w.SigmaB, fb, w.RatioCombined, verdict(o.OkCombined[wind])));
+    list.push_back(formatText("#4　τ/%s＝%.2f/%.2f＝%.2f　%s", names.shearName, w.Tau, fs, w.RatioShear,
+                              verdict(o.OkShear[wind])));
 }
 
-void appendLoadCaseLines(const ItemContext& ctx, const StrengthNames& names, ReportLines& list) {
-    const ColumnMember& item = ctx.item;
+void appendLoadCaseLines(const ItemPresentation& p, const StrengthNames& names, ReportLines& list) {
+    const ColumnOutcome& o = p.outcome;
+    const double fkBase = o.Buckling->Fk;
     for (std::size_t k = 0; k < static_cast<std::size_t>(kLoadCaseCount); ++k) {
-        if (item.AxialForce[k] == 0) continue;
-        const bool windBendingCase = k == static_cast<std::size_t>(kWindLoadCase) && item.M != 0;
-        list.push_back("#2" + std::string(kLoadCaseNames[k]) + "： #4" + formatText("N＝%.1fkN", item.AxialForce[k]));
-        if (!windBendingCase) {
+        if (!p.caseShown(k)) continue;
+        list.push_back("#2" + std::string(kLoadCaseNames[k]) + "： #4" + formatText("N＝%.1fkN", p.item.AxialForce[k]));
+        if (!p.windBendingCase(k)) {
             const std::string factorText = shortestDecimal(StressFactors[k]);
-            const double fk = item.Fk * StressFactors[k] * kThird;
-            list.push_back(
-                formatText("#4fk＝%.2f×%s/3＝%.2fN/mm^2,　", item.Fk, factorText.c_str(), fk) +
-                formatText("　σc/fk＝%.2f/%.2f＝%.2f　%s", item.SigmaC[k], fk, item.RatioC[k], verdict(item.OkC[k])));
+            const double fk = fkBase * StressFactors[k] * kThird;
+            list.push_back(formatText("#4fk＝%.2f×%s/3＝%.2fN/mm^2,　", fkBase, factorText.c_str(), fk) +
+                           formatText("　σc/fk＝%.2f/%.2f＝%.2f　%s", o.SigmaC[k], fk, o.RatioC[k], verdict(o.OkC[k])));
         }
-        if (ctx.bearingChecked()) {
-            const double factor = ctx.check.BearingFactors()[k];
+        if (p.bearing) {
+            const double fcvBase = o.BaseStrength->Fcv;
+            const double factor = (*o.BearingFactors)[k];
             const std::string factorText = shortestDecimal(factor);
-            const double fcv = item.BaseStrength.Fcv * factor * kThird;
+            const double fcv = fcvBase * factor * kThird;
             list.push_back(
-                formatText("#4fcv＝%.2f×%s/3＝%.2fN/mm^2,　", item.BaseStrength.Fcv, factorText.c_str(), fcv) +
-                formatText("　σcv/fcv＝%.2f/%.2f＝%.2f　%s", item.SigmaCv[k], fcv, item.RatioCv[k],
-                           verdict(item.OkCv[k])));
+                formatText("#4fcv＝%.2f×%s/3＝%.2fN/mm^2,　", fcvBase, factorText.c_str(), fcv) +
+                formatText("　σcv/fcv＝%.2f/%.2f＝%.2f　%s", o.SigmaCv[k], fcv, o.RatioCv[k], verdict(o.OkCv[k])));
         }
-        if (windBendingCase) appendWindBendingLines(ctx, names, list);
+        if (p.windBendingCase(k)) appendWindBendingLines(p, names, list);
     }
 }
 
 } // namespace
 
-bool buildItemText(ColumnMember& item, ReportLines& list, int number, ColumnCheck& check) {
-    if (check.CheckColumn(item) != kCheckOk) return false;
-    const ItemContext ctx{item, check.common(), check};
+void buildItemText(const ItemPresentation& p, ReportLines& list, int number) {
+    const StrengthNames names = p.windBending ? strengthNames(p.axes) : StrengthNames{};
     list.clear();
-    appendNumberAndSection(ctx, number, list);
-    appendOptionLine(ctx, list);
-    if (ctx.bearingChecked()) {
-        list.push_back(formatText("#2%s  %s", check.BaseDisplayName().c_str(), item.BaseStrength.speciesName.c_str()));
-    }
-    appendAreaLine(ctx, list);
-    appendSlendernessLine(item, list);
-    const StrengthNames names = appendStrengthLines(ctx, list);
-    list.push_back(formatText("#3Fk＝η･Fc＝%.2f", item.Eta * item.ColumnStrength.Fc));
-    appendWindDataLine(ctx, list);
-    appendLoadCaseLines(ctx, names, list);
+    appendNumberAndSection(p, number, list);
+    appendOptionLine(p, list);
+    if (p.bearing)
+        list.push_back(
+            formatText("#2%s  %s", std::string(p.outcome.BaseDisplayName).c_str(), p.base.speciesName.c_str()));
+    appendAreaLine(p, list);
+    appendSlendernessLine(p, list);
+    appendStrengthLines(p, names, list);
+    list.push_back(formatText("#3Fk＝η･Fc＝%.2f", p.outcome.Buckling->Eta * p.outcome.ColumnStrength.Fc));
+    appendWindDataLine(p, list);
+    appendLoadCaseLines(p, names, list);
+}
+
+bool buildItemText(const ColumnMember& item, ReportLines& list, int number, const ColumnCheck& check) {
+    const ColumnOutcome outcome = check.CheckColumn(item);
+    if (!outcome.computable()) return false;
+    buildItemText(PresentItem(item, outcome, check), list, number);
     return true;
 }
 

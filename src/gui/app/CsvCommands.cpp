@@ -11,6 +11,7 @@
 
 #include <filesystem>
 
+#include "core/check/ColumnCheck.h"
 #include "gui/app/EditHistory.h"
 #include "gui/app/FileCommands.h"
 #include "gui/app/MainForm.h"
@@ -106,6 +107,7 @@ void CsvCommands::exportItems() {
     window_.commitPendingEdit();
     const QString file = choose(QStringLiteral("CSV 書出し"), suggestedFile(QString()), true);
     if (file.isEmpty()) return;
+    ApplyDerivedInputs(window_.columns(), window_.check());
     ExportColumnsCsv(toPath(file), window_.columns(), window_.messages());
 }
 
@@ -114,8 +116,6 @@ void CsvCommands::exportResults() {
     const QString file = choose(QStringLiteral("結果を CSV に書出し"), suggestedFile(QStringLiteral("_結果")), true);
     if (file.isEmpty()) return;
     ExportResultsCsv(toPath(file), window_.columns(), window_.check(), window_.messages());
-    // The export checked every item; the shown item is checked and drawn again.
-    window_.recomputeItem();
 }
 
 } // namespace tarvo::gui

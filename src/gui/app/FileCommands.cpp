@@ -13,6 +13,7 @@
 
 #include <system_error>
 
+#include "core/check/ColumnCheck.h"
 #include "core/project/ProjectFile.h"
 #include "core/project/ProjectFileName.h"
 #include "core/text/FileAccess.h"
@@ -199,6 +200,8 @@ int FileCommands::OpenProjectFile(const std::filesystem::path& name) {
 }
 
 int FileCommands::SaveProjectFile(const std::filesystem::path& name) {
+    // The file keeps every item's inputs as its check derives them.
+    ApplyDerivedInputs(window_.columns(), window_.check());
     if (SaveProject(name, window_.common(), window_.columns(), window_.messages()) != 0) return 1;
     window_.projectSaved();
     return 0;

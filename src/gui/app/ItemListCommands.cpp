@@ -55,7 +55,7 @@ void ItemListCommands::AddCopyButtonClick() {
 
 void ItemListCommands::addItem(bool keepForcesAndName) {
     window_.commitPendingEdit();
-    if (window_.check().CheckColumn(window_.currentItem()) != 0) {
+    if (!window_.check().CheckColumn(window_.currentItem()).computable()) {
         QApplication::beep();
         controls_.messageBord->setText(QStringLiteral("現在のデータが未入力です。"));
         return;

@@ -60,8 +60,7 @@ void RecoveryKeeper::writeNow() {
     // tick writes the newer state.
     if (writing_.valid() && writing_.wait_for(std::chrono::seconds(0)) != std::future_status::ready) return;
     waitForWrite();
-    // The inputs as they are now; the results go along with the items but
-    // are not written.
+    // The inputs as they are now, exactly as the window holds them.
     auto columns = std::make_shared<ColumnsData>();
     const ColumnsData& shown = window_.columns();
     std::vector<ColumnMember> items;

@@ -20,6 +20,7 @@
 #include "core/project/ColumnInputRules.h"
 #include "core/project/ColumnsData.h"
 #include "core/project/CommonData.h"
+#include "core/report/ItemPresentation.h"
 #include "gui/print/QtText.h"
 #include "gui/ui/NumLabeledEdit.h"
 #include "gui/ui/NumberEdit.h"
@@ -392,13 +393,16 @@ void ColumnDesignPage::recomputeItem() {
     mainUpDown_->setEnabled(piecesEditable);
     messageBord_->clear();
 
-    ColumnCheck& check = context_.check();
-    const std::int32_t code = check.CheckColumn(item);
-    resultView_->drawSheet(item, check, QFontInfo(font()).pixelSize());
+    // The inputs the check derives (automatic Cf and tenon, the lengths that
+    // follow Lkx) are shown in their fields and kept with the item.
+    const ColumnCheck& check = context_.check();
+    const ColumnOutcome outcome = check.CheckColumn(item);
+    ApplyDerivedInputs(item, outcome);
+    resultView_->drawSheet(PresentItem(item, outcome, check), QFontInfo(font()).pixelSize());
 
     for (NumberEdit* field : {cfEdit_, lkyEdit_, lbEdit_, sizeBs_, sizeDs_})
         field->showUpdate();
-    const std::string_view message = CheckResultMessage(code);
+    const std::string_view message = CheckResultMessage(outcome.ResultCode);
     if (!message.empty()) {
         QApplication::beep();
         messageBord_->setText(QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));

@@ -57,7 +57,7 @@ ResultView::ResultView(QWidget* parent) : QLabel(parent) {
     setAutoFillBackground(false);
 }
 
-void ResultView::drawSheet(const ColumnMember& item, const ColumnCheck& check, int fontPixels) {
+void ResultView::drawSheet(const ItemPresentation& presentation, int fontPixels) {
     texts_.clear();
     QImage scratch(kScratchWidth, kScratchHeight, QImage::Format_RGB32);
     scratch.fill(Qt::white);
@@ -70,7 +70,7 @@ void ResultView::drawSheet(const ColumnMember& item, const ColumnCheck& check, i
         ExtentCanvas extent(canvas, texts_);
         ResultSheetFont font;
         font.heightPx = fontPixels;
-        const int last = DrawResultSheet(item, check, extent, font);
+        const int last = DrawResultSheet(presentation, extent, font);
         right = extent.right();
         bottom = std::max(last, extent.bottom());
     }

@@ -5,8 +5,7 @@
 #include <QLabel>
 
 namespace tarvo {
-class ColumnCheck;
-class ColumnMember;
+struct ItemPresentation;
 } // namespace tarvo
 
 namespace tarvo::gui {
@@ -16,9 +15,9 @@ class ResultView : public QLabel {
 public:
     explicit ResultView(QWidget* parent = nullptr);
 
-    // Clears the picture to white and draws the sheet of `item`, which
-    // `check` has just checked, with the font at `fontPixels`.
-    void drawSheet(const ColumnMember& item, const ColumnCheck& check, int fontPixels);
+    // Clears the picture to white and draws the sheet of a checked item with
+    // the font at `fontPixels`.
+    void drawSheet(const ItemPresentation& presentation, int fontPixels);
     // The texts drawn by the last drawSheet, in drawing order (for tools and tests).
     [[nodiscard]] const QStringList& drawnTexts() const { return texts_; }
     [[nodiscard]] const QImage& image() const { return image_; }

@@ -14,6 +14,7 @@
 #include "core/print/ReportCanvas.h"
 #include "core/project/ColumnMember.h"
 #include "core/project/CommonData.h"
+#include "core/report/ItemPresentation.h"
 #include "core/text/TextFormat.h"
 
 namespace tarvo {
@@ -105,15 +106,18 @@ protected:
         item.CfDirect = true;
     }
     // Checks and draws on a fresh canvas; returns the check's code.
-    std::int32_t checkAndDraw(ColumnMember& item) {
-        const std::int32_t code = check.CheckColumn(item);
+    std::int32_t checkAndDraw(const ColumnMember& item, const ResultSheetFont& font = {}) {
+        r = check.CheckColumn(item);
         canvas = RecordingCanvas{};
-        bottom = DrawResultSheet(item, check, canvas);
-        return code;
+        bottom = DrawResultSheet(PresentItem(item, r, check), canvas, font);
+        return r.ResultCode;
     }
+    // The texts of the column's lookup as the sheet shows them.
+    [[nodiscard]] MatData columnTexts(const ColumnMember& item) const { return PresentItem(item, r, check).column; }
     // The column's line and the horizontal member's line.
-    std::vector<std::string> materialLines(const ColumnMember& item) const {
-        return {"柱" + item.ColumnStrength.description, check.BaseDisplayName() + item.BaseStrength.speciesName};
+    [[nodiscard]] std::vector<std::string> materialLines(const ColumnMember& item) const {
+        const ItemPresentation p = PresentItem(item, r, check);
+        return {"柱" + p.column.description, std::string(r.BaseDisplayName) + p.base.speciesName};
     }
     static std::vector<std::string> plus(std::vector<std::string> lines, const std::vector<std::string>& more) {
         lines.insert(lines.end(), more.begin(), more.end());
@@ -123,6 +127,7 @@ protected:
     MatDataBase catalogue;
     CommonData common;
     ColumnCheck check{catalogue, common};
+    ColumnOutcome r;
     RecordingCanvas canvas;
     int bottom = 0;
 };
@@ -159,9 +164,8 @@ TEST_F(ResultSheetTest, CheckedItemLayout) {
 
     // A larger font widens the step; the mark needs both verdicts.
     item.AxialForce = {30, 0, 0, 0, 0}; // σc/fk 0.89 but σc/fcv 1.04
-    check.CheckColumn(item);
-    canvas = RecordingCanvas{};
-    EXPECT_EQ(DrawResultSheet(item, check, canvas, {"Century", 20}), 2 + 4 * 23 + 2 * 2 + 23);
+    checkAndDraw(item, {"Century", 20});
+    EXPECT_EQ(bottom, 2 + 4 * 23 + 2 * 2 + 23);
     EXPECT_EQ(canvas.lines().back(), "常　時： σc/fk=0.89,  σc/fcv=1.04  NG");
     EXPECT_EQ(colourName(canvas.texts.back().color), "red");
 }
@@ -176,7 +180,7 @@ TEST_F(ResultSheetTest, WindOnAndOff) {
 
     addWind(item); // bearing, then compression with bending, then shear
     ASSERT_EQ(checkAndDraw(item), kCheckOk);
-    ASSERT_EQ(item.M, 0.89);
+    ASSERT_EQ(r.Wind->M, 0.89);
     const std::vector<std::string> lines = canvas.lines();
     ASSERT_EQ(lines.size(), 9u);
     EXPECT_EQ(lines[4], "As=22.5,  Z=192.9,  Fs=2.40,  Fb=28.20");
@@ -211,7 +215,7 @@ TEST_F(ResultSheetTest, BearingCheckOmitted) {
     addWind(item);
     ASSERT_EQ(checkAndDraw(item), kCheckOk);
     EXPECT_EQ(canvas.lines(), (std::vector<std::string>{
-                                  "柱" + item.ColumnStrength.description,
+                                  "柱" + columnTexts(item).description,
                                   "A=110.3,  i=3.03",
                                   "λ=92,  η=0.376,  Fk=8.35 (Fc=22.20)",
                                   "As=22.5,  Z=192.9,  Fs=2.40,  Fb=28.20",
@@ -253,7 +257,7 @@ TEST_F(ResultSheetTest, CodesThatStopTheCheck) {
     EXPECT_EQ(canvas.lines(),
               plus(materialLines(item), {"A=110.3,  Acv=87.8,  i=3.03", "As=22.5,  Z=192.9,  Fs=2.40,  Fb=28.20"}));
 
-    // Checked in full first, then stopped before the section values.
+    // Drawn right after a full check of a similar item, then stopped before the section values.
     const auto stoppedEarly = [&](ColumnMember stopped, std::int32_t expected) {
         ColumnMember previous = stopped;
         previous.B = previous.D = 105;
@@ -261,8 +265,7 @@ TEST_F(ResultSheetTest, CodesThatStopTheCheck) {
         previous.ColumnMaterial.UnValuationLamina = false;
         previous.AutoTenon = true;
         addWind(previous);
-        ASSERT_EQ(check.CheckColumn(previous), kCheckOk);
-        stopped.results() = previous.results();
+        ASSERT_EQ(checkAndDraw(previous), kCheckOk);
         ASSERT_EQ(checkAndDraw(stopped), expected);
         EXPECT_EQ(canvas.lines(), materialLines(stopped)) << expected;
     };
@@ -330,22 +333,23 @@ TEST_F(ResultSheetTest, WindStrengthLabelsNameTheStrengthsInUse) {
         int layUp;
         bool unevaluated, axisX;
         const char* labels;
-        double MatData::*shear;
-        double MatData::*bending; // null: not printed with an axis
+        double MatStrengths::*shear;
+        double MatStrengths::*bending; // null: not printed with an axis
     };
     const Row rows[] = {
-        {kGlulam, 150, 120, 1, false, false, "Fsy Fby", &MatData::Fsy, &MatData::Fby},
-        {kGlulam, 150, 150, 1, true, false, "Fsx Fbx", &MatData::Fsx, &MatData::Fbx}, // square counts as b ≥ D
-        {kGlulam, 150, 120, 0, false, false, "Fsy Fb", &MatData::Fsy, &MatData::Fby},
-        {kGlulam, 120, 150, 1, false, false, "Fsx Fbx", &MatData::Fsx, &MatData::Fbx},
-        {kGlulam, 150, 120, 2, false, true, "Fsx Fbx", &MatData::Fsx, &MatData::Fbx},
-        {kGlulam, 120, 150, 0, false, false, "Fsx Fb", &MatData::Fsx, &MatData::Fbx},
-        {kLvl, 150, 120, 0, false, false, "Fsy Fb", &MatData::Fsy, &MatData::Fbx},
-        {kGlulamColumn, 120, 105, 0, false, false, "Fsy Fb", &MatData::Fsy, &MatData::Fbx},
-        {kLvl, 105, 150, 0, false, false, "Fsx Fb", &MatData::Fsx, &MatData::Fbx},
-        {kGlulamColumn, 120, 105, 0, false, true, "Fsx Fb", &MatData::Fsx, &MatData::Fbx},
-        {kSawnLumber, 150, 120, 0, false, false, "Fs Fb", &MatData::Fsx, &MatData::Fbx},
-        {kDimensionLumber, 38, 89, 0, false, false, "Fs Fb", &MatData::Fsx, &MatData::Fbx},
+        {kGlulam, 150, 120, 1, false, false, "Fsy Fby", &MatStrengths::Fsy, &MatStrengths::Fby},
+        {kGlulam, 150, 150, 1, true, false, "Fsx Fbx", &MatStrengths::Fsx,
+         &MatStrengths::Fbx}, // square counts as b ≥ D
+        {kGlulam, 150, 120, 0, false, false, "Fsy Fb", &MatStrengths::Fsy, &MatStrengths::Fby},
+        {kGlulam, 120, 150, 1, false, false, "Fsx Fbx", &MatStrengths::Fsx, &MatStrengths::Fbx},
+        {kGlulam, 150, 120, 2, false, true, "Fsx Fbx", &MatStrengths::Fsx, &MatStrengths::Fbx},
+        {kGlulam, 120, 150, 0, false, false, "Fsx Fb", &MatStrengths::Fsx, &MatStrengths::Fbx},
+        {kLvl, 150, 120, 0, false, false, "Fsy Fb", &MatStrengths::Fsy, &MatStrengths::Fbx},
+        {kGlulamColumn, 120, 105, 0, false, false, "Fsy Fb", &MatStrengths::Fsy, &MatStrengths::Fbx},
+        {kLvl, 105, 150, 0, false, false, "Fsx Fb", &MatStrengths::Fsx, &MatStrengths::Fbx},
+        {kGlulamColumn, 120, 105, 0, false, true, "Fsx Fb", &MatStrengths::Fsx, &MatStrengths::Fbx},
+        {kSawnLumber, 150, 120, 0, false, false, "Fs Fb", &MatStrengths::Fsx, &MatStrengths::Fbx},
+        {kDimensionLumber, 38, 89, 0, false, false, "Fs Fb", &MatStrengths::Fsx, &MatStrengths::Fbx},
     };
     for (const Row& row : rows) {
         ColumnMember item = column(row.b, row.d, row.kind);
@@ -360,8 +364,8 @@ TEST_F(ResultSheetTest, WindStrengthLabelsNameTheStrengthsInUse) {
         const std::string bending = labels.substr(labels.find(' ') + 1);
         // Un-evaluated laminae of lay-up 1 are reduced by the lookup already.
         const std::string expected =
-            formatText("As=%.1f,  Z=%.1f,  %s=%.2f,  %s=%.2f", item.As, item.SectionModulus, shear.c_str(),
-                       item.ColumnStrength.*row.shear, bending.c_str(), item.ColumnStrength.*row.bending);
+            formatText("As=%.1f,  Z=%.1f,  %s=%.2f,  %s=%.2f", r.Section->As, r.Section->SectionModulus, shear.c_str(),
+                       r.ColumnStrength.*row.shear, bending.c_str(), r.ColumnStrength.*row.bending);
         EXPECT_NE(canvas.find(expected), nullptr) << row.labels << " " << row.b << "x" << row.d;
     }
 }
@@ -374,7 +378,7 @@ TEST_F(ResultSheetTest, NotesAndColours) {
     item.AxialForce = {10, 300, 0, 20, 0};
     addWind(item);
     ASSERT_EQ(checkAndDraw(item), kCheckOk);
-    const auto* species = canvas.find(item.ColumnStrength.speciesName);
+    const auto* species = canvas.find(columnTexts(item).speciesName);
     const auto* laminae = canvas.find("（未評価ラミナを含む）");
     ASSERT_TRUE(species && laminae);
     EXPECT_EQ(species->x, 47);
@@ -413,10 +417,10 @@ TEST_F(ResultSheetTest, NotesAndColours) {
     item.ColumnMaterial.UnValuationLamina = false; // no note; no species line without wind
     checkAndDraw(item);
     EXPECT_EQ(canvas.find("（未評価ラミナを含む）"), nullptr);
-    EXPECT_EQ(canvas.lines()[1], item.ColumnStrength.speciesName);
+    EXPECT_EQ(canvas.lines()[1], columnTexts(item).speciesName);
     common.VelocityPressure = 0;
     checkAndDraw(item);
-    EXPECT_EQ(canvas.lines()[1], check.BaseDisplayName() + item.BaseStrength.speciesName);
+    EXPECT_EQ(canvas.lines()[1], materialLines(item)[1]);
 }
 
 } // namespace

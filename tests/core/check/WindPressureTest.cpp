@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/check/CheckConditions.h"
 #include "core/project/ColumnMember.h"
 #include "core/project/CommonData.h"
 
@@ -49,8 +50,7 @@ TEST(VelocityPressure, CategoryIV) {
     EXPECT_EQ(cladding.Zb, 5.0);
     EXPECT_EQ(cladding.Alpha, 0.20);
     EXPECT_EQ(cladding.VelocityPressure, 453.0); // 452.9
-    AutoCf(cladding, 2.0);
-    EXPECT_EQ(cladding.Gpe, 3.1);
+    EXPECT_EQ(*AutoCf(CheckConditions::of(cladding), 2.0).Gpe, 3.1);
 }
 
 TEST(VelocityPressure, NoBuildingHeightMeansNoWind) {
@@ -61,73 +61,88 @@ TEST(VelocityPressure, NoBuildingHeightMeansNoWind) {
     EXPECT_EQ(common.VelocityPressure, 0.0);
 }
 
+// The automatic Cf at height z with the conditions of `common`.
+AutoCfCoefficients autoCf(CommonData& common, double z) {
+    UpdateVelocityPressure(common);
+    return AutoCf(CheckConditions::of(common), z);
+}
+
 TEST(AutoCf, Art87HeightDistribution) {
     CommonData common = windProject(0, 2, 8.0);
-    UpdateVelocityPressure(common);
-    EXPECT_NEAR(AutoCf(common, 3.0), 0.8629, 5e-5); // z below Zb counts as Zb
-    EXPECT_NEAR(common.KzArt87, 0.8286, 5e-5);
-    EXPECT_EQ(common.CfAuto, AutoCf(common, 3.0));
-    EXPECT_NEAR(AutoCf(common, 6.0), 0.9130, 5e-5); // kz (6/8)^0.4
-    common.BuildingHeight = 4.0;                    // not above Zb
-    UpdateVelocityPressure(common);
-    EXPECT_EQ(AutoCf(common, 3.0), 1.0);
+    const AutoCfCoefficients low = autoCf(common, 3.0);
+    EXPECT_NEAR(low.CfAuto, 0.8629, 5e-5); // z below Zb counts as Zb
+    EXPECT_NEAR(*low.KzArt87, 0.8286, 5e-5);
+    EXPECT_FALSE(low.Cpe || low.Gpe);                      // coefficients of the other basis are not computed
+    EXPECT_NEAR(autoCf(common, 6.0).CfAuto, 0.9130, 5e-5); // kz (6/8)^0.4
+    common.BuildingHeight = 4.0;                           // not above Zb
+    EXPECT_EQ(autoCf(common, 3.0).CfAuto, 1.0);
 }
 
 TEST(AutoCf, CladdingPeakPressure) {
     CommonData common = windProject(1, 2, 10.0);
-    UpdateVelocityPressure(common);
-    EXPECT_NEAR(AutoCf(common, 2.0), 2.8494, 5e-5);
-    EXPECT_NEAR(common.Cpe, 0.7579, 5e-5);
-    EXPECT_EQ(common.Gpe, 3.1);
+    const AutoCfCoefficients low = autoCf(common, 2.0);
+    EXPECT_NEAR(low.CfAuto, 2.8494, 5e-5);
+    EXPECT_NEAR(*low.Cpe, 0.7579, 5e-5);
+    EXPECT_EQ(*low.Gpe, 3.1);
+    EXPECT_FALSE(low.KzArt87);
 
     // Gpe runs linearly from its z ≦ 5 value to its z = 40 value.
     common.BuildingHeight = 30.0;
-    UpdateVelocityPressure(common);
-    AutoCf(common, 20.0);
-    EXPECT_NEAR(common.Gpe, 2.7571, 5e-5);
-    AutoCf(common, 60.0);
-    EXPECT_DOUBLE_EQ(common.Gpe, 2.3);
+    EXPECT_NEAR(*autoCf(common, 20.0).Gpe, 2.7571, 5e-5);
+    EXPECT_DOUBLE_EQ(*autoCf(common, 60.0).Gpe, 2.3);
 
     common = windProject(1, 0, 40.0);
-    UpdateVelocityPressure(common);
-    EXPECT_DOUBLE_EQ(AutoCf(common, 40.0), 2.4);
-    EXPECT_DOUBLE_EQ(common.Gpe, 1.9);
-    EXPECT_EQ(AutoCf(common, 5.0), 2.2); // 1.95 raised to the floor
+    const AutoCfCoefficients top = autoCf(common, 40.0);
+    EXPECT_DOUBLE_EQ(top.CfAuto, 2.4);
+    EXPECT_DOUBLE_EQ(*top.Gpe, 1.9);
+    EXPECT_EQ(autoCf(common, 5.0).CfAuto, 2.2); // 1.95 raised to the floor
+}
+
+// The wind check within a check that reached the load cases: section,
+// strengths in use, buckling strength and the wind case's σc given.
+ColumnOutcome runningCheck() {
+    ColumnOutcome o;
+    o.Used.Cf = 1.0;
+    o.Used.Lb = 2800;
+    o.Section = SectionProperties{};
+    o.Section->As = 22.5;
+    o.Section->SectionModulus = 192.9375;
+    o.Buckling = BucklingValues{1.0, 8.0};
+    o.Strengths = StrengthsInUse{28.2, 2.4, 1.0};
+    o.SigmaC[3] = 2.0;
+    return o;
 }
 
 TEST(WindBending, RoundedMomentAndShear) {
     ColumnMember item;
-    item.Cf = 1.0;
     item.WindWidth = 0.91;
-    item.Lb = 2800;
-    item.As = 22.5;
-    item.SectionModulus = 192.9375;
-    item.Fk = 8.0;
-    item.Fb = 28.2;
-    item.Fs = 2.4;
-    item.SigmaC[3] = 2.0;
-    CheckWindBendingAndShear(item, 1000.0);
-    EXPECT_DOUBLE_EQ(item.Omega, 0.91);
-    EXPECT_EQ(item.M, 0.89); // 0.8918
-    EXPECT_EQ(item.Q, 1.27); // 1.274
-    EXPECT_DOUBLE_EQ(item.SigmaB[3], 890.0 / 192.9375);
-    EXPECT_NEAR(item.RatioCombined[3], 2.0 / (8.0 * 2 / 3) + 890.0 / 192.9375 / (28.2 * 2 / 3), 1e-12);
-    EXPECT_DOUBLE_EQ(item.Tau[3], 1.5 * 1.27 * 10 / 22.5);
-    EXPECT_NEAR(item.RatioShear[3], 0.52917, 5e-6);
-    EXPECT_TRUE(item.OkCombined[3] && item.OkShear[3]);
+    ColumnOutcome o = runningCheck();
+    CheckWindBendingAndShear(item, o, 1000.0);
+    ASSERT_TRUE(o.Wind);
+    EXPECT_DOUBLE_EQ(o.Wind->Omega, 0.91);
+    EXPECT_EQ(o.Wind->M, 0.89); // 0.8918
+    EXPECT_EQ(o.Wind->Q, 1.27); // 1.274
+    EXPECT_DOUBLE_EQ(o.Wind->SigmaB, 890.0 / 192.9375);
+    EXPECT_NEAR(o.Wind->RatioCombined, 2.0 / (8.0 * 2 / 3) + 890.0 / 192.9375 / (28.2 * 2 / 3), 1e-12);
+    EXPECT_DOUBLE_EQ(o.Wind->Tau, 1.5 * 1.27 * 10 / 22.5);
+    EXPECT_NEAR(o.Wind->RatioShear, 0.52917, 5e-6);
+    EXPECT_TRUE(o.OkCombined[3] && o.OkShear[3]);
+    EXPECT_TRUE(o.windBending());
 
     item.Shape = kRound; // a round section with a tenon: k = 4/3
-    item.TenonB = 30;
-    item.TenonD = 120;
-    item.Fs = 0.5;
-    CheckWindBendingAndShear(item, 1000.0);
-    EXPECT_DOUBLE_EQ(item.Tau[3], 4.0 / 3.0 * 1.27 * 10 / 22.5);
-    EXPECT_FALSE(item.OkShear[3]);
-    item.TenonB = 0;
-    item.Lb = 0;
-    CheckWindBendingAndShear(item, 1000.0);
-    EXPECT_EQ(item.M, 0.0);
-    EXPECT_EQ(item.Q, 0.0);
+    o = runningCheck();
+    o.Used.TenonB = 30;
+    o.Used.TenonD = 120;
+    o.Strengths->Fs = 0.5;
+    CheckWindBendingAndShear(item, o, 1000.0);
+    EXPECT_DOUBLE_EQ(o.Wind->Tau, 4.0 / 3.0 * 1.27 * 10 / 22.5);
+    EXPECT_FALSE(o.OkShear[3]);
+    o = runningCheck();
+    o.Used.Lb = 0;
+    CheckWindBendingAndShear(item, o, 1000.0);
+    EXPECT_EQ(o.Wind->M, 0.0);
+    EXPECT_EQ(o.Wind->Q, 0.0);
+    EXPECT_FALSE(o.windBending()); // a wind check without a moment has no bending lines
 }
 
 } // namespace

@@ -29,7 +29,7 @@ public:
         for (int i = 0; i < headerLines; ++i)
             lines.push_back("#1header " + std::to_string(i));
     }
-    bool buildItem(ColumnMember& item, ReportLines& list, int number) override {
+    bool buildItem(const ColumnMember& item, ReportLines& list, int number) override {
         const int count = std::stoi(item.Name);
         if (count == 0) return false;
         numbers.push_back(number);

@@ -19,7 +19,7 @@ TEST_F(MainFormTest, NewWindowShowsAnUntitledProjectOnTheColumnPage) {
         EXPECT_FALSE(find<QToolButton>(name)->isEnabled()) << name;
     // The default item has no section yet: code 1, which has no message,
     // and nothing to print.
-    EXPECT_EQ(window_->currentItem().ResultCode, 1);
+    EXPECT_EQ(window_->check().CheckColumn(window_->currentItem()).ResultCode, 1);
     EXPECT_TRUE(message().isEmpty());
     EXPECT_FALSE(find<QToolButton>("PrintButton")->isEnabled());
 }
@@ -163,7 +163,7 @@ TEST_F(MainFormTest, UseAxisXNeedsWindAndAWideGlulamSection) {
 
 TEST_F(MainFormTest, ResultSheetFollowsTheCode) {
     // Code 1: materials only.
-    EXPECT_EQ(item().ResultCode, 1);
+    EXPECT_EQ(window_->check().CheckColumn(item()).ResultCode, 1);
     EXPECT_EQ(sheet().first(), QStringLiteral("柱"));
     EXPECT_FALSE(sheet().join(QString()).contains(QStringLiteral("A=")));
 
@@ -171,13 +171,13 @@ TEST_F(MainFormTest, ResultSheetFollowsTheCode) {
     type("SizeB", "105");
     type("SizeD", "105");
     type("LkxEdit", "3000");
-    EXPECT_EQ(item().ResultCode, 6);
+    EXPECT_EQ(window_->check().CheckColumn(item()).ResultCode, 6);
     EXPECT_TRUE(sheet().join(QString()).contains(QStringLiteral("λ=")));
     EXPECT_FALSE(sheet().join(QString()).contains(QStringLiteral("常　時")));
 
     // Code 0 with a force: the load case line with its mark; printing opens.
     type("NL1", "20");
-    EXPECT_EQ(item().ResultCode, 0);
+    EXPECT_EQ(window_->check().CheckColumn(item()).ResultCode, 0);
     EXPECT_TRUE(message().isEmpty());
     EXPECT_TRUE(sheet().contains(QStringLiteral("常　時")));
     EXPECT_TRUE(sheet().contains(QStringLiteral("OK")));
@@ -185,7 +185,7 @@ TEST_F(MainFormTest, ResultSheetFollowsTheCode) {
 
     // Code 3: too slender, λ in one decimal and no case lines.
     type("LkxEdit", "6000");
-    EXPECT_EQ(item().ResultCode, 3);
+    EXPECT_EQ(window_->check().CheckColumn(item()).ResultCode, 3);
     EXPECT_FALSE(message().isEmpty());
     EXPECT_FALSE(sheet().contains(QStringLiteral("常　時")));
     EXPECT_FALSE(find<QToolButton>("PrintButton")->isEnabled());
@@ -200,7 +200,7 @@ TEST_F(MainFormTest, WindCaseShowsBendingAndShearLines) {
     type("ObjectWidth", "1.82");
     type("NL1", "10");
     type("NW", "12");
-    ASSERT_EQ(item().ResultCode, 0);
+    ASSERT_EQ(window_->check().CheckColumn(item()).ResultCode, 0);
     const QString text = sheet().join(QLatin1Char('|'));
     EXPECT_TRUE(text.contains(QStringLiteral("As=")));
     EXPECT_TRUE(text.contains(QStringLiteral("σc/fk＋σb/fb=")));
