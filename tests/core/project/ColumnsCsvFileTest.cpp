@@ -87,6 +87,18 @@ TEST(ColumnsCsvFileImport, MissingFileCannotBeOpened) {
     EXPECT_EQ(p.columns.Count(), 1);
 }
 
+TEST(ColumnsCsvFileImport, AFileAboveTheLimitSaysItIsTooLargeAndNamesTheLimit) {
+    Project p;
+    TempDir dir;
+    const auto path = dir / "huge.csv";
+    writeBytes(path, "Name\n" + std::string(kMaxCsvFileBytes, 'n'));
+    EXPECT_FALSE(ImportColumnsCsv(path, p.common, p.columns, CsvImportMode::Append, p.messages).imported);
+    ASSERT_EQ(p.messages.entries.size(), 1u);
+    EXPECT_EQ(p.messages.entries[0].text,
+              "CSV ファイルが大きすぎます。読み込めるのは 64 MiB までです。\n" + path.string());
+    EXPECT_EQ(p.columns.Count(), 1);
+}
+
 TEST(ColumnsCsvFileExport, ItemsFileReadsBackIntoTheSameProject) {
     Project p;
     loadSample(p, "glulam-wind-1458.tvp");
