@@ -64,11 +64,13 @@ int runCheckCommand(const std::vector<std::string>& args, const SettingsLocation
     CheckReportTable table(out, common);
     CheckReportJson json(common);
     bool anyNg = false;
+    bool anyChecked = false;
     for (int index = 0; index < columns.Count(); ++index) {
         ColumnMember& item = columns.Item(index);
         const std::int32_t code = check.CheckColumn(item);
         const ItemVerdict verdict = judgeItem(item, code);
         anyNg = anyNg || verdict.anyNg;
+        anyChecked = anyChecked || code == kCheckOk;
         if (options.json) {
             json.addItem(index, item, code, check);
         } else {
@@ -80,6 +82,8 @@ int runCheckCommand(const std::vector<std::string>& args, const SettingsLocation
     } else {
         table.finish(anyNg);
     }
+    // A project of which nothing could be checked has passed nothing.
+    if (!anyChecked) return kCheckExitNothingChecked;
     return anyNg ? kCheckExitSomeNg : kCheckExitAllOk;
 }
 
