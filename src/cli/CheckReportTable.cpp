@@ -88,7 +88,8 @@ void CheckReportTable::printHeader() {
 void CheckReportTable::addItem(int index, const ColumnMember& item, std::int32_t code, const ItemVerdict& verdict) {
     if (!headerPrinted_) printHeader();
     ++items_;
-    out_ << formatText("%4d ", index + 1) << padRight(visibleText(item.Name), kNameColumns) << formatText(" %4d ", code);
+    out_ << formatText("%4d ", index + 1) << padRight(visibleText(item.Name), kNameColumns)
+         << formatText(" %4d ", code);
     if (code == 0) {
         ++checked_;
         if (verdict.anyNg) ++ng_;

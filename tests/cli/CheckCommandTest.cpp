@@ -77,11 +77,18 @@ TEST(CheckCommandExitStatus, NoItemCheckedSaysSoAndExitsOne) {
 }
 
 TEST(CheckCommandNames, ControlCharactersAreShownNotSentToTheTerminal) {
-    const CommandRun run = runCheck({savedProject("escape.tvp", "A\x1b" "[2J\aB", true).string()});
+    const CommandRun run = runCheck({savedProject("escape.tvp",
+                                                  "A\x1b"
+                                                  "[2J\aB",
+                                                  true)
+                                         .string()});
     EXPECT_EQ(run.status, kCheckExitAllOk) << run.out;
     EXPECT_EQ(run.out.find('\x1b'), std::string::npos);
     EXPECT_EQ(run.out.find('\a'), std::string::npos);
-    EXPECT_NE(run.out.find("A\xE2\x90\x9B[2J\xE2\x90\x87" "B"), std::string::npos) << run.out; // A␛[2J␇B
+    EXPECT_NE(run.out.find("A\xE2\x90\x9B[2J\xE2\x90\x87"
+                           "B"),
+              std::string::npos)
+        << run.out; // A␛[2J␇B
 }
 
 TEST(CheckCommandExitStatus, UnreadableFileExitsTwoWithMessageAndPath) {
