@@ -65,11 +65,13 @@ int runCheckCommand(const std::vector<std::string>& args, const SettingsLocation
     CheckReportTable table(out, common);
     CheckReportJson json(common);
     bool anyNg = false;
+    bool anyChecked = false;
     for (int index = 0; index < columns.Count(); ++index) {
         const ColumnMember& item = columns.Item(index);
         const ColumnOutcome outcome = check.CheckColumn(item);
         const ItemVerdict verdict = judgeItem(outcome);
         anyNg = anyNg || verdict.anyNg;
+        anyChecked = anyChecked || code == kCheckOk;
         if (options.json) {
             json.addItem(index, PresentItem(item, outcome, check));
         } else {
@@ -81,6 +83,8 @@ int runCheckCommand(const std::vector<std::string>& args, const SettingsLocation
     } else {
         table.finish(anyNg);
     }
+    // A project of which nothing could be checked has passed nothing.
+    if (!anyChecked) return kCheckExitNothingChecked;
     return anyNg ? kCheckExitSomeNg : kCheckExitAllOk;
 }
 

@@ -12,9 +12,10 @@ namespace tarvo::cli {
 
 // Exit status of the check command.
 enum CheckExit : int {
-    kCheckExitAllOk = 0,      // the file was read and no checked verdict is NG
-    kCheckExitSomeNg = 1,     // at least one checked verdict is NG
-    kCheckExitUnreadable = 2, // the file could not be read (or bad usage)
+    kCheckExitAllOk = 0,          // items were checked and no checked verdict is NG
+    kCheckExitSomeNg = 1,         // at least one checked verdict is NG
+    kCheckExitNothingChecked = 1, // no item could be checked at all
+    kCheckExitUnreadable = 2,     // the file could not be read (or bad usage)
 };
 
 // `args` are the words after "check".

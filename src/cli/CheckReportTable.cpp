@@ -6,6 +6,7 @@
 #include "core/check/ColumnCheck.h"
 #include "core/project/CommonData.h"
 #include "core/text/TextFormat.h"
+#include "core/text/VisibleText.h"
 
 namespace tarvo::cli {
 namespace {
@@ -87,7 +88,8 @@ void CheckReportTable::printHeader() {
 void CheckReportTable::addItem(int index, const ColumnMember& item, std::int32_t code, const ItemVerdict& verdict) {
     if (!headerPrinted_) printHeader();
     ++items_;
-    out_ << formatText("%4d ", index + 1) << padRight(item.Name, kNameColumns) << formatText(" %4d ", code);
+    out_ << formatText("%4d ", index + 1) << padRight(visibleText(item.Name), kNameColumns)
+         << formatText(" %4d ", code);
     if (code == 0) {
         ++checked_;
         if (verdict.anyNg) ++ng_;
@@ -104,6 +106,10 @@ void CheckReportTable::addItem(int index, const ColumnMember& item, std::int32_t
 void CheckReportTable::finish(bool anyNg) {
     if (!headerPrinted_) printHeader();
     out_ << formatText("%d items, %d checked, %d NG\n", items_, checked_, ng_);
+    if (checked_ == 0) {
+        out_ << "Result: no item could be checked\n";
+        return;
+    }
     out_ << (anyNg ? "Result: NG\n" : "Result: OK\n");
 }
 

@@ -9,6 +9,7 @@
 #include "core/project/ColumnsData.h"
 #include "core/project/CommonData.h"
 #include "core/project/ProjectFile.h"
+#include "core/project/ProjectLock.h"
 
 namespace tarvo::cli {
 namespace {
@@ -33,7 +34,15 @@ int runImportCommand(const std::vector<std::string>& args, const std::filesystem
     ColumnsData columns;
     RecordingMessageSink messages;
     CsvImportMode mode = CsvImportMode::Replace;
+    // Appending reads, changes and writes the project: another writer of it
+    // waits until this one has written, and then reads what this one wrote.
+    ProjectLock lock;
     if (!options.into.empty()) {
+        // A file that cannot even be opened to lock is told by the load below.
+        if (lock.acquire(options.into) == ProjectLockStatus::Busy) {
+            err << lock.failureMessage(options.into) << '\n';
+            return kCsvExitFailed;
+        }
         if (LoadProject(options.into, common, columns, messages) != 0) {
             printMessages(messages, "データの読み込みに失敗しました。\n" + options.into, err);
             return kCsvExitFailed;

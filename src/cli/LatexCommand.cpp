@@ -134,16 +134,11 @@ int runLatexCommand(const std::vector<std::string>& args, const SettingsLocation
     const std::filesystem::path texFile = outputPath(options);
     if (outputWouldReplaceProject(options.project, texFile, err)) return kLatexExitWriteFailed;
     const std::int64_t written = writer.writeLatexDocument(columns, document);
-    const SafeWriteStatus status =
-        written < 0 ? SafeWriteStatus::WriteFailed : SafeFileWriter::replace(texFile, document.text);
-    switch (status) {
-    case SafeWriteStatus::Ok: break;
-    case SafeWriteStatus::WriteFailed:
-    case SafeWriteStatus::SyncFailed:
-    case SafeWriteStatus::RenameFailed:
-        err << "File Write Error: \n" << texFile.string() << '\n';
+    const SafeWriteResult result = written < 0 ? SafeWriteResult{SafeWriteStatus::WriteFailed, 0}
+                                               : SafeFileWriter::replace(texFile, document.text);
+    if (!result.ok()) {
+        err << fileErrorMessage(result, texFile) << '\n';
         return kLatexExitWriteFailed;
-    default: err << "File Open Error: \n" << texFile.string() << '\n'; return kLatexExitWriteFailed;
     }
     out << texFile.string() << '\n';
     if (!options.compile) return kLatexExitOk;

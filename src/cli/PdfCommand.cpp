@@ -27,7 +27,7 @@ int runPdfCommand(const std::vector<std::string>& args, const SettingsLocation& 
     const gui::PdfWriteResult result =
         gui::PdfReportWriter(job.printer, job.settings).write(options.outputPath, job.columns, source);
     if (!result.ok) {
-        err << result.error << '\n' << options.outputPath << '\n';
+        err << result.error << '\n';
         return kReportExitFailed;
     }
     out << options.outputPath << ": " << result.pageCount << (result.pageCount == 1 ? " page\n" : " pages\n");

@@ -1,5 +1,6 @@
 #include "cli/ReportCommand.h"
 
+#include <algorithm>
 #include <charconv>
 #include <ostream>
 
@@ -11,6 +12,7 @@
 #include "core/print/WholeSheetTarget.h"
 #include "core/project/ProjectFile.h"
 #include "core/text/MessageSink.h"
+#include "core/text/VisibleText.h"
 
 namespace tarvo::cli {
 namespace {
@@ -25,6 +27,7 @@ bool parseNumber(std::string_view text, int& value) {
 
 bool parseItemList(const std::string& list, int count, std::vector<int>& indices) {
     indices.clear();
+    std::vector<bool> seen(static_cast<std::size_t>(std::max(count, 0)), false);
     std::string_view rest = list;
     while (true) {
         const auto comma = rest.find(',');
@@ -38,8 +41,11 @@ bool parseItemList(const std::string& list, int count, std::vector<int>& indices
             last = first;
         }
         if (first < 1 || last > count || first > last) return false;
-        for (int number = first; number <= last; ++number)
-            indices.push_back(number - 1);
+        // An item named twice is printed once, where it was first named.
+        for (int number = first; number <= last; ++number) {
+            if (!seen[static_cast<std::size_t>(number - 1)]) indices.push_back(number - 1);
+            seen[static_cast<std::size_t>(number - 1)] = true;
+        }
         if (comma == std::string_view::npos) break;
         rest.remove_prefix(comma + 1);
     }
@@ -115,7 +121,7 @@ int runReportCommand(const std::vector<std::string>& args, const SettingsLocatio
     for (int page = 1; page <= pages; ++page) {
         if (page > 1) out << "\f\n";
         for (int i = starts[static_cast<std::size_t>(page - 1)]; i < starts[static_cast<std::size_t>(page)]; ++i) {
-            out << job.columns.reportLines[static_cast<std::size_t>(i)] << '\n';
+            out << visibleText(job.columns.reportLines[static_cast<std::size_t>(i)]) << '\n';
         }
     }
     out.flush();

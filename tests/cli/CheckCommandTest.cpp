@@ -10,6 +10,10 @@
 
 #include "cli/CheckReportTable.h"
 #include "cli/JsonWriter.h"
+#include "core/project/ColumnsData.h"
+#include "core/project/CommonData.h"
+#include "core/project/ProjectFile.h"
+#include "core/text/MessageSink.h"
 
 namespace tarvo::cli {
 namespace {
@@ -42,6 +46,49 @@ TEST(CheckCommandExitStatus, ProjectWithAnNgVerdictExitsOne) {
     EXPECT_NE(run.out.find("NG"), std::string::npos);
     // The too-slender item is reported with its message, not judged.
     EXPECT_NE(run.out.find("細長比が 150 を超えています。"), std::string::npos);
+}
+
+// A project of one item named `name`, saved in the test's folder.
+std::filesystem::path savedProject(const std::string& file, const std::string& name, bool checkable) {
+    CommonData common;
+    ColumnsData columns;
+    ColumnMember& item = columns.Item(0);
+    item.Name = name;
+    if (checkable) {
+        item.B = 105;
+        item.D = 105;
+        item.Lkx = 2800;
+        item.AxialForce = {12, 14, 16, 15, 14};
+    }
+    const auto path = std::filesystem::path(::testing::TempDir()) / file;
+    RecordingMessageSink messages;
+    EXPECT_EQ(SaveProject(path, common, columns, messages), 0);
+    return path;
+}
+
+TEST(CheckCommandExitStatus, NoItemCheckedSaysSoAndExitsOne) {
+    const CommandRun run = runCheck({savedProject("unchecked.tvp", "C1", false).string()});
+    EXPECT_EQ(run.status, kCheckExitNothingChecked) << run.out << run.err;
+    EXPECT_NE(run.status, kCheckExitAllOk);
+    EXPECT_NE(run.out.find("1 items, 0 checked, 0 NG\nResult: no item could be checked\n"), std::string::npos)
+        << run.out;
+    EXPECT_EQ(runCheck({savedProject("unchecked.tvp", "C1", false).string(), "--json"}).status,
+              kCheckExitNothingChecked);
+}
+
+TEST(CheckCommandNames, ControlCharactersAreShownNotSentToTheTerminal) {
+    const CommandRun run = runCheck({savedProject("escape.tvp",
+                                                  "A\x1b"
+                                                  "[2J\aB",
+                                                  true)
+                                         .string()});
+    EXPECT_EQ(run.status, kCheckExitAllOk) << run.out;
+    EXPECT_EQ(run.out.find('\x1b'), std::string::npos);
+    EXPECT_EQ(run.out.find('\a'), std::string::npos);
+    EXPECT_NE(run.out.find("A\xE2\x90\x9B[2J\xE2\x90\x87"
+                           "B"),
+              std::string::npos)
+        << run.out; // A␛[2J␇B
 }
 
 TEST(CheckCommandExitStatus, UnreadableFileExitsTwoWithMessageAndPath) {

@@ -4,6 +4,8 @@
 
 #include <filesystem>
 #include <sstream>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "cli/ExportCommand.h"
 #include "core/project/ColumnsData.h"
@@ -74,6 +76,59 @@ TEST(ImportCommandExisting, AppendsToTheProjectInPlace) {
     EXPECT_EQ(after.columns.Item(0).input(), before.columns.Item(0).input());
     EXPECT_EQ(after.columns.Item(before.columns.Count()).Name, "通り①～② ﾎﾟｰﾁ柱");
     EXPECT_EQ(after.common.input(), before.common.input());
+}
+
+TEST(ImportCommandExisting, TwoImportsIntoOneProjectAtOnceLoseNoItems) {
+    TempDir dir;
+    const auto project = dir / "p.tvp";
+    std::filesystem::copy_file(kSamples / "sawn-lumber-wind.tvp", project);
+    Loaded before;
+    load(project, before);
+    constexpr int kRows = 3000;
+    constexpr int kRounds = 3;
+    for (const char* name : {"a", "b"}) {
+        std::string csv = "Name,B,D,Lkx,AxialForce0\n";
+        for (int i = 0; i < kRows; ++i)
+            csv += std::string(name) + std::to_string(i) + ",105,105,2800,10\n";
+        writeBytes(dir / (std::string(name) + ".csv"), csv);
+    }
+    pid_t children[2];
+    for (int c = 0; c < 2; ++c) {
+        children[c] = ::fork();
+        ASSERT_GE(children[c], 0);
+        if (children[c] == 0) {
+            const auto csv = dir / (c == 0 ? "a.csv" : "b.csv");
+            for (int round = 0; round < kRounds; ++round) {
+                if (runImport({csv.string(), "--into", project.string(), "-o", project.string()}, dir).status != 0)
+                    ::_exit(1);
+            }
+            ::_exit(0);
+        }
+    }
+    for (const pid_t child : children) {
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    Loaded after;
+    load(project, after);
+    EXPECT_EQ(after.columns.Count(), before.columns.Count() + 2 * kRounds * kRows);
+}
+
+TEST(ImportCommandRefused, AProjectPastTheReadersLimitIsNeverWritten) {
+    TempDir dir;
+    const auto project = dir / "p.tvp";
+    std::filesystem::copy_file(kSamples / "sawn-lumber-wind.tvp", project);
+    // Names of 40 MiB: one fits the project file, a second would take it past the reader's limit.
+    writeBytes(dir / "big.csv", "Name\n" + std::string(40 << 20, 'n') + "\n");
+    ASSERT_EQ(runImport({(dir / "big.csv").string(), "--into", project.string(), "-o", project.string()}, dir).status,
+              kCsvExitDone);
+    const std::string before = readBytes(project);
+    const CommandResult r =
+        runImport({(dir / "big.csv").string(), "--into", project.string(), "-o", project.string()}, dir);
+    EXPECT_EQ(r.status, kCsvExitFailed);
+    EXPECT_NE(r.err.find("プロジェクトファイルが上限の 64 MiB を超えます。"), std::string::npos) << r.err;
+    EXPECT_TRUE(readBytes(project) == before);
 }
 
 TEST(ImportCommandRefused, RefusedFileWritesNothingAndListsItsProblems) {

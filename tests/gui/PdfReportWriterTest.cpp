@@ -7,9 +7,13 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <optional>
 #include <sstream>
 #include <string>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 #include "core/check/ColumnCheck.h"
 #include "core/material/MatDataBase.h"
@@ -147,6 +151,44 @@ TEST_F(PdfReportWriterTest, UnwritablePathLeavesNothing) {
     EXPECT_FALSE(result.ok);
     EXPECT_FALSE(result.error.empty());
     EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+TEST_F(PdfReportWriterTest, ADeviceIsRefusedAndNeverReplaced) {
+    // A private stand-in for /dev/full: the device itself must never be renamed over.
+    const auto device = dir / "full";
+    if (::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 7)) != 0) GTEST_SKIP() << "mknod needs privileges";
+    ReportTextSource source(common, columns, check);
+    const PdfWriteResult result = PdfReportWriter(printer, settings).write(device, columns, source);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.error, "PDFファイルを作成できません。\n" + device.string() +
+                                "\nnot a regular file (a device, a FIFO, a folder or a socket); it was left unchanged");
+    struct stat info {};
+    ASSERT_EQ(::lstat(device.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISCHR(info.st_mode));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);
+}
+
+TEST_F(PdfReportWriterTest, AFullDiskKeepsTheEarlierPdf) {
+    const auto disk = dir / "disk";
+    std::filesystem::create_directory(disk);
+    if (::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=64k") != 0) {
+        GTEST_SKIP() << "cannot mount a small tmpfs here (needs root outside a strict container)";
+    }
+    const auto path = disk / "report.pdf";
+    std::ofstream(path) << "earlier report";
+    ReportTextSource source(common, columns, check);
+    const PdfWriteResult result = PdfReportWriter(printer, settings).write(path, columns, source);
+    std::string kept;
+    {
+        std::ifstream in(path);
+        kept.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    const auto entries = std::distance(std::filesystem::directory_iterator(disk), {});
+    ::umount(disk.c_str());
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.error, "PDFファイルを書き込めません。\n" + path.string() + "\nNo space left on device");
+    EXPECT_EQ(kept, "earlier report");
+    EXPECT_EQ(entries, 1);
 }
 
 } // namespace

@@ -1,8 +1,10 @@
 #pragma once
 // How the numeric fields of the column design page take a value typed into
-// them: whole or real number, sign, decimals, lower limit and the value that
-// replaces 0. Values that enter an item by another way than typing (a CSV
-// import) go through the same checks.
+// them: whole or real number, sign, decimals, lower and upper limit and the
+// value that replaces 0. The window's fields are made from this table, and
+// values that enter an item by another way than typing (a CSV import) are
+// checked against it. The upper limits lie far beyond any real column; they
+// keep absurd values (1e300) out of the check.
 #include "core/text/NumberFieldModel.h"
 
 namespace tarvo {
@@ -13,22 +15,23 @@ struct NumberFieldFormat {
     bool useMin = false;
     double min = 0;
     double zeroValue = 0;
+    double max = 0; // the largest value the field takes
     // Every field of the page is unsigned: a minus cannot be typed into it.
     NumSign sign = NumSign::Unsigned;
 };
 
-// Sections, lengths and tenon: whole millimetres.
-inline constexpr NumberFieldFormat kMillimetreField{};
-// Piece count: at least 1, an empty field or 0 gives 1.
-inline constexpr NumberFieldFormat kMembersField{NumType::Int, 0, true, 1, 1};
-// Lintel-support pieces.
-inline constexpr NumberFieldFormat kSubMembersField{};
-// Axial forces, kN.
-inline constexpr NumberFieldFormat kAxialForceField{NumType::Double, 1};
-// Height above ground and wall width carried, m.
-inline constexpr NumberFieldFormat kWindMetreField{NumType::Double, 2};
-// Wind force coefficient.
-inline constexpr NumberFieldFormat kCfField{NumType::Double, 3};
+// Sections, lengths and tenon: whole millimetres, up to 100 m.
+inline constexpr NumberFieldFormat kMillimetreField{NumType::Int, 0, false, 0, 0, 100000};
+// Piece count: at least 1, an empty field or 0 gives 1; up to 1000.
+inline constexpr NumberFieldFormat kMembersField{NumType::Int, 0, true, 1, 1, 1000};
+// Lintel-support pieces, up to 1000.
+inline constexpr NumberFieldFormat kSubMembersField{NumType::Int, 0, false, 0, 0, 1000};
+// Axial forces, kN, up to 1,000,000 kN.
+inline constexpr NumberFieldFormat kAxialForceField{NumType::Double, 1, false, 0, 0, 1000000};
+// Height above ground and wall width carried, m, up to 1000 m.
+inline constexpr NumberFieldFormat kWindMetreField{NumType::Double, 2, false, 0, 0, 1000};
+// Wind force coefficient, up to 100.
+inline constexpr NumberFieldFormat kCfField{NumType::Double, 3, false, 0, 0, 100};
 
 // Sets `model` up as a field of `format` (the type before the digits).
 inline void applyFieldFormat(NumberFieldModel& model, const NumberFieldFormat& format) {
@@ -38,6 +41,8 @@ inline void applyFieldFormat(NumberFieldModel& model, const NumberFieldFormat& f
     model.setUseMin(format.useMin);
     model.setValueMin(format.min);
     model.setZeroValue(format.zeroValue);
+    model.setUseMax(true);
+    model.setValueMax(format.max);
 }
 
 } // namespace tarvo

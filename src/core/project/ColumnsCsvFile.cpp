@@ -6,9 +6,11 @@
 #include "core/project/ColumnsCsvReader.h"
 #include "core/project/ColumnsCsvWriter.h"
 #include "core/project/ColumnsData.h"
+#include "core/project/ProjectFile.h"
 #include "core/project/ResultsCsvWriter.h"
 #include "core/text/FileReader.h"
 #include "core/text/SafeFileWriter.h"
+#include "core/text/TextFormat.h"
 
 namespace tarvo {
 namespace {
@@ -17,6 +19,8 @@ constexpr std::string_view kCannotOpen = "ファイルを開くことが出来�
 constexpr std::string_view kReadFailed = "データの読み込みに失敗しました。\n";
 constexpr std::string_view kRefused = "CSV ファイルを読み込めませんでした。\n";
 constexpr std::string_view kWriteFailed = "CSV ファイルの書き出しに失敗しました。\n";
+constexpr const char* kTooLarge = "CSV ファイルが大きすぎます。読み込めるのは %s までです。\n";
+constexpr std::string_view kTooManyItems = "CSV ファイルの項目を追加できません。\n";
 
 std::string refusalMessage(const std::filesystem::path& path, const ColumnsCsvImport& import) {
     std::string text(kRefused);
@@ -31,8 +35,10 @@ std::string refusalMessage(const std::filesystem::path& path, const ColumnsCsvIm
 }
 
 int writeFile(const std::filesystem::path& path, const std::string& bytes, MessageSink& messages) {
-    if (SafeFileWriter::replace(path, bytes) != SafeWriteStatus::Ok) {
-        messages.showMessage(MessageKind::Error, std::string(kWriteFailed) + path.string());
+    const SafeWriteResult result = SafeFileWriter::replace(path, bytes);
+    if (!result.ok()) {
+        messages.showMessage(MessageKind::Error,
+                             withReason(std::string(kWriteFailed) + path.string(), describeWriteFailure(result)));
         return 1;
     }
     return 0;
@@ -43,21 +49,33 @@ int writeFile(const std::filesystem::path& path, const std::string& bytes, Messa
 CsvImportOutcome ImportColumnsCsv(const std::filesystem::path& path, const CommonData& common, ColumnsData& columns,
                                   CsvImportMode mode, MessageSink& messages) {
     std::string bytes;
-    switch (FileReader::readAll(path, kMaxCsvFileBytes, bytes)) {
+    FileReadFailure failure;
+    switch (FileReader::readAll(path, kMaxCsvFileBytes, bytes, &failure)) {
     case FileReadStatus::Ok: break;
     case FileReadStatus::Missing:
     case FileReadStatus::CannotOpen:
-        messages.showMessage(MessageKind::Error, std::string(kCannotOpen) + path.string());
+        messages.showMessage(MessageKind::Error, withReason(std::string(kCannotOpen) + path.string(),
+                                                            describeReadFailure(failure, kMaxCsvFileBytes)));
         return {};
     case FileReadStatus::TooLarge:
+        messages.showMessage(MessageKind::Error,
+                             formatText(kTooLarge, sizeLimitText(kMaxCsvFileBytes).c_str()) + path.string());
+        return {};
     case FileReadStatus::ReadFailed:
-        messages.showMessage(MessageKind::Error, std::string(kReadFailed) + path.string());
+        messages.showMessage(MessageKind::Error, withReason(std::string(kReadFailed) + path.string(),
+                                                            describeReadFailure(failure, kMaxCsvFileBytes)));
         return {};
     }
 
     ColumnsCsvImport import = readColumnsCsv(bytes, common);
     if (!import.accepted()) {
         messages.showMessage(MessageKind::Error, refusalMessage(path, import));
+        return {};
+    }
+    // The project must stay one its file can hold and the reader take back.
+    if (!projectWouldFit(columns, import.items, mode == CsvImportMode::Replace)) {
+        messages.showMessage(MessageKind::Error,
+                             std::string(kTooManyItems) + path.string() + "\n" + projectTooLargeMessage());
         return {};
     }
     CsvImportOutcome outcome;

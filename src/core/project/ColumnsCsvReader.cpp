@@ -8,7 +8,9 @@
 #include "core/check/ColumnCheck.h"
 #include "core/project/CommonData.h"
 #include "core/project/ItemCsvColumns.h"
+#include "core/text/Cp932Codec.h"
 #include "core/text/CsvTable.h"
+#include "core/text/FormulaGuard.h"
 #include "core/text/NumberText.h"
 #include "core/text/TextFileDecoding.h"
 #include "core/text/TextFormat.h"
@@ -51,6 +53,14 @@ std::string quoted(std::string_view text) {
     out += text;
     out += '"';
     return out;
+}
+
+// The UTF-8 character that starts at `offset` of `text`.
+std::string characterAt(std::string_view text, std::size_t offset) {
+    std::size_t end = offset + 1;
+    while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0u) == 0x80u)
+        ++end;
+    return std::string(text.substr(offset, end - offset));
 }
 
 // A whole number that fits the 32 bits of an index or a count.
@@ -225,7 +235,8 @@ private:
             }
             const ItemCsvColumn& column = columns[static_cast<std::size_t>(index)];
             if (column.kind == CsvColumnKind::Name) {
-                item.Name = cell;
+                item.Name = unguardedItemCell(cell);
+                checkName(record.line, labels_[static_cast<std::size_t>(index)], item.Name);
                 continue;
             }
             const std::string_view text = trimmed(cell);
@@ -244,6 +255,16 @@ private:
             return;
         }
         completeDefaults(item);
+    }
+
+    // A name must survive the project file, which holds code page 932.
+    void checkName(int line, const std::string& label, const std::string& name) {
+        const TextConversion stored = utf8ToCp932(name);
+        if (stored.ok) return;
+        std::string what = "\"";
+        what.append(characterAt(name, stored.errorOffset))
+            .append("\" はシフト JIS（コードページ 932）にない文字です。");
+        problem(line, label, what);
     }
 
     // Reads one cell's text. Flags, choices and size codes go into the item
@@ -310,13 +331,23 @@ private:
     }
 
     // A number as its field takes it when typed: a minus cannot be typed
-    // into the page's fields, whole-number fields round to whole numbers, the
-    // lower limit and the value that replaces 0 apply. Real numbers keep
+    // into the page's fields and whole-number fields round to whole numbers.
+    // A value outside the field's limits is refused, not clamped (the field
+    // would put 1 in place of 0 pieces, or its limit in place of 1e300).
+    // Real numbers keep
     // their decimals: a project may hold values finer than a field shows (the
     // window keeps them too until the field is edited), and an export read
     // back must give the same project.
     void checkNumber(int line, const std::string& label, const ItemCsvColumn& column, ColumnMember& item,
                      double value) {
+        const NumberFieldFormat& format = *column.format;
+        if (std::fabs(value) > format.max) {
+            // Nothing is clamped: a value past the field's limit is refused, even one the program computes.
+            problem(line, label,
+                    formatText("%s は %s を超えています。", shortestNumberText(value).c_str(),
+                               shortestDecimal(format.max).c_str()));
+            return;
+        }
         if (column.computed != nullptr && column.computed(item)) {
             column.set(item, value);
             return;
@@ -325,12 +356,19 @@ private:
             problem(line, label, formatText("負の値 %s は入力できません。", shortestNumberText(value).c_str()));
             return;
         }
+        if (format.useMin && value < format.min) {
+            // The field would put its least value (1 piece for 0) in its place.
+            problem(line, label,
+                    formatText("%s は %s より小さい値です。", shortestNumberText(value).c_str(),
+                               shortestDecimal(format.min).c_str()));
+            return;
+        }
         NumberFieldModel field;
-        applyFieldFormat(field, *column.format);
+        applyFieldFormat(field, format);
         // A whole number in a whole-number field has nothing to round: it is
         // checked as a real field that keeps its decimals, which gives the
         // same value without the decimal cutting.
-        if (column.format->type == NumType::Int && value == std::trunc(value)) field.setType(NumType::Double);
+        if (format.type == NumType::Int && value == std::trunc(value)) field.setType(NumType::Double);
         if (field.type() == NumType::Double) field.setDigits(-1);
         // Linking reads the value and checks it, as leaving the field does,
         // without making the text the field would show.

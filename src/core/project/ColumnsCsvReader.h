@@ -10,10 +10,14 @@
 // item, with the stored default materials.
 //
 // Reading is all or nothing. A column name that is no item field, a value
-// that is no number where a number belongs, an index outside its list or a
-// size that the field would not take refuses the whole file, and every such
-// problem is named with its line and column. Numbers go through the checks of
-// the field they are typed into on the column page.
+// that is no number where a number belongs, an index outside its list, a
+// value outside the limits of its field (ColumnFieldFormats.h) or a name with
+// a character code page 932 cannot hold refuses the whole file, and every
+// such problem is named with its line and column: nothing is changed quietly.
+// Numbers go through the checks of the field they are typed into on the
+// column page. A name that begins with an apostrophe before "=", "+", "-",
+// "@", a tab or a carriage return loses that one apostrophe, the guard an
+// export or a results file puts there (FormulaGuard.h).
 #include <string>
 #include <string_view>
 #include <vector>

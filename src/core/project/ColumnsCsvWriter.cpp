@@ -3,6 +3,7 @@
 #include "core/project/ColumnsData.h"
 #include "core/project/ItemCsvColumns.h"
 #include "core/text/CsvTable.h"
+#include "core/text/FormulaGuard.h"
 #include "core/text/NumberText.h"
 #include "core/text/TextFileDecoding.h"
 
@@ -13,7 +14,7 @@ constexpr std::string_view kLineEnd = "\r\n";
 
 void appendValue(std::string& out, const ItemCsvColumn& column, const MemberInputData& item) {
     if (column.kind == CsvColumnKind::Name) {
-        appendCsvCell(out, item.Name);
+        appendCsvCell(out, guardedItemCell(item.Name));
         return;
     }
     // Flags, indexes and counts are whole numbers and print without a point.

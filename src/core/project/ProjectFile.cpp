@@ -20,6 +20,13 @@ constexpr std::string_view kWrongFormat = "ファイル形式が違います。\
 constexpr std::string_view kReadFailed = "データの読み込みに失敗しました。\n";
 constexpr std::string_view kSaveFailed = "データの保存に失敗しました。";
 
+// A zero byte would end the stored name anyway.
+std::string storedName(const std::string& name) {
+    std::string stored = toCp932(name);
+    stored.resize(std::min(stored.size(), stored.find('\0')));
+    return stored;
+}
+
 // ---- reading ----------------------------------------------------------------
 
 bool inRange(std::int32_t value, std::int32_t low, std::int32_t high) {
@@ -120,8 +127,7 @@ void writeItem(ByteWriter& out, const MemberInputData& m) {
     out.raw(std::string_view(reinterpret_cast<const char*>(column.data()), column.size()));
     out.raw(std::string_view(reinterpret_cast<const char*>(base.data()), base.size()));
 
-    std::string name = toCp932(m.Name);
-    name.resize(std::min(name.size(), name.find('\0'))); // a zero byte would end the stored name anyway
+    const std::string name = storedName(m.Name);
     out.int32(static_cast<std::int32_t>(name.size() + 1));
     out.raw(name);
     out.byte(0);
@@ -160,6 +166,39 @@ void writeItem(ByteWriter& out, const MemberInputData& m) {
 }
 
 } // namespace
+
+std::uintmax_t storedItemBytes(const MemberInputData& item) {
+    return kMinItemSize + storedName(item.Name).size();
+}
+
+std::uintmax_t projectFileBytes(const ColumnsData& columns) {
+    std::uintmax_t size = kProjectHeaderSize;
+    for (int i = 0; i < columns.Count(); ++i)
+        size += storedItemBytes(columns.Item(i));
+    return size;
+}
+
+bool projectWouldFit(const ColumnsData& columns, const std::vector<ColumnMember>& added, bool replacing) {
+    // A name never takes more bytes in code page 932 than in UTF-8, so the
+    // UTF-8 sizes bound the file; the names are converted only near the limit.
+    std::uintmax_t bound = kProjectHeaderSize;
+    const int kept = replacing ? 0 : columns.Count();
+    for (int i = 0; i < kept; ++i)
+        bound += kMinItemSize + columns.Item(i).Name.size();
+    for (const ColumnMember& item : added)
+        bound += kMinItemSize + item.Name.size();
+    if (bound <= kMaxProjectFileBytes) return true;
+    std::uintmax_t size = kProjectHeaderSize;
+    for (int i = 0; i < kept && size <= kMaxProjectFileBytes; ++i)
+        size += storedItemBytes(columns.Item(i));
+    for (std::size_t i = 0; i < added.size() && size <= kMaxProjectFileBytes; ++i)
+        size += storedItemBytes(added[i]);
+    return size <= kMaxProjectFileBytes;
+}
+
+std::string projectTooLargeMessage() {
+    return "プロジェクトファイルが上限の " + sizeLimitText(kMaxProjectFileBytes) + " を超えます。";
+}
 
 ProjectParseStatus parseProject(std::string_view bytes, ProjectContents& out) {
     ByteReader in(bytes);
@@ -200,15 +239,18 @@ std::string serializeProject(const CommonInputData& common, const ColumnsData& c
 int LoadProject(const std::filesystem::path& path, CommonData& common, ColumnsData& columns, MessageSink& messages) {
     const std::string shownPath = path.string();
     std::string bytes;
-    switch (FileReader::readAll(path, kMaxProjectFileBytes, bytes)) {
+    FileReadFailure failure;
+    switch (FileReader::readAll(path, kMaxProjectFileBytes, bytes, &failure)) {
     case FileReadStatus::Ok: break;
     case FileReadStatus::Missing:
     case FileReadStatus::CannotOpen:
-        messages.showMessage(MessageKind::Error, std::string(kCannotOpen) + shownPath);
+        messages.showMessage(MessageKind::Error, withReason(std::string(kCannotOpen) + shownPath,
+                                                            describeReadFailure(failure, kMaxProjectFileBytes)));
         return 1;
     case FileReadStatus::TooLarge:
     case FileReadStatus::ReadFailed:
-        messages.showMessage(MessageKind::Error, std::string(kReadFailed) + shownPath);
+        messages.showMessage(MessageKind::Error, withReason(std::string(kReadFailed) + shownPath,
+                                                            describeReadFailure(failure, kMaxProjectFileBytes)));
         return 1;
     }
 
@@ -235,8 +277,14 @@ int LoadProject(const std::filesystem::path& path, CommonData& common, ColumnsDa
 
 int SaveProject(const std::filesystem::path& path, const CommonData& common, const ColumnsData& columns,
                 MessageSink& messages) {
-    if (SafeFileWriter::replace(path, serializeProject(common.input(), columns)) != SafeWriteStatus::Ok) {
-        messages.showMessage(MessageKind::Error, kSaveFailed);
+    const std::string bytes = serializeProject(common.input(), columns);
+    if (bytes.size() > kMaxProjectFileBytes) {
+        messages.showMessage(MessageKind::Error, withReason(std::string(kSaveFailed), projectTooLargeMessage()));
+        return 1;
+    }
+    const SafeWriteResult result = SafeFileWriter::replace(path, bytes);
+    if (!result.ok()) {
+        messages.showMessage(MessageKind::Error, withReason(std::string(kSaveFailed), describeWriteFailure(result)));
         return 1;
     }
     return 0;

@@ -50,6 +50,16 @@ struct ProjectContents {
     std::vector<MemberInputData> items;
 };
 
+// The bytes `serializeProject` writes for one item, and for the whole list.
+std::uintmax_t storedItemBytes(const MemberInputData& item);
+std::uintmax_t projectFileBytes(const ColumnsData& columns);
+// Whether the list with `added` after its items (or, with `replacing`, only
+// `added`) still makes a file the reader accepts (kMaxProjectFileBytes).
+bool projectWouldFit(const ColumnsData& columns, const std::vector<ColumnMember>& added, bool replacing = false);
+// Why a change that would make the project too large to read back is
+// refused, naming the limit.
+std::string projectTooLargeMessage();
+
 // Parses a whole file held in memory. `out` is filled only on success.
 ProjectParseStatus parseProject(std::string_view bytes, ProjectContents& out);
 // The file's bytes for the input block of `common` and every item of `columns`.
@@ -60,7 +70,8 @@ std::string serializeProject(const CommonInputData& common, const ColumnsData& c
 // and mid-heights are recomputed; on failure both are unchanged.
 int LoadProject(const std::filesystem::path& path, CommonData& common, ColumnsData& columns, MessageSink& messages);
 // Saves to `path` through the safe replacement; 0 on success, 1 on failure
-// with its message, and then an existing file is exactly as it was.
+// with its message (and the system's reason), and then an existing file is
+// exactly as it was. A project larger than the reader takes is not written.
 int SaveProject(const std::filesystem::path& path, const CommonData& common, const ColumnsData& columns,
                 MessageSink& messages);
 

@@ -5,6 +5,7 @@
 #include "core/project/ColumnsData.h"
 #include "core/report/ItemPresentation.h"
 #include "core/text/CsvTable.h"
+#include "core/text/FormulaGuard.h"
 #include "core/text/NumberText.h"
 #include "core/text/TextFileDecoding.h"
 
@@ -29,7 +30,8 @@ public:
 
     void text(std::string_view value) {
         separate();
-        appendCsvCell(out_, value);
+        // A cell a spreadsheet would take for a formula is shown as text.
+        appendCsvCell(out_, guardedResultCell(value));
     }
     void number(double value) {
         separate();

@@ -15,10 +15,24 @@ enum class FileReadStatus {
     ReadFailed, // the read stopped before the end
 };
 
+struct FileReadFailure {
+    FileReadStatus status = FileReadStatus::Ok;
+    int systemError = 0; // errno of the call that failed; 0 for the reader's own refusals
+};
+
 class FileReader {
 public:
     // Reads `path` into `bytes` (replaced). Refuses files above `maxBytes`.
-    static FileReadStatus readAll(const std::filesystem::path& path, std::uintmax_t maxBytes, std::string& bytes);
+    // `failure`, when given, receives the status and the system's error.
+    static FileReadStatus readAll(const std::filesystem::path& path, std::uintmax_t maxBytes, std::string& bytes,
+                                  FileReadFailure* failure = nullptr);
 };
+
+// Why a read failed, for the end of a message: the system's reason, or the
+// reader's own ("not a regular file", "larger than the limit of 64 MiB").
+std::string describeReadFailure(const FileReadFailure& failure, std::uintmax_t maxBytes);
+
+// A size limit as a message gives it: "64 MiB" for whole mebibytes, else bytes.
+std::string sizeLimitText(std::uintmax_t bytes);
 
 } // namespace tarvo

@@ -36,4 +36,13 @@ public:
     std::vector<Entry> entries;
 };
 
+// `text` (a message that ends in the file's path) followed by the reason the
+// system gave on a line of its own; `text` alone when there is no reason.
+inline std::string withReason(std::string text, std::string_view reason) {
+    if (reason.empty()) return text;
+    text += '\n';
+    text += reason;
+    return text;
+}
+
 } // namespace tarvo

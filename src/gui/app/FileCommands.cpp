@@ -16,7 +16,9 @@
 #include "core/check/ColumnCheck.h"
 #include "core/project/ProjectFile.h"
 #include "core/project/ProjectFileName.h"
+#include "core/project/ProjectLock.h"
 #include "core/text/FileAccess.h"
+#include "core/text/MessageSink.h"
 #include "gui/app/MainForm.h"
 #include "gui/app/RecentFilesMenu.h"
 #include "gui/print/QtText.h"
@@ -200,6 +202,14 @@ int FileCommands::OpenProjectFile(const std::filesystem::path& name) {
 }
 
 int FileCommands::SaveProjectFile(const std::filesystem::path& name) {
+    // Another program (an import into this project) may be writing the file:
+    // the save waits for it rather than interleave with it.
+    ProjectLock lock;
+    if (lock.acquire(name) == ProjectLockStatus::Busy) {
+        window_.messages().showMessage(MessageKind::Error,
+                                       withReason("データの保存に失敗しました。", lock.failureMessage(name)));
+        return 1;
+    }
     // The file keeps every item's inputs as its check derives them.
     ApplyDerivedInputs(window_.columns(), window_.check());
     if (SaveProject(name, window_.common(), window_.columns(), window_.messages()) != 0) return 1;

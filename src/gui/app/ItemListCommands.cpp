@@ -15,6 +15,8 @@
 #include "core/check/ColumnCheck.h"
 #include "core/project/ArrangeLine.h"
 #include "core/project/ColumnsData.h"
+#include "core/project/ProjectFile.h"
+#include "core/text/MessageSink.h"
 #include "gui/app/EditHistory.h"
 #include "gui/app/MainForm.h"
 #include "gui/print/QtText.h"
@@ -61,6 +63,11 @@ void ItemListCommands::addItem(bool keepForcesAndName) {
         return;
     }
     ColumnsData& list = window_.columns();
+    // The project must stay one its file can hold and the reader take back.
+    if (!projectWouldFit(list, {window_.currentItem()})) {
+        window_.messages().showMessage(MessageKind::Error, "データを追加できません。\n" + projectTooLargeMessage());
+        return;
+    }
     window_.history().beginListChange();
     const int index = list.Append(window_.currentItem());
     window_.releaseItemLinks();

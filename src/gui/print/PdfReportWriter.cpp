@@ -1,10 +1,12 @@
 #include "gui/print/PdfReportWriter.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QString>
 
-#include <system_error>
+#include <string_view>
 
 #include "core/print/DeviceGeometry.h"
 #include "core/print/PageComposer.h"
@@ -12,6 +14,8 @@
 #include "core/print/PrintSettings.h"
 #include "core/print/PrinterInfomation.h"
 #include "core/project/ColumnsData.h"
+#include "core/text/MessageSink.h"
+#include "core/text/SafeFileWriter.h"
 #include "gui/print/PdfTarget.h"
 #include "gui/print/QtPainterCanvas.h"
 
@@ -38,26 +42,30 @@ bool drawDocument(QPdfWriter& writer, PrinterInfomation& printer, const PrintSet
 
 PdfWriteResult PdfReportWriter::write(const std::filesystem::path& path, ColumnsData& columns, ReportSource& source) {
     PdfWriteResult result;
-    std::filesystem::path partial = path;
-    partial += ".part";
-    {
-        QPdfWriter writer(QString::fromStdString(partial.string()));
+    // A device, a FIFO or a read-only file is refused before any page is drawn.
+    SafeFileWriter file(path);
+    SafeWriteResult written = file.open();
+    QByteArray document;
+    if (written.ok()) {
+        QBuffer buffer(&document);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
         writer.setTitle(QString::fromLatin1(kJobTitle));
         writer.setCreator(QStringLiteral("tarvo-posts"));
         const PdfTarget target(writer);
         refreshPrinterGeometry(printer_, target);
         result.pageCount = paginate(columns, settings_, printer_, source);
         if (!drawDocument(writer, printer_, settings_, columns, result.pageCount)) {
-            result.error = "PDFファイルを作成できません。";
+            result.error = "PDFファイルを作成できません。\n" + path.string();
+            return result;
         }
     }
-    std::error_code error;
-    if (result.error.empty()) {
-        std::filesystem::rename(partial, path, error);
-        if (error) result.error = "PDFファイルを書き込めません。";
-    }
-    if (!result.error.empty()) {
-        std::filesystem::remove(partial, error);
+    if (written.ok())
+        written = file.write(std::string_view(document.constData(), static_cast<std::size_t>(document.size())));
+    if (written.ok()) written = file.commit();
+    if (!written.ok()) {
+        const char* text = written.openFailed() ? "PDFファイルを作成できません。\n" : "PDFファイルを書き込めません。\n";
+        result.error = withReason(text + path.string(), describeWriteFailure(written));
         return result;
     }
     result.ok = true;

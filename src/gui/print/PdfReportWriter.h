@@ -16,7 +16,8 @@ namespace tarvo::gui {
 struct PdfWriteResult {
     bool ok = false;
     int pageCount = 0;
-    std::string error; // why nothing was written
+    // Why nothing was written: the message, the path and the system's reason.
+    std::string error;
 };
 
 class PdfReportWriter {
@@ -24,8 +25,9 @@ public:
     PdfReportWriter(PrinterInfomation& printer, PrintSettings& settings) : printer_(printer), settings_(settings) {}
 
     // Refreshes the geometry for the PDF page, paginates `columns` and draws
-    // every page. The file appears only when it is complete: it is written
-    // beside `path` under a temporary name and then renamed.
+    // every page. The document is made in memory and then written through
+    // the safe replacement: the file appears only when it is complete, and a
+    // failure leaves an earlier file (or a device) as it was.
     PdfWriteResult write(const std::filesystem::path& path, ColumnsData& columns, ReportSource& source);
 
 private:

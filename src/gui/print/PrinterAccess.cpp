@@ -1,17 +1,22 @@
 #include "gui/print/PrinterAccess.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QDir>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 
 #include <algorithm>
+#include <string_view>
 
 #include "gui/print/PrinterSetupDialog.h"
+#include "gui/print/QtText.h"
 
 namespace tarvo::gui {
 namespace {
@@ -33,6 +38,16 @@ int indexOfPageSize(const QList<QPageSize>& sizes, const QPageSize& size) {
 
 } // namespace
 
+// A print job into a file: the PDF drawn into memory with the printer's page
+// layout and resolution, then committed by the safe writer.
+struct FileJob {
+    explicit FileJob(const std::filesystem::path& path) : file(path), buffer(&document) {}
+    SafeFileWriter file;
+    QByteArray document;
+    QBuffer buffer;
+    std::unique_ptr<QPdfWriter> writer;
+};
+
 PrinterAccess::PrinterAccess() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
     // The program's jobs carry its name; the print dialog proposes it for a PDF file too.
     printer_->setDocName(QStringLiteral("Tarvo Posts"));
@@ -49,6 +64,8 @@ PrinterAccess::PrinterAccess() : printer_(std::make_unique<QPrinter>(QPrinter::H
 
 PrinterAccess::~PrinterAccess() {
     if (painter_ && painter_->isActive()) painter_->end();
+    painter_.reset();
+    fileJob_.reset(); // an unfinished job's temporary file goes with it
 }
 
 void PrinterAccess::useFileOutput() {
@@ -185,7 +202,30 @@ bool PrinterAccess::printerSetupDialog(QWidget* parent) {
 
 bool PrinterAccess::beginJob(const QString& title) {
     printer_->setDocName(title);
+    fileJob_.reset();
+    fileResult_ = {};
     painter_ = std::make_unique<QPainter>();
+    if (printsToFile()) {
+        fileJob_ = std::make_unique<FileJob>(toPath(outputFileName()));
+        fileResult_ = fileJob_->file.open();
+        if (!fileResult_.ok()) {
+            painter_.reset();
+            fileJob_.reset();
+            return false;
+        }
+        fileJob_->buffer.open(QIODevice::WriteOnly);
+        fileJob_->writer = std::make_unique<QPdfWriter>(&fileJob_->buffer);
+        fileJob_->writer->setTitle(title);
+        fileJob_->writer->setCreator(QStringLiteral("tarvo-posts"));
+        fileJob_->writer->setResolution(printer_->resolution());
+        fileJob_->writer->setPageLayout(printer_->pageLayout());
+        if (!painter_->begin(fileJob_->writer.get())) {
+            painter_.reset();
+            fileJob_.reset();
+            return false;
+        }
+        return true;
+    }
     if (!painter_->begin(printer_.get())) {
         painter_.reset();
         return false;
@@ -198,13 +238,23 @@ QPainter* PrinterAccess::canvas() const {
 }
 
 bool PrinterAccess::newPage() {
-    return painter_ && printer_->newPage();
+    if (!painter_) return false;
+    return fileJob_ ? fileJob_->writer->newPage() : printer_->newPage();
 }
 
 bool PrinterAccess::endJob() {
     if (!painter_) return false;
     const bool ended = painter_->end();
     painter_.reset();
+    if (fileJob_) {
+        std::unique_ptr<FileJob> job = std::move(fileJob_);
+        job->writer.reset(); // finishes the document in the buffer
+        if (!ended) return false;
+        fileResult_ = job->file.write(
+            std::string_view(job->document.constData(), static_cast<std::size_t>(job->document.size())));
+        if (fileResult_.ok()) fileResult_ = job->file.commit();
+        return fileResult_.ok();
+    }
     return ended && printer_->printerState() != QPrinter::Error;
 }
 

@@ -14,12 +14,15 @@
 
 #include "core/print/PrintJobPlan.h"
 #include "core/print/PrinterTarget.h"
+#include "core/text/SafeFileWriter.h"
 
 class QPainter;
 class QPrinter;
 class QWidget;
 
 namespace tarvo::gui {
+
+struct FileJob;
 
 class PrinterAccess final : public PrinterTarget {
 public:
@@ -77,11 +80,17 @@ public:
 
     // Starts a job of that title (the name the spooler shows); false when
     // the device cannot be opened. The canvas draws on the current sheet.
+    // A job into a file is drawn in memory and written through the safe
+    // replacement when it ends, so that a failed job never leaves a damaged
+    // file, and a device or FIFO named as the file is refused.
     bool beginJob(const QString& title);
     [[nodiscard]] QPainter* canvas() const;
     bool newPage();
-    // Ends the job and sends it; false when the device reported an error.
+    // Ends the job and sends it (or writes its file); false when the device
+    // reported an error.
     bool endJob();
+    // For a job into a file: why its file could not be opened or written.
+    [[nodiscard]] const SafeWriteResult& fileResult() const { return fileResult_; }
 
     // The device itself, for tests that must set what a dialog would.
     [[nodiscard]] QPrinter& printer() const { return *printer_; }
@@ -91,6 +100,9 @@ private:
 
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<QPainter> painter_;
+    // A job into a file: the document in memory and its writer.
+    std::unique_ptr<FileJob> fileJob_;
+    SafeWriteResult fileResult_;
 };
 
 } // namespace tarvo::gui

@@ -12,8 +12,10 @@
 #include "core/print/PrinterInfomation.h"
 #include "core/project/ColumnsData.h"
 #include "core/text/MessageSink.h"
+#include "core/text/SafeFileWriter.h"
 #include "gui/print/PrinterAccess.h"
 #include "gui/print/QtPainterCanvas.h"
+#include "gui/print/QtText.h"
 
 namespace tarvo::gui {
 namespace {
@@ -48,10 +50,13 @@ PrintOutcome ReportPrinter::printJobs(const ColumnsData& columns, const PrintJob
     const std::vector<int> pages = plan.pagesOfJob();
     for (int job = 0; job < plan.jobs; ++job) {
         if (!access_.beginJob(kJobTitle)) {
-            const QString device = access_.printsToFile() ? access_.outputFileName() : access_.printerName();
-            messages_.showMessage(MessageKind::Error,
-                                  (access_.printsToFile() ? "File Open Error: \n" : "Print Error: \n") +
-                                      device.toStdString());
+            if (access_.printsToFile()) {
+                SafeWriteResult failure = access_.fileResult();
+                if (failure.ok()) failure.status = SafeWriteStatus::CannotCreateTemp;
+                messages_.showMessage(MessageKind::Error, fileErrorMessage(failure, toPath(access_.outputFileName())));
+            } else {
+                messages_.showMessage(MessageKind::Error, "Print Error: \n" + access_.printerName().toStdString());
+            }
             return PrintOutcome::Failed;
         }
         QtPainterCanvas canvas(*access_.canvas());
@@ -62,7 +67,10 @@ PrintOutcome ReportPrinter::printJobs(const ColumnsData& columns, const PrintJob
             composer.drawPage(canvas, printer_, page, printedPageNumber(settings_.firstPageNo, page), false);
         }
         if (!access_.endJob()) {
-            messages_.showMessage(MessageKind::Error, "Print Error: \n" + access_.printerName().toStdString());
+            messages_.showMessage(MessageKind::Error,
+                                  access_.printsToFile()
+                                      ? fileErrorMessage(access_.fileResult(), toPath(access_.outputFileName()))
+                                      : "Print Error: \n" + access_.printerName().toStdString());
             return PrintOutcome::Failed;
         }
     }

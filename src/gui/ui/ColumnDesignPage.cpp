@@ -17,6 +17,7 @@
 #include "core/check/ColumnCheck.h"
 #include "core/material/DimensionLumberSize.h"
 #include "core/material/MatDataBase.h"
+#include "core/project/ColumnFieldFormats.h"
 #include "core/project/ColumnInputRules.h"
 #include "core/project/ColumnsData.h"
 #include "core/project/CommonData.h"
@@ -89,14 +90,11 @@ ColumnDesignPage::ColumnDesignPage(PageContext& context, QWidget* parent) : QWid
     layout->addWidget(messageBord_);
 }
 
-NumberEdit* ColumnDesignPage::makeField(const char* name, bool real, int digits, bool zeroVisible) {
+NumberEdit* ColumnDesignPage::makeField(const char* name, const NumberFieldFormat& format, bool zeroVisible) {
     auto* field = new NumberEdit(this);
     field->setObjectName(QLatin1String(name));
-    NumberFieldModel& model = field->model();
-    model.setType(real ? NumType::Double : NumType::Int);
-    model.setDigits(digits);
-    model.setSignState(NumSign::Unsigned);
-    model.setZeroVisible(zeroVisible);
+    applyFieldFormat(field->model(), format);
+    field->model().setZeroVisible(zeroVisible);
     return field;
 }
 
@@ -153,29 +151,22 @@ void ColumnDesignPage::buildLeftHalf(QWidget* panel) {
     sizeSelect_->setEditable(true);
     sizeSelect_->setInsertPolicy(QComboBox::NoInsert);
     sizeSelect_->setMinimumContentsLength(5);
-    sizeB_ = makeField("SizeB", false, 0, false);
-    sizeD_ = makeField("SizeD", false, 0, false);
+    sizeB_ = makeField("SizeB", kMillimetreField, false);
+    sizeD_ = makeField("SizeD", kMillimetreField, false);
     members_ = new NumLabeledEdit(QStringLiteral(" 本数"), this);
     members_->setObjectName(QStringLiteral("Members"));
-    members_->model().setType(NumType::Int);
-    members_->model().setDigits(0);
-    members_->model().setSignState(NumSign::Unsigned);
-    members_->model().setUseMin(true);
-    members_->model().setValueMin(1);
-    members_->model().setZeroValue(1);
+    applyFieldFormat(members_->model(), kMembersField);
     mainUpDown_ = new UpDownButtons(1, 10, sizeBox);
     mainUpDown_->setObjectName(QStringLiteral("MainUpDown"));
     subMembers_ = new NumLabeledEdit(QStringLiteral("マグサ受け本数"), this);
     subMembers_->setObjectName(QStringLiteral("SubMembers"));
-    subMembers_->model().setType(NumType::Int);
-    subMembers_->model().setDigits(0);
-    subMembers_->model().setSignState(NumSign::Unsigned);
+    applyFieldFormat(subMembers_->model(), kSubMembersField);
     subUpDown_ = new UpDownButtons(0, 10, sizeBox);
     subUpDown_->setObjectName(QStringLiteral("SubUpDown"));
     autoDeduct_ = new QCheckBox(QStringLiteral("ほぞ寸法自動計算"), sizeBox);
     autoDeduct_->setObjectName(QStringLiteral("Auto_Deduct"));
-    sizeBs_ = makeField("SizeBs", false, 0, true);
-    sizeDs_ = makeField("SizeDs", false, 0, true);
+    sizeBs_ = makeField("SizeBs", kMillimetreField, true);
+    sizeDs_ = makeField("SizeDs", kMillimetreField, true);
 
     auto* sizeLayout = new QGridLayout(sizeBox);
     sizeLayout->setContentsMargins(4, 2, 4, 4);
@@ -210,12 +201,10 @@ void ColumnDesignPage::buildLeftHalf(QWidget* panel) {
     auto* lengthBox = new QGroupBox(QStringLiteral("座屈長さ (mm)"), panel);
     lkxEdit_ = new NumLabeledEdit(QStringLiteral("せい方向 Lkx"), this);
     lkxEdit_->setObjectName(QStringLiteral("LkxEdit"));
-    lkxEdit_->model().setType(NumType::Int);
-    lkxEdit_->model().setDigits(0);
-    lkxEdit_->model().setSignState(NumSign::Unsigned);
+    applyFieldFormat(lkxEdit_->model(), kMillimetreField);
     lkxEdit_->model().setZeroVisible(false);
     labelLky_ = caption(QStringLiteral("巾方向 Lky"), lengthBox, "LabelLky");
-    lkyEdit_ = makeField("LkyEdit", false, 0, false);
+    lkyEdit_ = makeField("LkyEdit", kMillimetreField, false);
     lkyDirect_ = new QCheckBox(lengthBox);
     lkyDirect_->setObjectName(QStringLiteral("LkyDirect"));
     lkyDirect_->setToolTip(QStringLiteral("Lky直接入力"));
@@ -229,7 +218,7 @@ void ColumnDesignPage::buildLeftHalf(QWidget* panel) {
     lengthLayout->setColumnStretch(3, 1);
 
     labelLb_ = caption(QStringLiteral("曲げ長さ Lb (mm)"), panel, "LabelLb");
-    lbEdit_ = makeField("LbEdit", false, 0, false);
+    lbEdit_ = makeField("LbEdit", kMillimetreField, false);
     lbDirect_ = new QCheckBox(panel);
     lbDirect_->setObjectName(QStringLiteral("LbDirect"));
     lbDirect_->setToolTip(QStringLiteral("Lb直接入力"));
@@ -277,9 +266,7 @@ void ColumnDesignPage::buildRightHalf(QWidget* panel) {
     for (int j = 0; j < 5; ++j) {
         auto* field = new NumLabeledEdit(QString::fromUtf8(kForceCaptions[j]), this);
         field->setObjectName(QLatin1String(kForceNames[j]));
-        field->model().setType(NumType::Double);
-        field->model().setDigits(1);
-        field->model().setSignState(NumSign::Unsigned);
+        applyFieldFormat(field->model(), kAxialForceField);
         field->model().setZeroVisible(false);
         forces_[j] = field;
         forceLayout->addWidget(field->editLabel(), j, 0);
@@ -299,11 +286,11 @@ void ColumnDesignPage::buildRightHalf(QWidget* panel) {
 
     auto* windBox = new QGroupBox(QStringLiteral("風圧力計算条件"), panel);
     windLabel2_ = caption(QStringLiteral("地盤面からの高さ  Z(m)"), windBox, "WindLabel2");
-    objectHeight_ = makeField("ObjectHeight", true, 2, false);
+    objectHeight_ = makeField("ObjectHeight", kWindMetreField, false);
     windLabel3_ = caption(QStringLiteral("風圧の負担巾      W(m)"), windBox, "WindLabel3");
-    objectWidth_ = makeField("ObjectWidth", true, 2, false);
+    objectWidth_ = makeField("ObjectWidth", kWindMetreField, false);
     windLabel4_ = caption(QStringLiteral("風力係数"), windBox, "WindLabel4");
-    cfEdit_ = makeField("CfEdit", true, 3, false);
+    cfEdit_ = makeField("CfEdit", kCfField, false);
     cfDirect_ = new QCheckBox(QStringLiteral("風力係数の直接入力"), windBox);
     cfDirect_->setObjectName(QStringLiteral("CfDirect"));
     auto* windLayout = new QGridLayout(windBox);

@@ -14,6 +14,10 @@ class QComboBox;
 class QLabel;
 class QScrollArea;
 
+namespace tarvo {
+struct NumberFieldFormat;
+}
+
 namespace tarvo::gui {
 
 class NumberEdit;
@@ -53,7 +57,7 @@ signals:
 private:
     void buildLeftHalf(QWidget* panel);
     void buildRightHalf(QWidget* panel);
-    NumberEdit* makeField(const char* name, bool real, int digits, bool zeroVisible);
+    NumberEdit* makeField(const char* name, const NumberFieldFormat& format, bool zeroVisible);
     void connectField(NumberEdit* field, bool countsOnText);
     void applyShapeEntries();
 

@@ -82,17 +82,11 @@ bool LatexOutput::writeDocument(ColumnsData& columns, const LatexLayout& layout,
     const std::int64_t written = writer.writeLatexDocument(columns, document);
     // The whole document is written beside the old file and renamed over
     // it: a failed write leaves an earlier file as it was.
-    const SafeWriteStatus status =
-        written < 0 ? SafeWriteStatus::WriteFailed : SafeFileWriter::replace(texFile, document.text);
-    switch (status) {
-    case SafeWriteStatus::Ok: return true;
-    case SafeWriteStatus::WriteFailed:
-    case SafeWriteStatus::SyncFailed:
-    case SafeWriteStatus::RenameFailed:
-        messages_.showMessage(MessageKind::Error, "File Write Error: \n" + texFile.string());
-        return false;
-    default: messages_.showMessage(MessageKind::Error, "File Open Error: \n" + texFile.string()); return false;
-    }
+    const SafeWriteResult result = written < 0 ? SafeWriteResult{SafeWriteStatus::WriteFailed, 0}
+                                               : SafeFileWriter::replace(texFile, document.text);
+    if (result.ok()) return true;
+    messages_.showMessage(MessageKind::Error, fileErrorMessage(result, texFile));
+    return false;
 }
 
 void LatexOutput::compileAndView(const std::filesystem::path& texFile) {

@@ -82,7 +82,20 @@ TEST(ColumnsCsvFileImport, MissingFileCannotBeOpened) {
     const auto path = dir / "none.csv";
     EXPECT_FALSE(ImportColumnsCsv(path, p.common, p.columns, CsvImportMode::Append, p.messages).imported);
     ASSERT_EQ(p.messages.entries.size(), 1u);
-    EXPECT_EQ(p.messages.entries[0].text, "ファイルを開くことが出来ませんでした。\n" + path.string());
+    EXPECT_EQ(p.messages.entries[0].text,
+              "ファイルを開くことが出来ませんでした。\n" + path.string() + "\nNo such file or directory");
+    EXPECT_EQ(p.columns.Count(), 1);
+}
+
+TEST(ColumnsCsvFileImport, AFileAboveTheLimitSaysItIsTooLargeAndNamesTheLimit) {
+    Project p;
+    TempDir dir;
+    const auto path = dir / "huge.csv";
+    writeBytes(path, "Name\n" + std::string(kMaxCsvFileBytes, 'n'));
+    EXPECT_FALSE(ImportColumnsCsv(path, p.common, p.columns, CsvImportMode::Append, p.messages).imported);
+    ASSERT_EQ(p.messages.entries.size(), 1u);
+    EXPECT_EQ(p.messages.entries[0].text,
+              "CSV ファイルが大きすぎます。読み込めるのは 64 MiB までです。\n" + path.string());
     EXPECT_EQ(p.columns.Count(), 1);
 }
 
@@ -106,7 +119,8 @@ TEST(ColumnsCsvFileExport, FailureLeavesTheOldFileAndSaysSo) {
     const auto path = dir / "file" / "items.csv";
     EXPECT_EQ(ExportColumnsCsv(path, p.columns, p.messages), 1);
     ASSERT_EQ(p.messages.entries.size(), 1u);
-    EXPECT_EQ(p.messages.entries[0].text, "CSV ファイルの書き出しに失敗しました。\n" + path.string());
+    EXPECT_EQ(p.messages.entries[0].text,
+              "CSV ファイルの書き出しに失敗しました。\n" + path.string() + "\nNot a directory");
 
     const MatDataBase catalogue;
     ColumnCheck check(catalogue, p.common);

@@ -155,12 +155,12 @@ TEST(ColumnsCsvReaderDefaults, WithWindAnItemInAStoreyTakesItsMidHeight) {
 
 TEST(ColumnsCsvReaderFieldChecks, ValuesAreCheckedAsTypedIntoTheirFields) {
     const ColumnsCsvImport import = readColumnsCsv("Name,Members,B,Lkx,AxialForce0,WindWidth,Cf,AutoTenon,TenonB\n"
-                                                   "C1,0,105.4,2799.5,12.345,1.365,0.0005,0,29.6\n"
+                                                   "C1,1,105.4,2799.5,12.345,1.365,0.0005,0,29.6\n"
                                                    "C2,2.5,1e2, 2800 ,1E1,0,0,FALSE,30\n",
                                                    CommonData());
     ASSERT_TRUE(import.accepted()) << allProblems(import);
     const ColumnMember& c1 = import.items[0];
-    EXPECT_EQ(c1.Members, 1);            // 0 becomes 1
+    EXPECT_EQ(c1.Members, 1);
     EXPECT_EQ(c1.B, 105);                // whole millimetres
     EXPECT_EQ(c1.Lkx, 2800);             // halves away from zero
     EXPECT_EQ(c1.TenonB, 30);            // a tenon entered by hand is a whole number too
@@ -286,6 +286,40 @@ TEST(ColumnsCsvReaderRefused, WholeNumbersMustBeWholeAndFit) {
     EXPECT_EQ(onlyProblem("Name,Members\nC1,3e9\n"), "2 行目 Members: \"3e9\" は大きすぎます。");
     EXPECT_EQ(onlyProblem("Name,B\nC1,1e999\n"), "2 行目 B: \"1e999\" は数値ではありません。");
     EXPECT_EQ(onlyProblem("Name,AxialForce0\nC1,nan\n"), "2 行目 AxialForce0: \"nan\" は数値ではありません。");
+}
+
+TEST(ColumnsCsvReaderRefused, ValuesOutsideTheirFieldsLimitsAreNeverClamped) {
+    EXPECT_EQ(onlyProblem("Name,Members\nC1,0\n"), "2 行目 Members: 0 は 1 より小さい値です。");
+    EXPECT_EQ(onlyProblem("Name,B\nC1,1e300\n"), "2 行目 B: 1e+300 は 100000 を超えています。");
+    EXPECT_EQ(onlyProblem("Name,Lkx\nC1,100001\n"), "2 行目 Lkx: 100001 は 100000 を超えています。");
+    EXPECT_EQ(onlyProblem("Name,AxialForce3\nC1,1000000.5\n"),
+              "2 行目 AxialForce3: 1000000.5 は 1000000 を超えています。");
+    EXPECT_EQ(onlyProblem("Name,SubMembers\nC1,1001\n"), "2 行目 SubMembers: 1001 は 1000 を超えています。");
+    EXPECT_EQ(onlyProblem("Name,HeightZ,Cf\nC1,1000,101\n"), "2 行目 Cf: 101 は 100 を超えています。");
+    // Even a tenon the program computes stays within its field.
+    EXPECT_EQ(onlyProblem("Name,AutoTenon,TenonB\nC1,1,1e300\n"), "2 行目 TenonB: 1e+300 は 100000 を超えています。");
+    // The limits themselves are taken.
+    EXPECT_EQ(onlyProblem("Name,B,Members,AxialForce0\nC1,100000,1000,1000000\n"), "");
+}
+
+TEST(ColumnsCsvReaderRefused, NamesCodePage932CannotHoldNameTheCharacter) {
+    const ColumnsCsvImport import = readColumnsCsv(
+        "Name,B\nC1 \xF0\x9F\x98\x80,105\ncaf\xC3\xA9,105\n\xE9\x80\x9A\xE3\x82\x8A\xE2\x91\xA0,105\n", CommonData());
+    EXPECT_EQ(import.problems, (std::vector<std::string>{
+                                   "2 行目 Name: \"\xF0\x9F\x98\x80\" はシフト JIS（コードページ 932）にない文字です。",
+                                   "3 行目 Name: \"\xC3\xA9\" はシフト JIS（コードページ 932）にない文字です。"}));
+    // Japanese names with the characters of code page 932 ("通り①") are taken.
+    EXPECT_EQ(onlyProblem("Name\n\xE9\x80\x9A\xE3\x82\x8A\xE2\x91\xA0\n"), "");
+}
+
+TEST(ColumnsCsvReaderNames, AnApostropheGuardingAFormulaCharacterIsTakenAway) {
+    const ColumnsCsvImport import =
+        readColumnsCsv("Name\n'=SUM(1)\n'+1\n'-x\n'@x\n\"'\tx\"\n''=x\n'plain\n=raw\n", CommonData());
+    ASSERT_TRUE(import.accepted()) << allProblems(import);
+    std::vector<std::string> names;
+    for (const ColumnMember& item : import.items)
+        names.push_back(item.Name);
+    EXPECT_EQ(names, (std::vector<std::string>{"=SUM(1)", "+1", "-x", "@x", "\tx", "'=x", "'plain", "=raw"}));
 }
 
 TEST(ColumnsCsvReaderRefused, TextAfterAClosingQuote) {

@@ -42,6 +42,28 @@ TEST(ColumnsCsvWriterRoundTrip, EverySampleProjectComesBackBitForBit) {
     EXPECT_GE(samples, 6);
 }
 
+TEST(ColumnsCsvWriterRoundTrip, NamesThatLookLikeFormulasComeBackExactly) {
+    const std::vector<std::string> names{
+        "=CMD|' /C calc'!A0", "+SUM(1)", "-1", "@x", "\tx", "'=x", "''+x", "'plain", "'"};
+    CommonData common;
+    ColumnsData columns;
+    columns.Item(0).Name = names[0];
+    for (std::size_t i = 1; i < names.size(); ++i) {
+        ColumnMember item;
+        item.Name = names[i];
+        columns.Append(item);
+    }
+    const std::string csv = writeColumnsCsv(columns);
+    // Names are written as they are; only one that begins with its own guard gets one more.
+    EXPECT_NE(csv.find("\r\n=CMD|' /C calc'!A0,"), std::string::npos);
+    EXPECT_NE(csv.find("\r\n''=x,"), std::string::npos);
+    const ColumnsCsvImport import = readColumnsCsv(csv, common);
+    ASSERT_TRUE(import.accepted());
+    ASSERT_EQ(import.items.size(), names.size());
+    for (std::size_t i = 0; i < names.size(); ++i)
+        EXPECT_EQ(import.items[i].Name, names[i]);
+}
+
 TEST(ColumnsCsvWriterRoundTrip, EveryInputAwayFromItsDefaultComesBack) {
     CommonData common;
     ColumnsData columns;

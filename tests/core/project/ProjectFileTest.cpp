@@ -201,13 +201,14 @@ protected:
         for (int i = 0; i < columns_.Count(); ++i)
             itemsBefore_.push_back(columns_.Item(i).input());
     }
-    // Loads `path`, expects failure with `message` + path, and an untouched project.
-    void expectRefused(const std::filesystem::path& path, const std::string& message) {
+    // Loads `path`, expects failure with `message` + path (+ the reason, when
+    // given), and an untouched project.
+    void expectRefused(const std::filesystem::path& path, const std::string& message, const std::string& reason = {}) {
         RecordingMessageSink messages;
         EXPECT_EQ(LoadProject(path, common_, columns_, messages), 1);
         ASSERT_EQ(messages.entries.size(), 1u);
         EXPECT_EQ(messages.entries[0].kind, MessageKind::Error);
-        EXPECT_EQ(messages.entries[0].text, message + path.string());
+        EXPECT_EQ(messages.entries[0].text, message + path.string() + (reason.empty() ? "" : "\n" + reason));
         EXPECT_EQ(common_.input(), commonBefore_);
         EXPECT_EQ(common_.MidHeight, midBefore_);
         ASSERT_EQ(columns_.Count(), static_cast<int>(itemsBefore_.size()));
@@ -231,8 +232,14 @@ protected:
 };
 
 TEST_F(ProjectFileLoadFailure, MissingFileOrFolderCannotBeOpened) {
-    expectRefused(dir_ / "none.tvp", "ファイルを開くことが出来ませんでした。\n");
-    expectRefused(dir_.path(), "ファイルを開くことが出来ませんでした。\n");
+    expectRefused(dir_ / "none.tvp", "ファイルを開くことが出来ませんでした。\n", "No such file or directory");
+    expectRefused(dir_.path(), "ファイルを開くことが出来ませんでした。\n", "Is a directory");
+    writeBytes(dir_ / "file", "x");
+    expectRefused(dir_ / "file" / "p.tvp", "ファイルを開くことが出来ませんでした。\n", "Not a directory");
+    ASSERT_EQ(::mkfifo((dir_ / "fifo").c_str(), 0600), 0);
+    expectRefused(dir_ / "fifo", "ファイルを開くことが出来ませんでした。\n",
+                  "not a regular file (a device, a FIFO or a socket)");
+    expectRefused(dir_ / std::string(300, 'n'), "ファイルを開くことが出来ませんでした。\n", "File name too long");
 }
 
 TEST_F(ProjectFileLoadFailure, AnotherIdentifierOrAShortFileIsAnotherFormat) {
@@ -304,7 +311,8 @@ TEST(ProjectFileSave, ReadOnlyFileIsRefusedAndKept) {
     EXPECT_EQ(SaveProject(path, common, columns, messages), 1);
     ASSERT_EQ(messages.entries.size(), 1u);
     EXPECT_EQ(messages.entries[0].kind, MessageKind::Error);
-    EXPECT_EQ(messages.entries[0].text, "データの保存に失敗しました。");
+    EXPECT_EQ(messages.entries[0].text,
+              "データの保存に失敗しました。\nthe file is marked read-only; it was left unchanged");
     EXPECT_EQ(readBytes(path), "old contents");
 }
 

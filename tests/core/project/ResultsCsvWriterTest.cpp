@@ -171,5 +171,26 @@ TEST(ResultsCsvWriterValues, CaseWithoutForceIsLeftEmpty) {
     EXPECT_TRUE(csv.ends_with("\r\n"));
 }
 
+TEST(ResultsCsvWriterValues, NamesThatLookLikeFormulasAreShownAsText) {
+    CommonData common;
+    ColumnsData columns;
+    const std::vector<std::string> names{"=CMD|' /C calc'!A0", "+SUM(1)", "-x", "@x", "\tx", "\rx", "'=x", "a=b"};
+    columns.Item(0).Name = names[0];
+    for (std::size_t i = 1; i < names.size(); ++i) {
+        ColumnMember item;
+        item.Name = names[i];
+        columns.Append(item);
+    }
+    const MatDataBase catalogue;
+    ColumnCheck check(catalogue, common);
+    const std::string csv = writeResultsCsv(columns, check);
+    const CsvTable table = parseCsv(std::string_view(csv).substr(kUtf8ByteOrderMark.size()));
+    ASSERT_EQ(table.records.size(), names.size() + 1);
+    const std::vector<std::string> shown{
+        "'=CMD|' /C calc'!A0", "'+SUM(1)", "'-x", "'@x", "'\tx", "'\rx", "''=x", "a=b"};
+    for (std::size_t i = 0; i < names.size(); ++i)
+        EXPECT_EQ(table.records[i + 1].cells.at(1), shown[i]);
+}
+
 } // namespace
 } // namespace tarvo

@@ -293,7 +293,8 @@ TEST_F(FileCommandsTest, HistoryEntriesOpenTheirFileAndVanishedOnesStay) {
     QString error;
     answerBox(QMessageBox::Ok, &error);
     window_->findChild<QAction*>(QStringLiteral("History1"))->trigger();
-    EXPECT_EQ(error, QStringLiteral("ファイルを開くことが出来ませんでした。\n") + text(b_));
+    EXPECT_EQ(error, QStringLiteral("ファイルを開くことが出来ませんでした。\n") + text(b_) +
+                         QStringLiteral("\nNo such file or directory"));
     EXPECT_EQ(window_->currentFile(), a_);
     EXPECT_EQ(window_->columns().Count(), 5);
     EXPECT_EQ(historyEntries().value(0), QStringLiteral("&1 ") + text(b_));

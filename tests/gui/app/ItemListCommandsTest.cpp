@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
 #include <QToolButton>
 
@@ -120,6 +121,26 @@ TEST_F(ItemListCommandsTest, CopyKeepsNameAndForces) {
     EXPECT_EQ(columns().Item(5).AxialForce, columns().Item(0).AxialForce);
     EXPECT_EQ(entryNames().back(), names_[0]);
     EXPECT_EQ(panel(), QStringLiteral("6/6"));
+}
+
+TEST_F(ItemListCommandsTest, ACopyThatWouldTakeTheProjectPastTheReadersLimitIsRefused) {
+    openSample();
+    // A name of 40 MiB: a copy would make a file of more than 64 MiB.
+    columns().Item(0).Name.assign(std::size_t{40} << 20, 'n');
+    QString said;
+    answerModal<QMessageBox>(
+        [&](QMessageBox* box) {
+            said = box->text();
+            box->accept();
+        },
+        nullptr);
+    click("AddCopyButton");
+    EXPECT_EQ(said, QStringLiteral("データを追加できません。\nプロジェクトファイルが上限の 64 MiB を超えます。"));
+    EXPECT_EQ(columns().Count(), 5);
+    EXPECT_EQ(nameList()->count(), 5);
+    // Adding goes on working once the project has room again.
+    click("AddButton");
+    EXPECT_EQ(columns().Count(), 6);
 }
 
 TEST_F(ItemListCommandsTest, DeleteOfFirstMiddleAndLastItem) {

@@ -17,6 +17,7 @@
 
 #include <cstdlib>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "core/check/ColumnCheck.h"
@@ -56,6 +57,19 @@ protected:
     }
     PrintOutcome print() {
         return ReportPrinter(access_, printer_, settings_, messages_).print(nullptr, columns_, source_);
+    }
+    // Prints every page into `file`, chosen in the dialog as a user would.
+    PrintOutcome printIntoFile(const std::filesystem::path& file) {
+        test::answerModal<QPrintDialog>(
+            [&](QPrintDialog* dialog) {
+                auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+                printers->setCurrentIndex(printers->count() - 1);
+                dialog->findChild<QLineEdit*>(QStringLiteral("filename"))
+                    ->setText(QString::fromStdString(file.string()));
+                dialog->accept();
+            },
+            "PrintDialog");
+        return print();
     }
 
     CommonData common_;
@@ -106,6 +120,31 @@ TEST_F(ReportPrinterTest, PdfFileHoldsTheRangeAndTheCollatedCopiesTheProgramMade
     // Pages 2 and 3, twice.
     EXPECT_EQ(pdfPages(file), 4);
     EXPECT_TRUE(messages_.entries.empty());
+}
+
+TEST_F(ReportPrinterTest, AFifoNamedAsThePdfFileIsRefusedAndLeftAlone) {
+    const auto fifo = dir_ / "report.pdf";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(printIntoFile(fifo), PrintOutcome::Failed);
+    ASSERT_EQ(messages_.entries.size(), 1u);
+    EXPECT_EQ(messages_.entries[0].text,
+              "File Open Error: \n" + fifo.string() +
+                  "\nnot a regular file (a device, a FIFO, a folder or a socket); it was left unchanged");
+    struct stat info {};
+    ASSERT_EQ(::lstat(fifo.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+}
+
+TEST_F(ReportPrinterTest, APdfFileReplacedThroughALinkKeepsTheLinkAndTheMode) {
+    test::writeBytes(dir_ / "real.pdf", "old");
+    ASSERT_EQ(::chmod((dir_ / "real.pdf").c_str(), 0600), 0);
+    std::filesystem::create_symlink(dir_ / "real.pdf", dir_ / "link.pdf");
+    ASSERT_EQ(printIntoFile(dir_ / "link.pdf"), PrintOutcome::Printed);
+    EXPECT_TRUE(messages_.entries.empty());
+    EXPECT_TRUE(std::filesystem::is_symlink(dir_ / "link.pdf"));
+    EXPECT_EQ(test::modeOf(dir_ / "real.pdf"), 0600u);
+    EXPECT_EQ(pdfPages(QString::fromStdString((dir_ / "real.pdf").string())), settings_.pageCount);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path()), {}), 2);
 }
 
 TEST_F(ReportPrinterTest, JobOnTheCupsPdfQueueHasThePagesOfTheReport) {

@@ -218,7 +218,7 @@ TEST_F(LatexOutputTest, FailedWriteSaysFileWriteErrorAndKeepsTheEarlierDocument)
     }
     ASSERT_EQ(messages_.entries.size(), 1u);
     EXPECT_EQ(messages_.entries[0].kind, MessageKind::Error);
-    EXPECT_EQ(messages_.entries[0].text, "File Write Error: \n" + tex.string());
+    EXPECT_EQ(messages_.entries[0].text, "File Write Error: \n" + tex.string() + "\nFile too large");
     EXPECT_EQ(test::readBytes(tex), "an earlier document");
     // Neither a compile nor a temporary file is left behind.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(out_), {}), 1);
@@ -255,7 +255,7 @@ TEST_F(LatexOutputTest, UnwritableTargetSaysFileOpenErrorAndTheProjectIsNeverRep
     saveAs(blocked);
     run();
     ASSERT_EQ(messages_.entries.size(), 1u);
-    EXPECT_EQ(messages_.entries[0].text, "File Open Error: \n" + blocked.string());
+    EXPECT_EQ(messages_.entries[0].text, "File Open Error: \n" + blocked.string() + "\nNot a directory");
 
     messages_.entries.clear();
     const auto project = dir_ / "copy.tvp";

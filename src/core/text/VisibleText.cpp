@@ -1,0 +1,41 @@
+#include "core/text/VisibleText.h"
+
+#include "core/text/TextFormat.h"
+
+namespace tarvo {
+namespace {
+
+constexpr char32_t kControlPictures = 0x2400;
+constexpr char32_t kDeletePicture = 0x2421;
+
+void appendUtf8(std::string& out, char32_t cp) {
+    // Control pictures are three-byte characters.
+    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+}
+
+} // namespace
+
+std::string visibleText(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(utf8[i]);
+        if (byte < 0x20) {
+            appendUtf8(out, kControlPictures + byte);
+        } else if (byte == 0x7F) {
+            appendUtf8(out, kDeletePicture);
+        } else if (byte == 0xC2 && i + 1 < utf8.size() && static_cast<unsigned char>(utf8[i + 1]) >= 0x80 &&
+                   static_cast<unsigned char>(utf8[i + 1]) <= 0x9F) {
+            // U+0080 to U+009F: the C1 controls (CSI among them).
+            out += formatText("<U+%04X>", static_cast<unsigned>(static_cast<unsigned char>(utf8[i + 1])));
+            ++i;
+        } else {
+            out.push_back(utf8[i]);
+        }
+    }
+    return out;
+}
+
+} // namespace tarvo
