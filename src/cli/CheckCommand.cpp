@@ -71,7 +71,7 @@ int runCheckCommand(const std::vector<std::string>& args, const SettingsLocation
         const ColumnOutcome outcome = check.CheckColumn(item);
         const ItemVerdict verdict = judgeItem(outcome);
         anyNg = anyNg || verdict.anyNg;
-        anyChecked = anyChecked || code == kCheckOk;
+        anyChecked = anyChecked || outcome.ResultCode == kCheckOk;
         if (options.json) {
             json.addItem(index, PresentItem(item, outcome, check));
         } else {
