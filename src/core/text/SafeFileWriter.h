@@ -40,7 +40,9 @@ struct SafeWriteResult {
         return status == SafeWriteStatus::ReadOnlyTarget || status == SafeWriteStatus::NotARegularFile ||
                status == SafeWriteStatus::CannotInspect || status == SafeWriteStatus::CannotCreateTemp;
     }
-    friend bool operator==(const SafeWriteResult& result, SafeWriteStatus status) { return result.status == status; }
+    friend bool operator==(const SafeWriteResult& result, SafeWriteStatus expected) {
+        return result.status == expected;
+    }
 };
 
 // Why a write failed, for the end of a message: the system's reason, or the
