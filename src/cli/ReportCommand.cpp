@@ -6,6 +6,7 @@
 
 #include "core/check/ColumnCheck.h"
 #include "core/material/MatDataBase.h"
+#include "core/print/LayoutProblem.h"
 #include "core/print/Paginator.h"
 #include "core/print/PrintDefault.h"
 #include "core/print/ReportTextSource.h"
@@ -99,9 +100,13 @@ bool loadReportJob(const ReportOptions& options, const SettingsLocation& setting
             << ", separated by commas (ranges as 2-5): \"" << options.itemList << "\"\n";
         return false;
     }
-    const PrintDefault defaults = loadPrintDefault(settings.settingsFile());
     const std::vector<int> selection = job.settings.printSelection;
-    applyPrintDefault(defaults, job.printer, job.settings, WholeSheetTarget::a4Pdf());
+    applyPrintDefault(loadPrintDefault(settings.settingsFile()), job.printer, job.settings, WholeSheetTarget::a4Pdf());
+    if (const auto problem = findLayoutProblem(job.printer)) {
+        // A stored layout without room for the text would give blank pages.
+        err << refusedStoredLayoutMessage(*problem) << '\n';
+        applyPrintDefault(builtInPrintDefault(), job.printer, job.settings, WholeSheetTarget::a4Pdf());
+    }
     job.settings.printSelection = selection;
     return true;
 }

@@ -48,5 +48,32 @@ TEST(ReportCommandOutput, ControlCharactersOfNamesAreShown) {
     EXPECT_NE(out.str().find("X\xE2\x90\x9B]0;title\xE2\x90\x87"), std::string::npos);
 }
 
+TEST(ReportCommandOutput, StoredLayoutWithoutRoomIsRefusedForTheBuiltInOne) {
+    test::TempDir dir;
+    CommonData common;
+    ColumnsData columns;
+    ColumnMember& item = columns.Item(0);
+    item.B = 105;
+    item.D = 105;
+    item.Lkx = 2800;
+    item.AxialForce = {12, 14, 16, 15, 14};
+    RecordingMessageSink messages;
+    ASSERT_EQ(SaveProject(dir / "p.tvp", common, columns, messages), 0);
+    const SettingsLocation settings = SettingsLocation::besideProgram(dir.path());
+    const auto run = [&](std::string& errText) {
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(runReportCommand({(dir / "p.tvp").string()}, settings, out, err), kReportExitOk);
+        errText = err.str();
+        return out.str();
+    };
+    std::string err;
+    const std::string builtIn = run(err);
+    test::writeBytes(settings.settingsFile(), "[Print Layout]\r\nLeftMargin=300\r\nBodyFontSize=0\r\n");
+    EXPECT_EQ(run(err), builtIn);
+    EXPECT_NE(err.find("BodyFontSize（0 pt）"), std::string::npos) << err;
+    EXPECT_NE(err.find("既定の印刷設定で印刷します。"), std::string::npos);
+}
+
 } // namespace
 } // namespace tarvo::cli

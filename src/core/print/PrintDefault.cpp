@@ -61,7 +61,7 @@ PrintDefault loadPrintDefault(const std::filesystem::path& settingsFile) {
     return readPrintDefault(file);
 }
 
-bool savePrintDefault(const std::filesystem::path& settingsFile, const PrintDefault& d) {
+IniWriteResult savePrintDefault(const std::filesystem::path& settingsFile, const PrintDefault& d) {
     const std::vector<IniFile::Entry> layout{
         {"TitleFontName", d.TitleFontName},
         {"BodyFontName", d.BodyFontName},
@@ -87,8 +87,9 @@ bool savePrintDefault(const std::filesystem::path& settingsFile, const PrintDefa
         {"FirstPageNo", std::to_string(d.FirstPageNo)},
         {"Title", encodeStoredTitle(d.Title)},
     };
-    return IniFile::writeSection(settingsFile, kPrintLayoutSection, layout) &&
-           IniFile::writeSection(settingsFile, kPrintHeaderSection, header);
+    IniWriteResult written = IniFile::writeSection(settingsFile, kPrintLayoutSection, layout);
+    if (!written) return written;
+    return IniFile::writeSection(settingsFile, kPrintHeaderSection, header);
 }
 
 std::string encodeStoredTitle(std::string_view title) {

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-namespace tarvo {
+#include "core/text/IniFile.h"
 
-class IniFile;
+namespace tarvo {
 
 struct PrintDefault {
     std::string TitleFontName = "ＭＳ Ｐゴシック";
@@ -47,8 +47,8 @@ PrintDefault readPrintDefault(const IniFile& file);
 // Reads `settingsFile` when it exists, otherwise the built-in defaults.
 PrintDefault loadPrintDefault(const std::filesystem::path& settingsFile);
 // Writes every key of both sections (the file is created when missing);
-// false when the file could not be written.
-bool savePrintDefault(const std::filesystem::path& settingsFile, const PrintDefault& defaults);
+// fails, with the reason, when the file could not be written.
+IniWriteResult savePrintDefault(const std::filesystem::path& settingsFile, const PrintDefault& defaults);
 
 // The title is stored on one line: each line break becomes the two
 // characters "\n" and carriage returns are dropped.

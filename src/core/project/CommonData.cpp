@@ -6,6 +6,7 @@
 
 #include "core/check/WindPressure.h"
 #include "core/text/IniFile.h"
+#include "core/text/MessageSink.h"
 
 namespace tarvo {
 namespace {
@@ -16,6 +17,11 @@ constexpr std::string_view kBaseMatSection = "BaseMat Default";
 
 constexpr std::string_view kSaveFailed = "設定の保存に失敗しました。";
 constexpr std::string_view kSaved = "設定を保存しました";
+
+// The failure of a settings write: the message, the settings file and why.
+std::string settingsWriteFailure(const std::filesystem::path& settingsFile, const IniWriteResult& written) {
+    return withReason(std::string(kSaveFailed) + "\n" + settingsFile.string(), written.reason);
+}
 
 std::string_view materialSection(MaterialDefault which) {
     return which == MaterialDefault::Column ? kColumnMatSection : kBaseMatSection;
@@ -114,8 +120,12 @@ bool CommonData::SaveCommonDefaults(MessageSink& messages) {
         {"RoughIndex", std::to_string(RoughIndex)},
         {"SnowEria", std::to_string(SnowEria)},
     };
-    if (settingsFile_.empty() || !IniFile::writeSection(settingsFile_, kCommonSection, entries)) {
+    if (settingsFile_.empty()) {
         messages.showMessage(MessageKind::Error, kSaveFailed);
+        return false;
+    }
+    if (const IniWriteResult written = IniFile::writeSection(settingsFile_, kCommonSection, entries); !written) {
+        messages.showMessage(MessageKind::Error, settingsWriteFailure(settingsFile_, written));
         return false;
     }
     Defaults.WindCalcStandard = WindCalcStandard;
@@ -135,10 +145,14 @@ void CommonData::ReadMaterialDefaults() {
 
 bool CommonData::SaveMaterialDefault(MaterialDefault which, MessageSink& messages) {
     const MatInputData& material = which == MaterialDefault::Column ? ColumnMatDefault : BaseMatDefault;
-    const bool written = !settingsFile_.empty() &&
-                         IniFile::writeSection(settingsFile_, materialSection(which), materialEntries(material));
-    if (!written) {
+    if (settingsFile_.empty()) {
         messages.showMessage(MessageKind::Error, kSaveFailed);
+        return false;
+    }
+    if (const IniWriteResult written =
+            IniFile::writeSection(settingsFile_, materialSection(which), materialEntries(material));
+        !written) {
+        messages.showMessage(MessageKind::Error, settingsWriteFailure(settingsFile_, written));
         return false;
     }
     messages.showMessage(MessageKind::Information, kSaved);

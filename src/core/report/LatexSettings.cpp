@@ -77,7 +77,7 @@ bool LatexSettings::saveStored(const std::filesystem::path& settingsFile) const 
     if (!tools.compiler.empty()) setEntry(entries, kCompilerKey, tools.compiler);
     if (!tools.viewer.empty() && tools.pdfConverter.empty()) setEntry(entries, kViewerKey, tools.viewer);
     setEntry(entries, kModeKey, compileAndPreview ? "1" : "0");
-    return IniFile::writeSection(settingsFile, kLatexSettingsSection, entries);
+    return static_cast<bool>(IniFile::writeSection(settingsFile, kLatexSettingsSection, entries));
 }
 
 LatexHeaderText loadLatexHeader(const std::filesystem::path& headerFile) {

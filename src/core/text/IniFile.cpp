@@ -4,6 +4,7 @@
 #include <charconv>
 #include <initializer_list>
 #include <limits>
+#include <system_error>
 
 #include "core/text/Cp932Codec.h"
 #include "core/text/FileReader.h"
@@ -216,17 +217,22 @@ std::string IniFile::toBytes() const {
     return bytes;
 }
 
-bool IniFile::writeSection(const std::filesystem::path& path, std::string_view section,
-                           const std::vector<Entry>& entries) {
+IniWriteResult IniFile::writeSection(const std::filesystem::path& path, std::string_view section,
+                                     const std::vector<Entry>& entries) {
     std::string bytes;
-    const FileReadStatus status = FileReader::readAll(path, kMaxFileBytes, bytes);
+    FileReadFailure readFailure;
+    const FileReadStatus status = FileReader::readAll(path, kMaxFileBytes, bytes, &readFailure);
     // A file that exists but cannot be read is not overwritten with one section.
-    if (status != FileReadStatus::Ok && status != FileReadStatus::Missing) return false;
+    if (status != FileReadStatus::Ok && status != FileReadStatus::Missing) {
+        return {false, describeReadFailure(readFailure, kMaxFileBytes)};
+    }
     IniFile file = parse(bytes);
     file.setSection(section, entries);
     // The first section written into a configuration folder makes the folder.
-    if (!createFolderFor(path)) return false;
-    return SafeFileWriter::replace(path, file.toBytes()) == SafeWriteStatus::Ok;
+    if (std::error_code folderError; !createFolderFor(path, &folderError)) return {false, folderError.message()};
+    const SafeWriteResult written = SafeFileWriter::replace(path, file.toBytes());
+    if (!written.ok()) return {false, describeWriteFailure(written)};
+    return {};
 }
 
 } // namespace tarvo

@@ -13,6 +13,15 @@
 
 namespace tarvo {
 
+// Whether writing a settings section succeeded and, when not, why: the
+// system's reason or the reader's or writer's own, for the end of a message.
+struct IniWriteResult {
+    bool ok = true;
+    std::string reason;
+
+    explicit operator bool() const { return ok; }
+};
+
 class IniFile {
 public:
     struct Entry {
@@ -54,10 +63,10 @@ public:
     // Writes one section into the file at `path`: reads the file (a missing
     // file counts as empty), replaces the section and writes the whole file
     // back through the safe replacement, making the file's folder when it is
-    // missing. False when the existing file cannot be read, the folder cannot
+    // missing. Fails when the existing file cannot be read, the folder cannot
     // be made or the write fails; the file is then unchanged.
-    static bool writeSection(const std::filesystem::path& path, std::string_view section,
-                             const std::vector<Entry>& entries);
+    static IniWriteResult writeSection(const std::filesystem::path& path, std::string_view section,
+                                       const std::vector<Entry>& entries);
 
 private:
     struct Line {

@@ -40,11 +40,15 @@ SettingsLocation SettingsLocation::find(const std::filesystem::path& programDir)
     return choose(programDir, beside, readSettingsEnvironment());
 }
 
-bool createFolderFor(const std::filesystem::path& file) {
+bool createFolderFor(const std::filesystem::path& file, std::error_code* reason) {
     const std::filesystem::path folder = file.parent_path();
     if (folder.empty()) return true; // the working folder
     std::error_code error;
     if (std::filesystem::is_directory(folder, error)) return true;
+    const auto fail = [reason](std::error_code why) {
+        if (reason != nullptr) *reason = why ? why : std::make_error_code(std::errc::not_a_directory);
+        return false;
+    };
 
     // The missing folders, outermost first.
     std::vector<std::filesystem::path> missing;
@@ -54,11 +58,13 @@ bool createFolderFor(const std::filesystem::path& file) {
         if (step == step.parent_path()) break;
     }
     for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
-        if (!std::filesystem::create_directory(*it, error) && error) return false;
+        if (!std::filesystem::create_directory(*it, error) && error) return fail(error);
         std::filesystem::permissions(*it, std::filesystem::perms::owner_all, std::filesystem::perm_options::replace,
                                      error);
     }
-    return std::filesystem::is_directory(folder, error);
+    // A step that exists but is no folder (a regular file in the way).
+    if (!std::filesystem::is_directory(folder, error)) return fail(error);
+    return true;
 }
 
 } // namespace tarvo

@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <utility>
 
 namespace tarvo {
@@ -71,7 +72,7 @@ SettingsEnvironment readSettingsEnvironment();
 // folders above it, readable by the user alone as the configuration folders
 // are. True when the folder exists afterwards. Writers of the three files call
 // it before they write, so the configuration folder appears with the first
-// file saved.
-bool createFolderFor(const std::filesystem::path& file);
+// file saved. On failure `reason`, when given, receives the system's error.
+bool createFolderFor(const std::filesystem::path& file, std::error_code* reason = nullptr);
 
 } // namespace tarvo

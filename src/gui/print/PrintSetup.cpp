@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "core/print/DeviceGeometry.h"
+#include "core/print/LayoutProblem.h"
 #include "core/text/MessageSink.h"
 #include "gui/print/FontChoiceDialog.h"
 #include "gui/print/PrinterAccess.h"
@@ -105,6 +106,7 @@ PrintSetup::PrintSetup(PrinterAccess& access, std::filesystem::path settingsFile
         fontLabels_[i]->setFrameShadow(QFrame::Sunken);
         fontLabels_[i]->setMinimumWidth(180);
         auto* button = new QPushButton(QStringLiteral("変更..."), fontBox);
+        fontButtons_[i] = button;
         button->setObjectName(QLatin1String(buttonNames[i]));
         connect(button, &QPushButton::clicked, this, [this, tag] { chooseFont(tag); });
         fontGrid->addWidget(new QLabel(captions[i], fontBox), tag, 0);
@@ -226,6 +228,30 @@ void PrintSetup::stepped(Field& field, int position) {
 
 void PrintSetup::applyStoredDefaults() {
     applyPrintDefault(defaults_, printer_, settings_, access_);
+    if (const auto problem = findLayoutProblem(printer_)) {
+        // A stored layout without room for the text would print blank pages.
+        messages_.showMessage(MessageKind::Error, refusedStoredLayoutMessage(*problem));
+        applyPrintDefault(builtInPrintDefault(), printer_, settings_, access_);
+    }
+}
+
+bool PrintSetup::refuseUnprintableLayout() {
+    computeDeviceGeometry(printer_);
+    const auto problem = findLayoutProblem(printer_);
+    if (!problem) return false;
+    messages_.showMessage(MessageKind::Error, problem->message);
+    const std::array<std::pair<const char*, QWidget*>, 8> places{{{"LeftMargin", fields_[kLeft].edit},
+                                                                  {"TopMargin", fields_[kTop].edit},
+                                                                  {"BottomMargin", fields_[kBottom].edit},
+                                                                  {"HeaderTopMargin", fields_[kPageNoTop].edit},
+                                                                  {"HeaderSideMargin", fields_[kPageNoSide].edit},
+                                                                  {"TitleFontSize", fontButtons_[0]},
+                                                                  {"BodyFontSize", fontButtons_[1]},
+                                                                  {"HeaderFontSize", fontButtons_[2]}}};
+    for (const auto& [setting, widget] : places) {
+        if (problem->setting == setting && widget != nullptr) widget->setFocus();
+    }
+    return true;
 }
 
 void PrintSetup::showSettings() {
@@ -284,9 +310,12 @@ void PrintSetup::showSwitches() {
 }
 
 bool PrintSetup::registerDefaults() {
+    if (refuseUnprintableLayout()) return false;
     defaults_ = currentPrintDefault(printer_, settings_);
-    if (savePrintDefault(settingsFile_, defaults_)) return true;
-    messages_.showMessage(MessageKind::Error, "File Write Error: \n" + settingsFile_.string());
+    const IniWriteResult written = savePrintDefault(settingsFile_, defaults_);
+    if (written) return true;
+    messages_.showMessage(MessageKind::Error,
+                          withReason("File Write Error: \n" + settingsFile_.string(), written.reason));
     return false;
 }
 
@@ -308,7 +337,7 @@ void PrintSetup::printerSetup() {
 void PrintSetup::reject() {}
 
 void PrintSetup::done(int result) {
-    computeDeviceGeometry(printer_);
+    if (refuseUnprintableLayout()) return;
     QDialog::done(result);
 }
 

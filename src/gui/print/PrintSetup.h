@@ -91,6 +91,9 @@ private:
     void showSwitches();
     void chooseFont(int tag);
     void printerSetup();
+    // Says what a layout without room for the text gets wrong and moves the
+    // focus to its setting; true when the layout was refused.
+    bool refuseUnprintableLayout();
 
     PrinterAccess& access_;
     std::filesystem::path settingsFile_;
@@ -103,6 +106,7 @@ private:
     QLabel* selectPrinter_ = nullptr;
     QLabel* paperInfo_ = nullptr;
     std::array<QLabel*, 3> fontLabels_{};
+    std::array<QPushButton*, 3> fontButtons_{};
     QCheckBox* headerPosChange_ = nullptr;
     QCheckBox* isTitlePrint_ = nullptr;
     QCheckBox* isHeaderPrint_ = nullptr;

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <system_error>
+
 #include "core/text/IniFile.h"
 #include "support/TestFiles.h"
 
@@ -97,7 +100,8 @@ TEST(CommonDataDefaults, FailedSaveReportsAndKeepsDefaults) {
     ASSERT_EQ(messages.entries.size(), 2u);
     for (const auto& entry : messages.entries) {
         EXPECT_EQ(entry.kind, MessageKind::Error);
-        EXPECT_EQ(entry.text, "設定の保存に失敗しました。");
+        EXPECT_EQ(entry.text, "設定の保存に失敗しました。\n" + (dir / "file" / "Tarvo.ini").string() + "\n" +
+                                  std::generic_category().message(ENOTDIR));
     }
     EXPECT_EQ(common.Defaults.V0Index, 0);
     EXPECT_EQ(common.V0Index, 4);

@@ -104,7 +104,7 @@ TEST_F(MainFormSettingsTest, PortableProgramSavesBesideItself) {
 TEST_F(MainFormSettingsTest, AFolderThatCannotBeMadeStillReportsTheFailedSave) {
     test::writeBytes(config(), "a file where the folder should be");
     auto window = startWindow();
-    EXPECT_EQ(saveCommonDefaults(*window, 2), QStringLiteral("設定の保存に失敗しました。"));
+    EXPECT_TRUE(saveCommonDefaults(*window, 2).startsWith(QStringLiteral("設定の保存に失敗しました。\n")));
 }
 
 } // namespace

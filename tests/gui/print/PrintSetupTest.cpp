@@ -13,9 +13,12 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <cerrno>
 #include <memory>
+#include <system_error>
 
 #include "core/print/DeviceGeometry.h"
+#include "core/print/PrintDefault.h"
 #include "core/text/Cp932Codec.h"
 #include "core/text/MessageSink.h"
 #include "gui/ModalDialog.h"
@@ -218,7 +221,31 @@ TEST_F(PrintSetupTest, FailedRegistrationIsReported) {
     EXPECT_FALSE(setup.registerDefaults());
     ASSERT_EQ(messages_.entries.size(), 1u);
     EXPECT_EQ(messages_.entries[0].kind, MessageKind::Error);
-    EXPECT_EQ(messages_.entries[0].text, "File Write Error: \n" + (dir_ / "plain" / "Tarvo.ini").string());
+    EXPECT_EQ(messages_.entries[0].text, "File Write Error: \n" + (dir_ / "plain" / "Tarvo.ini").string() + "\n" +
+                                             std::generic_category().message(ENOTDIR));
+}
+
+TEST_F(PrintSetupTest, LayoutWithoutRoomForTheTextIsRefused) {
+    // Stored: the built-in layout applies and the message names the setting.
+    writeSettings("[Print Layout]\r\nLeftMargin=300\r\n");
+    const auto setup = makeSetup();
+    ASSERT_EQ(messages_.entries.size(), 1u);
+    EXPECT_NE(messages_.entries[0].text.find("LeftMargin（300 mm）"), std::string::npos);
+    EXPECT_EQ(setup->printer().LeftMargin, builtInPrintDefault().LeftMargin);
+
+    // Entered: OK and registering are refused, the dialog stays open on the field.
+    messages_.entries.clear();
+    type(setup.get(), "MBottom", "290");
+    find<QPushButton>(setup.get(), "OkButton")->click();
+    EXPECT_TRUE(setup->isVisible());
+    EXPECT_FALSE(setup->registerDefaults());
+    ASSERT_EQ(messages_.entries.size(), 2u);
+    EXPECT_NE(messages_.entries[0].text.find("BottomMargin（290 mm）"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(settingsFile()) &&
+                 test::readBytes(settingsFile()).find("BottomMargin=290") != std::string::npos);
+    type(setup.get(), "MBottom", "15");
+    find<QPushButton>(setup.get(), "OkButton")->click();
+    EXPECT_FALSE(setup->isVisible());
 }
 
 TEST(NoPrinterSetup, SaysThatNoPrinterIsInstalledAndLaysOutOnA4) {

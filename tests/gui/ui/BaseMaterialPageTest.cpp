@@ -194,7 +194,11 @@ TEST_F(BaseMaterialDefaultBlocked, FailedSaveReportsAndKeepsTheDefaultInMemory) 
     control<QPushButton>("DefaultButton2")->click();
     ASSERT_EQ(context.sink.entries.size(), 1U);
     EXPECT_EQ(context.sink.entries[0].kind, MessageKind::Error);
-    EXPECT_EQ(context.sink.entries[0].text, "設定の保存に失敗しました。");
+    // The message, then the settings file and the system's reason.
+    EXPECT_EQ(context.sink.entries[0].text.rfind(
+                  "設定の保存に失敗しました。\n" + context.common().settingsFile().string() + "\n", 0),
+              0U)
+        << context.sink.entries[0].text;
     EXPECT_EQ(context.common().BaseMatDefault.SelectProduct, kDimensionLumber);
 }
 
