@@ -14,7 +14,7 @@ namespace {
 constexpr int kNumber = 0;
 constexpr int kLabel = 4;
 constexpr int kValue = 14;
-constexpr int kUses = 55;
+constexpr int kUses = 60;
 constexpr int kRight = 81;
 constexpr int kCase = 14;
 constexpr int kFactor = 24;

@@ -37,20 +37,43 @@ bool hangs(std::string_view character) {
 
 } // namespace
 
+// Where a piece may end: after a blank or a comma.
+bool breaksAfter(std::string_view character) {
+    return character == " " || character == "　" || character == "、" || character == ",";
+}
+
 std::vector<std::string> WrapColumns(std::string_view text, int width) {
     std::vector<std::string> pieces(1);
     const int limit = width * 10;
     int used = 0;
+    // The last place in the current piece where it may end, and the width
+    // of the piece up to there.
+    std::size_t breakAt = std::string::npos;
+    int usedAtBreak = 0;
     for (std::size_t at = 0; at < text.size();) {
         const std::size_t length = characterLength(text, at);
         const std::string_view character = text.substr(at, length);
         const int columns = tenthsOf(character);
         if (used > 0 && used + columns > limit && !hangs(character)) {
-            pieces.emplace_back();
-            used = 0;
+            // Words and numbers stay whole where the piece has a break in
+            // its second half; otherwise the piece is cut here.
+            std::string rest;
+            if (breakAt != std::string::npos && usedAtBreak * 2 >= limit) {
+                rest = pieces.back().substr(breakAt);
+                pieces.back().erase(breakAt);
+                used -= usedAtBreak;
+            } else {
+                used = 0;
+            }
+            pieces.push_back(std::move(rest));
+            breakAt = std::string::npos;
         }
         pieces.back() += character;
         used += columns;
+        if (breaksAfter(character)) {
+            breakAt = pieces.back().size();
+            usedAtBreak = used;
+        }
         at += length;
     }
     return pieces;

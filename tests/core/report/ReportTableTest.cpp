@@ -10,6 +10,10 @@ TEST(ReportTable, WrapsByColumnsWithWideCharactersCountingTwo) {
     EXPECT_EQ(WrapColumns("すぎ無等級", 4), (std::vector<std::string>{"すぎ", "無等", "級"}));
     EXPECT_EQ(WrapColumns("", 4), (std::vector<std::string>{""}));
     EXPECT_EQ(WrapColumns("N/mm^2", 5), (std::vector<std::string>{"N/mm^2"}));
+    // A closing mark hangs; a number is not cut where a blank or comma allows.
+    EXPECT_EQ(WrapColumns("ありません。", 9), (std::vector<std::string>{"ありません。"}));
+    EXPECT_EQ(WrapColumns("Kz=0.980, x 0.6 (Fsx)", 16), (std::vector<std::string>{"Kz=0.980, x 0.6 ", "(Fsx)"}));
+    EXPECT_EQ(WrapColumns("Kz=0.980, x0.6(Fsx)", 16), (std::vector<std::string>{"Kz=0.980, ", "x0.6(Fsx)"}));
 }
 
 // The cells of a row sit side by side; a longer cell gives the row more
