@@ -5,6 +5,7 @@
 
 #include "core/check/ColumnCheck.h"
 #include "core/project/CommonData.h"
+#include "core/report/ColumnSummary.h"
 #include "core/text/TextFormat.h"
 #include "core/text/VisibleText.h"
 
@@ -27,19 +28,6 @@ const char* verdictText(CaseVerdict verdict) {
     case CaseVerdict::NotChecked: break;
     }
     return "-";
-}
-
-// Why an item was not checked, for the codes whose message is empty in the
-// window (there the empty page tells it).
-std::string_view reasonText(std::int32_t code) {
-    const std::string_view message = CheckResultMessage(code);
-    if (!message.empty()) return message;
-    switch (code) {
-    case kCheckNoSection: return "断面が入力されていません。";
-    case kCheckNoBucklingLength: return "座屈長さ Lkx が入力されていません。";
-    case kCheckNoAxialForce: return "軸力が入力されていません。";
-    default: return "検定できません。";
-    }
 }
 
 } // namespace
@@ -98,7 +86,7 @@ void CheckReportTable::addItem(int index, const ColumnMember& item, std::int32_t
             out_ << ' ' << padRight(verdictText(caseVerdict), 10);
     } else {
         out_ << "      - ";
-        out_ << ' ' << reasonText(code);
+        out_ << ' ' << ItemReasonText(code);
     }
     out_ << '\n';
 }
