@@ -34,20 +34,22 @@ CommandRun runDesign(const std::vector<std::string>& args) {
 fs::path project(const std::string& file) {
     CommonData common;
     ColumnsData columns;
-    std::vector<ColumnMember> items(3);
-    const double forces[] = {40, 5, 5000};
-    const char* names[] = {"C1", "C2", "C3"};
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        ColumnMember& item = items[i];
-        item.Name = names[i];
+    struct Named {
+        const char* name;
+        double force;
+    };
+    std::vector<ColumnMember> items;
+    for (const Named& named : {Named{"C1", 40}, Named{"C2", 5}, Named{"C3", 5000}}) {
+        ColumnMember& item = items.emplace_back();
+        item.Name = named.name;
         item.B = 105;
         item.D = 105;
         item.Lkx = 2800;
-        item.AxialForce[0] = forces[i];
+        item.AxialForce[0] = named.force;
         item.BaseMaterial.SelectProduct = kGlulamColumn;
     }
     columns.Replace(std::move(items));
-    const fs::path path = fs::path(::testing::TempDir()) / file;
+    fs::path path = fs::path(::testing::TempDir()) / file;
     RecordingMessageSink messages;
     EXPECT_EQ(SaveProject(path, common, columns, messages), 0);
     return path;

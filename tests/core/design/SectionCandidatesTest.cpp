@@ -11,6 +11,7 @@ namespace {
 
 std::vector<double> sides(const std::vector<SectionSize>& candidates, bool width) {
     std::vector<double> out;
+    out.reserve(candidates.size());
     for (const SectionSize& c : candidates)
         out.push_back(width ? c.B : c.D);
     return out;

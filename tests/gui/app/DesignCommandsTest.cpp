@@ -31,7 +31,7 @@ protected:
     QUndoStack& stack() { return window_->history().stack(); }
     // Opens the dialog through the menu and hands it to `answer` once the
     // shown item is designed.
-    void openDialog(std::function<void(SectionDesignDialog*)> answer) {
+    void openDialog(const std::function<void(SectionDesignDialog*)>& answer) {
         answerModal<SectionDesignDialog>([answer](SectionDesignDialog* dialog) {
             dialog->waitForDesign();
             answer(dialog);
