@@ -14,13 +14,6 @@ namespace {
 
 constexpr int kNameColumns = 24;
 
-std::string padRight(std::string_view text, int columns) {
-    std::string out(text);
-    const int width = displayWidth(text);
-    if (width < columns) out.append(static_cast<std::size_t>(columns - width), ' ');
-    return out;
-}
-
 const char* verdictText(CaseVerdict verdict) {
     switch (verdict) {
     case CaseVerdict::Ok: return "OK";
@@ -31,6 +24,13 @@ const char* verdictText(CaseVerdict verdict) {
 }
 
 } // namespace
+
+std::string padRight(std::string_view text, int columns) {
+    std::string out(text);
+    const int width = displayWidth(text);
+    if (width < columns) out.append(static_cast<std::size_t>(columns - width), ' ');
+    return out;
+}
 
 int displayWidth(std::string_view utf8) {
     int width = 0;

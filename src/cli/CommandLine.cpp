@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "cli/CheckCommand.h"
+#include "cli/DesignCommand.h"
 #include "cli/ExportCommand.h"
 #include "cli/ImportCommand.h"
 #include "cli/LatexCommand.h"
@@ -25,6 +26,7 @@ void printUsage(std::ostream& out) {
            "       tarvo-posts export FILE.tvp -o ITEMS.csv\n"
            "       tarvo-posts results FILE.tvp -o RESULTS.csv\n"
            "       tarvo-posts import ITEMS.csv -o FILE.tvp [--into EXISTING.tvp]\n"
+           "       tarvo-posts design FILE.tvp [--items LIST] [--all-pairs] [--json] [-o OUT.tvp]\n"
            "\n"
            "Checks wooden columns (posts) of timber buildings by the allowable-stress rules.\n"
            "  check FILE.tvp    check every column item of a project and print a table of verdicts\n"
@@ -46,6 +48,11 @@ void printUsage(std::ostream& out) {
            "  import ITEMS.csv  read column items from CSV (UTF-8 or Shift-JIS, comma or tab separated)\n"
            "    -o FILE.tvp     the project to write, a new one with the default common conditions\n"
            "    --into OLD.tvp  append the items to the list of OLD.tvp instead (-o may name OLD.tvp)\n"
+           "  design FILE.tvp   find the smallest section with which every verdict is OK, per item\n"
+           "    --items LIST    design only these items (e.g. 3,1,5-7)\n"
+           "    --all-pairs     try every b x D pair up to D = 3b, not the square sections alone\n"
+           "    --json          print the present, proposed and next smaller sections as UTF-8 JSON\n"
+           "    -o OUT.tvp      write the project with the proposed sections (exit 1: some item has none)\n"
            "  help, --help      print this text\n"
            "  --version         print the version\n"
            "\n"
@@ -60,7 +67,7 @@ void printVersion(std::ostream& out) {
 bool opensWindow(const std::vector<std::string>& args) {
     if (args.empty()) return true;
     if (args.size() != 1 || args[0].empty() || args[0][0] == '-') return false;
-    for (const char* command : {"check", "latex", "report", "pdf", "export", "results", "import", "help"})
+    for (const char* command : {"check", "latex", "report", "pdf", "export", "results", "import", "design", "help"})
         if (args[0] == command) return false;
     return true;
 }
@@ -77,6 +84,9 @@ int runCommandLine(const std::vector<std::string>& args, const SettingsLocation&
     }
     if (args[0] == "check") {
         return runCheckCommand(std::vector<std::string>(args.begin() + 1, args.end()), settings, out, err);
+    }
+    if (args[0] == "design") {
+        return runDesignCommand(std::vector<std::string>(args.begin() + 1, args.end()), settings, out, err);
     }
     if (args[0] == "latex") {
         return runLatexCommand(std::vector<std::string>(args.begin() + 1, args.end()), settings, out, err);
