@@ -372,7 +372,7 @@ TEST_F(ColumnCheckTest, RoundPostWithoutTenonNeedsShearAreaOnlyForWindShear) {
 // The zero-area codes come after every code the steps before the load cases
 // give, and only where a load case divides by the area.
 TEST_F(ColumnCheckTest, ZeroBearingAreaKeepsEarlierCodes) {
-    auto noBearingArea = [this](double lkx = 2800) {
+    auto noBearingArea = [](double lkx = 2800) {
         ColumnMember item = column(105, 105, lkx);
         item.AutoTenon = false;
         item.TenonB = 105;
