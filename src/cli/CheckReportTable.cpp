@@ -77,7 +77,7 @@ void CheckReportTable::flushIfFull() {
 
 void CheckReportTable::printHeader() {
     if (common_.VelocityPressure > 0) {
-        text_ += formatText("速度圧 q = %.0f N/m2\n", common_.VelocityPressure);
+        appendFormat(text_, "速度圧 q = %.0f N/m2\n", common_.VelocityPressure);
     } else {
         text_ += "速度圧 q = ？ N/m2 (風荷重の検討なし)\n";
     }
@@ -95,13 +95,13 @@ void CheckReportTable::printHeader() {
 void CheckReportTable::addItem(int index, const ColumnMember& item, std::int32_t code, const ItemVerdict& verdict) {
     if (!headerPrinted_) printHeader();
     ++items_;
-    text_ += formatText("%4d ", index + 1);
+    appendFormat(text_, "%4d ", index + 1);
     appendPadded(text_, visibleText(item.Name), kNameColumns);
-    text_ += formatText(" %4d ", code);
+    appendFormat(text_, " %4d ", code);
     if (code == 0) {
         ++checked_;
         if (verdict.anyNg) ++ng_;
-        text_ += formatText("%7.3f ", verdict.largestRatio);
+        appendFormat(text_, "%7.3f ", verdict.largestRatio);
         for (const auto caseVerdict : verdict.cases) {
             text_ += ' ';
             appendPadded(text_, verdictText(caseVerdict), 10);
@@ -117,7 +117,7 @@ void CheckReportTable::addItem(int index, const ColumnMember& item, std::int32_t
 
 bool CheckReportTable::finish(bool anyNg) {
     if (!headerPrinted_) printHeader();
-    text_ += formatText("%d items, %d checked, %d NG\n", items_, checked_, ng_);
+    appendFormat(text_, "%d items, %d checked, %d NG\n", items_, checked_, ng_);
     if (checked_ == 0) {
         text_ += "Result: no item could be checked\n";
     } else {

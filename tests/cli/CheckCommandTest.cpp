@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <limits>
 #include <sstream>
+#include <string_view>
 
 #include "cli/CheckReportTable.h"
 #include "cli/JsonWriter.h"
@@ -183,6 +185,47 @@ TEST(JsonWriter, NonFiniteNumbersAreNullAndTextIsEscaped) {
     json.value("a\"b\\c\n");
     json.endArray();
     EXPECT_EQ(json.text(), "[\n  null,\n  null,\n  0.1,\n  \"a\\\"b\\\\c\\n\"\n]");
+}
+
+TEST(JsonWriter, EscapesEveryControlAndKeepsTheTextAroundIt) {
+    JsonWriter json;
+    json.value(std::string_view("柱\x01x\ty\"\x1f", 9));
+    EXPECT_EQ(json.text(), "\"柱\\u0001x\\ty\\\"\\u001f\"");
+    EXPECT_EQ(jsonEscape(""), "\"\"");
+}
+
+// A large document goes to the stream in pieces while it is written, and the
+// pieces together are the text kept without a stream.
+TEST(JsonWriter, WithAStreamHandsTheTextOnAsItGrows) {
+    const auto write = [](JsonWriter& json, std::size_t& largestKept) {
+        json.beginObject();
+        json.key("items");
+        json.beginArray();
+        for (int i = 0; i < 20000; ++i) {
+            json.beginObject();
+            json.member("index", i);
+            json.member("Name", "柱 " + std::to_string(i));
+            json.member("ratio", i / 7.0);
+            json.member("ok", i % 3 != 0);
+            json.endObject();
+            largestKept = std::max(largestKept, json.text().size());
+        }
+        json.endArray();
+        json.endObject();
+    };
+    std::size_t keptWhole = 0;
+    JsonWriter whole;
+    write(whole, keptWhole);
+
+    std::ostringstream out;
+    std::size_t keptStreamed = 0;
+    JsonWriter streamed(out);
+    write(streamed, keptStreamed);
+    EXPECT_TRUE(streamed.flush());
+    EXPECT_TRUE(streamed.text().empty());
+    EXPECT_EQ(out.str(), whole.text());
+    EXPECT_GT(keptWhole, 1000000u);
+    EXPECT_LT(keptStreamed, 100000u);
 }
 
 TEST(CheckReportTable, FullWidthCharactersTakeTwoColumns) {

@@ -64,13 +64,13 @@ void appendNumberAndSection(const ItemPresentation& p, int number, ReportLines& 
     }
     line += "@";
     if (item.SizeCode != 0) {
-        if (count > 1) line += formatText("%lld-", count);
-        line += formatText("%d(b×D=%.0f×%.0f)　%s", item.SizeCode, item.B, item.D, material.c_str());
+        if (count > 1) appendFormat(line, "%lld-", count);
+        appendFormat(line, "%d(b×D=%.0f×%.0f)　%s", item.SizeCode, item.B, item.D, material.c_str());
     } else if (item.Shape == kRound) {
-        line += formatText("%.0fφ　%s", item.D, material.c_str());
+        appendFormat(line, "%.0fφ　%s", item.D, material.c_str());
     } else {
-        line += formatText("b×D=%.0f×%.0f", item.B, item.D);
-        if (count > 1) line += formatText("×%lld本", count);
+        appendFormat(line, "b×D=%.0f×%.0f", item.B, item.D);
+        if (count > 1) appendFormat(line, "×%lld本", count);
         line += "　" + material;
     }
     list.push_back(line);
@@ -79,7 +79,7 @@ void appendNumberAndSection(const ItemPresentation& p, int number, ReportLines& 
 void appendOptionLine(const ItemPresentation& p, ReportLines& list) {
     if (!p.unevaluatedLaminae && p.serviceClass == nullptr) return;
     std::string line = p.unevaluatedLaminae ? "#2幅はぎ未評価ラミナを含む　　　" : "#2";
-    if (p.serviceClass != nullptr) line += formatText("使用環境区分 %s", p.serviceClass);
+    if (p.serviceClass != nullptr) appendFormat(line, "使用環境区分 %s", p.serviceClass);
     list.push_back(line);
 }
 
@@ -88,15 +88,15 @@ void appendAreaLine(const ItemPresentation& p, ReportLines& list) {
     const SectionProperties& s = *o.Section;
     std::string line = "#2";
     if (!p.bearing) {
-        line += formatText("A＝%.1fcm^2", o.A);
+        appendFormat(line, "A＝%.1fcm^2", o.A);
     } else if (p.tenonShown) {
-        line += formatText("A＝%.1fcm^2", o.A);
-        line += formatText(",　Acv＝%.1fcm^2", s.Acv);
-        line += formatText("（ほぞ寸法 %.0f×%.0f）", o.Used.TenonB, o.Used.TenonD);
+        appendFormat(line, "A＝%.1fcm^2", o.A);
+        appendFormat(line, ",　Acv＝%.1fcm^2", s.Acv);
+        appendFormat(line, "（ほぞ寸法 %.0f×%.0f）", o.Used.TenonB, o.Used.TenonD);
     } else {
-        line += formatText("A＝Acv＝%.1fcm^2", o.A);
+        appendFormat(line, "A＝Acv＝%.1fcm^2", o.A);
     }
-    if (p.wallWidth) line += formatText(",　As＝%.1fcm^2,　 Z＝%.1fcm^3", s.As, s.SectionModulus);
+    if (p.wallWidth) appendFormat(line, ",　As＝%.1fcm^2,　 Z＝%.1fcm^3", s.As, s.SectionModulus);
     list.push_back(line);
 }
 
@@ -129,7 +129,7 @@ void appendStrengthLines(const ItemPresentation& p, const StrengthNames& names, 
     const ColumnOutcome& o = p.outcome;
     std::string line = formatText("#2基準強度(N/mm^2)　　Fc＝%.2f", o.ColumnStrength.Fc);
     if (p.bearing) {
-        line += formatText(",　Fcv＝%.2f", o.BaseStrength->Fcv);
+        appendFormat(line, ",　Fcv＝%.2f", o.BaseStrength->Fcv);
         if (p.endPosition) line += "（材端）";
     }
     if (!p.windBending) {
@@ -137,13 +137,13 @@ void appendStrengthLines(const ItemPresentation& p, const StrengthNames& names, 
         return;
     }
     const StrengthsInUse& inUse = *o.Strengths;
-    line += formatText(",　%s＝%.2f", names.shearLabel, inUse.Fs);
+    appendFormat(line, ",　%s＝%.2f", names.shearLabel, inUse.Fs);
     if (!p.sizeFactorLine) {
-        line += formatText(",　%s＝%.2f", names.bendingLabel, inUse.Fb);
+        appendFormat(line, ",　%s＝%.2f", names.bendingLabel, inUse.Fb);
     } else {
         list.push_back(line);
         line = formatText("#3寸法効果係数 Kz＝%.3f", inUse.Kz);
-        line += formatText(",　%s＝%.3f×%.1f＝%.2f", names.bendingLabel, inUse.Kz, p.bendingBase, inUse.Fb);
+        appendFormat(line, ",　%s＝%.3f×%.1f＝%.2f", names.bendingLabel, inUse.Kz, p.bendingBase, inUse.Fb);
     }
     list.push_back(line);
 }
@@ -155,12 +155,12 @@ void appendWindDataLine(const ItemPresentation& p, ReportLines& list) {
     if (p.autoCfShown) {
         const AutoCfCoefficients& c = *o.AutoCf;
         if (c.Cpe && c.Gpe) {
-            line += formatText("　Cpe･Gpe＝%.3f,", *c.Cpe * *c.Gpe);
+            appendFormat(line, "　Cpe･Gpe＝%.3f,", *c.Cpe * *c.Gpe);
         } else if (c.KzArt87) {
-            line += formatText("　kz＝%.3f,", *c.KzArt87);
+            appendFormat(line, "　kz＝%.3f,", *c.KzArt87);
         }
     }
-    line += formatText("　Cf＝%.3f,　風圧の負担巾 W＝%.2fm", o.Used.Cf, p.item.WindWidth);
+    appendFormat(line, "　Cf＝%.3f,　風圧の負担巾 W＝%.2fm", o.Used.Cf, p.item.WindWidth);
     list.push_back(line);
 }
 

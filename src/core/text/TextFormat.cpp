@@ -147,10 +147,16 @@ void appendUnsigned(std::string& out, const Conversion& c, std::va_list& args) {
 std::string formatTextV(const char* format, std::va_list args) {
     std::string out;
     if (format == nullptr) return out;
+    out.reserve(std::strlen(format) + 32);
+    appendFormatV(out, format, args);
+    return out;
+}
+
+void appendFormatV(std::string& out, const char* format, std::va_list args) {
+    if (format == nullptr) return;
     std::va_list ap;
     va_copy(ap, args);
     const std::size_t length = std::strlen(format);
-    out.reserve(length + 32);
     std::size_t pos = 0;
     while (pos < length) {
         // Literal text up to the next conversion goes in one piece.
@@ -215,7 +221,6 @@ std::string formatTextV(const char* format, std::va_list args) {
         }
     }
     va_end(ap);
-    return out;
 }
 
 std::string formatText(const char* format, ...) {
@@ -224,6 +229,13 @@ std::string formatText(const char* format, ...) {
     std::string out = formatTextV(format, args);
     va_end(args);
     return out;
+}
+
+void appendFormat(std::string& out, const char* format, ...) {
+    std::va_list args;
+    va_start(args, format);
+    appendFormatV(out, format, args);
+    va_end(args);
 }
 
 std::string shortestDecimal(double value) {

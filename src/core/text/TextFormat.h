@@ -17,6 +17,9 @@ namespace tarvo {
 
 std::string formatText(const char* format, ...) TARVO_PRINTF_FORMAT(1, 2);
 std::string formatTextV(const char* format, std::va_list args);
+// The same text appended to `out`, without a string of its own.
+void appendFormat(std::string& out, const char* format, ...) TARVO_PRINTF_FORMAT(2, 3);
+void appendFormatV(std::string& out, const char* format, std::va_list args);
 
 // Shortest decimal text that reads back as the same double ("0.7", "1.43",
 // "12000"); the report prints factors and table values this way.

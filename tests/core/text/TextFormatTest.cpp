@@ -32,6 +32,19 @@ TEST(TextFormat, LongOutputIsNotCut) {
     EXPECT_EQ(formatText("[%s]", name.c_str()).size(), 1002u);
 }
 
+TEST(TextFormat, AppendFormatAddsTheSameTextBehindWhatIsThere) {
+    std::string line = "#2";
+    appendFormat(line, "Fc＝%.2f,　%s＝%7.3f|%-4d|", 110.25, "Fb", 0.0005, 42);
+    EXPECT_EQ(line, "#2" + formatText("Fc＝%.2f,　%s＝%7.3f|%-4d|", 110.25, "Fb", 0.0005, 42));
+    EXPECT_EQ(line, "#2Fc＝110.25,　Fb＝  0.001|42  |");
+    // Appending many times grows the text without losing any of it.
+    std::string many;
+    for (int i = 0; i < 1000; ++i)
+        appendFormat(many, "%d,", i % 10);
+    EXPECT_EQ(many.size(), 2000u);
+    EXPECT_EQ(many.substr(0, 6), "0,1,2,");
+}
+
 TEST(TextFormat, ShortestDecimalKeepsOnlyNeededDigits) {
     EXPECT_EQ(shortestDecimal(0.7), "0.7");
     EXPECT_EQ(shortestDecimal(1.43), "1.43");
