@@ -2,10 +2,12 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 
 #include "core/text/Rounding.h"
 
@@ -16,9 +18,12 @@ namespace {
 struct Conversion {
     std::string pattern; // the whole conversion text, '%' to conversion character
     bool plain = true;   // no flags and no width: the value alone is written
-    char length = 0;     // 'H' hh, 'h', 'l', 'L' ll or long double, 'z', 'j', 't', or 0
-    char type = 0;       // conversion character
-    int precision = -1;  // -1: none given
+    // Only a written width, no flags: the value right-aligned in `width` blanks.
+    bool widthOnly = false;
+    int width = -1;
+    char length = 0;    // 'H' hh, 'h', 'l', 'L' ll or long double, 'z', 'j', 't', or 0
+    char type = 0;      // conversion character
+    int precision = -1; // -1: none given
 };
 
 // Appends `pattern` formatted with one value.
@@ -60,9 +65,14 @@ Conversion parseConversion(const char* format, std::size_t& pos, std::va_list& a
         }
         if (any) target = value;
     };
+    const bool flags = !c.plain;
+    const bool starWidth = format[pos] == '*';
     int width = -1;
     number(width);
-    if (width >= 0) c.plain = false;
+    // A width from the arguments pads even when negative (printf then aligns left).
+    if (width >= 0 || starWidth) c.plain = false;
+    c.widthOnly = !flags && !starWidth && width > 0;
+    c.width = width;
     if (format[pos] == '.') {
         c.pattern.push_back(format[pos++]);
         c.precision = 0;
@@ -88,16 +98,22 @@ Conversion parseConversion(const char* format, std::size_t& pos, std::va_list& a
     return c;
 }
 
+// `text` right-aligned in the conversion's width.
+void appendAligned(std::string& out, const Conversion& c, std::string_view text) {
+    if (static_cast<int>(text.size()) < c.width) out.append(static_cast<std::size_t>(c.width) - text.size(), ' ');
+    out.append(text);
+}
+
 // Fixed-point text of a value already rounded to `precision` places; the
 // common case of a report number, written without printf.
 void appendFixed(std::string& out, const Conversion& c, double value) {
     const int precision = c.precision < 0 ? 6 : c.precision;
-    if (c.plain && precision <= 20) {
+    if ((c.plain || (c.widthOnly && std::isfinite(value))) && precision <= 20) {
         std::array<char, 400> buffer{};
         const auto [end, ec] =
             std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, precision);
         if (ec == std::errc()) {
-            out.append(buffer.data(), end);
+            appendAligned(out, c, std::string_view(buffer.data(), static_cast<std::size_t>(end - buffer.data())));
             return;
         }
     }
@@ -116,10 +132,10 @@ void appendSigned(std::string& out, const Conversion& c, std::va_list& args) {
     case 't': appendOne(out, c.pattern, va_arg(args, std::ptrdiff_t)); break;
     default: {
         const int value = va_arg(args, int);
-        if (c.plain && c.precision < 0 && c.length == 0) {
+        if ((c.plain || c.widthOnly) && c.precision < 0 && c.length == 0) {
             std::array<char, 16> buffer{};
             const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-            out.append(buffer.data(), end);
+            appendAligned(out, c, std::string_view(buffer.data(), static_cast<std::size_t>(end - buffer.data())));
         } else {
             appendOne(out, c.pattern, value);
         }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace tarvo {
 namespace {
 
@@ -25,6 +27,16 @@ TEST(TextFormat, MixedConversionsTakeTheirArgumentsInOrder) {
     EXPECT_EQ(formatText("%d-%ld-%lld-%zu-%s-%c-%x-%5.1f%%", -3, 40L, 5LL, std::size_t{6}, "柱", 'Z', 255u, 2.25),
               "-3-40-5-6-柱-Z-ff-  2.3%");
     EXPECT_EQ(formatText("%*d|%.*f", 4, 7, 1, 0.05), "   7|0.1");
+}
+
+TEST(TextFormat, WidthAlignsRightAndNeverCuts) {
+    EXPECT_EQ(formatText("%7.3f|%4d|%4d|%8.1f|", 0.0005, 7, -42, -2.25), "  0.001|   7| -42|    -2.3|");
+    EXPECT_EQ(formatText("%3d|%2.0f|%1.1f", 12345, 1e20, 0.25), "12345|100000000000000000000|0.3");
+    // Flags and widths from the arguments keep their printf meaning.
+    EXPECT_EQ(formatText("%-5d|%05d|%+4d|%*d|%-6.1f|", 3, -3, 3, -4, 3, 1.25), "3    |-0003|  +3|3   |1.3   |");
+    EXPECT_EQ(
+        formatText("%6.1f|%5.1f", std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()),
+        "   inf| -inf");
 }
 
 TEST(TextFormat, LongOutputIsNotCut) {
