@@ -14,7 +14,7 @@ namespace {
 
 constexpr int kNameColumns = 24;
 // The text is handed on once it holds this much.
-constexpr std::size_t kFlushBytes = 64 * 1024;
+constexpr std::size_t kFlushBytes = std::size_t{64} * 1024;
 
 const char* verdictText(CaseVerdict verdict) {
     switch (verdict) {

@@ -11,7 +11,7 @@ namespace tarvo::cli {
 namespace {
 
 // The text is handed on once it holds this much.
-constexpr std::size_t kFlushBytes = 64 * 1024;
+constexpr std::size_t kFlushBytes = std::size_t{64} * 1024;
 
 } // namespace
 

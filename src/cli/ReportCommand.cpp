@@ -42,7 +42,7 @@ public:
     }
 
 private:
-    static constexpr std::size_t kFlushBytes = 64 * 1024;
+    static constexpr std::size_t kFlushBytes = std::size_t{64} * 1024;
 
     void flush() {
         out_.write(text_.data(), static_cast<std::streamsize>(text_.size()));

@@ -109,7 +109,7 @@ std::string writeResultsCsv(const ColumnsData& columns, const ColumnCheck& check
 
 bool writeResultsCsv(const ColumnsData& columns, const ColumnCheck& check,
                      const std::function<bool(std::string_view)>& write) {
-    constexpr std::size_t kPieceBytes = 64 * 1024;
+    constexpr std::size_t kPieceBytes = std::size_t{64} * 1024;
     const CheckConditions conditions = check.conditions();
     std::string out(kUtf8ByteOrderMark);
     out.reserve(kPieceBytes + kPieceBytes / 4);

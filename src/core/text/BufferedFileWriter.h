@@ -13,7 +13,7 @@ namespace tarvo {
 
 class BufferedFileWriter {
 public:
-    explicit BufferedFileWriter(std::filesystem::path target, std::size_t bufferBytes = 64 * 1024);
+    explicit BufferedFileWriter(std::filesystem::path target, std::size_t bufferBytes = std::size_t{64} * 1024);
 
     // Inspects the target and makes the temporary file.
     SafeWriteResult open();
