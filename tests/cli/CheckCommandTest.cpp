@@ -28,7 +28,7 @@ struct CommandRun {
     std::string err;
 };
 
-CommandRun runCheck(std::vector<std::string> args) {
+CommandRun runCheck(const std::vector<std::string>& args) {
     std::ostringstream out;
     std::ostringstream err;
     const int status = runCheckCommand(args, SettingsLocation::besideProgram(::testing::TempDir()), out, err);
@@ -62,7 +62,7 @@ std::filesystem::path savedProject(const std::string& file, const std::string& n
         item.Lkx = 2800;
         item.AxialForce = {12, 14, 16, 15, 14};
     }
-    const auto path = std::filesystem::path(::testing::TempDir()) / file;
+    auto path = std::filesystem::path(::testing::TempDir()) / file;
     RecordingMessageSink messages;
     EXPECT_EQ(SaveProject(path, common, columns, messages), 0);
     return path;
