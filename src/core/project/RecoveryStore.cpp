@@ -16,7 +16,7 @@ namespace tarvo {
 
 namespace {
 
-constexpr std::uintmax_t kMaxInfoBytes = 64 * 1024;
+constexpr std::uintmax_t kMaxInfoBytes = std::uintmax_t{64} * 1024;
 
 std::filesystem::path withExtension(const std::filesystem::path& folder, const std::string& id, const char* ext) {
     return folder / (id + ext);

@@ -14,7 +14,7 @@ NumberEdit::NumberEdit(QWidget* parent) : QLineEdit(parent) {
     setAttribute(Qt::WA_InputMethodEnabled, false);
     setInputMethodHints(Qt::ImhFormattedNumbersOnly | Qt::ImhNoPredictiveText);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    resize(sizeHint());
+    resize(NumberEdit::sizeHint()); // this class's hint: no subclass exists yet
     model_.setReadOnly(isReadOnly());
     display(QString::fromStdString(model_.text()));
 }

@@ -601,6 +601,7 @@ TEST_F(ColumnCheckTest, OutcomeDoesNotDependOnTheItemCheckedBefore) {
 
     const std::vector<ColumnMember> before = items;
     std::vector<ColumnOutcome> forwards;
+    forwards.reserve(items.size());
     for (const ColumnMember& item : items)
         forwards.push_back(check.CheckColumn(item));
     for (std::size_t i = items.size(); i-- > 0;) {

@@ -258,7 +258,7 @@ TEST_F(ResultSheetTest, CodesThatStopTheCheck) {
               plus(materialLines(item), {"A=110.3,  Acv=87.8,  i=3.03", "As=22.5,  Z=192.9,  Fs=2.40,  Fb=28.20"}));
 
     // Drawn right after a full check of a similar item, then stopped before the section values.
-    const auto stoppedEarly = [&](ColumnMember stopped, std::int32_t expected) {
+    const auto stoppedEarly = [&](const ColumnMember& stopped, std::int32_t expected) {
         ColumnMember previous = stopped;
         previous.B = previous.D = 105;
         previous.AxialForce = {10, 0, 0, 0, 0};

@@ -26,7 +26,7 @@ TEST(MatInputDataStoredForm, TwentyLittleEndianValuesInDeclaredOrder) {
     const MatInputDataBytes bytes = writeMatInputData(everyFieldSet());
     // Value k sits at byte 4k, lowest byte first.
     const int expected[20] = {1, 2, 1, 3, 2, 1, 6, 0, 1, 9, 4, 35, 34, 7, 3, 5, 28, 10, 29, 35};
-    for (int k = 0; k < 20; ++k) {
+    for (std::size_t k = 0; k < 20; ++k) {
         EXPECT_EQ(bytes[4 * k], expected[k]) << "value " << k;
         EXPECT_EQ(bytes[4 * k + 1] | bytes[4 * k + 2] | bytes[4 * k + 3], 0) << "value " << k;
     }

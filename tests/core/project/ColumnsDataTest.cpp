@@ -31,6 +31,7 @@ std::string line(int position, const std::string& name) {
 
 std::vector<std::string> namesOf(const ColumnsData& list) {
     std::vector<std::string> names;
+    names.reserve(static_cast<std::size_t>(list.Count()));
     for (int i = 0; i < list.Count(); ++i)
         names.push_back(list.Item(i).Name);
     return names;

@@ -11,7 +11,6 @@
 namespace tarvo {
 namespace {
 
-using test::readBytes;
 using test::TempDir;
 using test::writeBytes;
 

@@ -19,7 +19,7 @@ using test::writeBytes;
 class FileHistoryTest : public ::testing::Test {
 protected:
     path project(const std::string& name) {
-        const path file = dir_ / name;
+        path file = dir_ / name;
         writeBytes(file, "project");
         return file;
     }

@@ -170,7 +170,7 @@ protected:
 TEST_F(SafeFileWriterFullDisk, TheOldFileStaysAndNothingIsLeftBehind) {
     const auto path = dir_ / "report.pdf";
     writeBytes(path, "old report");
-    const SafeWriteResult result = SafeFileWriter::replace(path, std::string(512 * 1024, 'x'));
+    const SafeWriteResult result = SafeFileWriter::replace(path, std::string(std::size_t{512} * 1024, 'x'));
     EXPECT_EQ(result, SafeWriteStatus::WriteFailed);
     EXPECT_EQ(describeWriteFailure(result), "No space left on device");
     EXPECT_EQ(readBytes(path), "old report");

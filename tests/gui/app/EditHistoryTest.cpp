@@ -59,12 +59,14 @@ protected:
     std::vector<QString> entryNames() {
         auto* list = find<QComboBox>("NameList");
         std::vector<QString> names;
+        names.reserve(static_cast<std::size_t>(list->count()));
         for (int i = 0; i < list->count(); ++i)
             names.push_back(list->itemText(i));
         return names;
     }
     std::vector<QString> itemNames() {
         std::vector<QString> names;
+        names.reserve(static_cast<std::size_t>(window_->columns().Count()));
         for (int i = 0; i < window_->columns().Count(); ++i)
             names.push_back(QString::fromStdString(window_->columns().Item(i).Name));
         return names;

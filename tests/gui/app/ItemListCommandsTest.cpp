@@ -52,12 +52,14 @@ protected:
     QString panel() { return find<QLabel>("PagePanel")->text(); }
     std::vector<std::string> listNames() {
         std::vector<std::string> names;
+        names.reserve(static_cast<std::size_t>(columns().Count()));
         for (int i = 0; i < columns().Count(); ++i)
             names.push_back(columns().Item(i).Name);
         return names;
     }
     std::vector<std::string> entryNames() {
         std::vector<std::string> names;
+        names.reserve(static_cast<std::size_t>(nameList()->count()));
         for (int i = 0; i < nameList()->count(); ++i)
             names.push_back(nameList()->itemText(i).toStdString());
         return names;
