@@ -206,7 +206,7 @@ void MainForm::buildEditMenu(QMenu* menu) {
     connect(&stack, &QUndoStack::cleanChanged, this, [this](bool clean) {
         // Back at the state of the last save: nothing is left to save or to recover.
         if (!clean) return;
-        modifiedCount_ = 0;
+        setModifiedCount(0);
         recovery_->discard();
     });
     updateUndoEntries();
@@ -229,7 +229,7 @@ void MainForm::undo() {
     QUndoStack& stack = history_->stack();
     if (!stack.canUndo()) return;
     stack.undo();
-    if (!stack.isClean()) ++modifiedCount_;
+    if (!stack.isClean()) setModifiedCount(modifiedCount_ + 1);
     recovery_->changed();
 }
 
@@ -239,7 +239,7 @@ void MainForm::redo() {
     QUndoStack& stack = history_->stack();
     if (!stack.canRedo()) return;
     stack.redo();
-    if (!stack.isClean()) ++modifiedCount_;
+    if (!stack.isClean()) setModifiedCount(modifiedCount_ + 1);
     recovery_->changed();
 }
 
@@ -275,7 +275,7 @@ void MainForm::writeRecoveryCopy() {
 
 void MainForm::projectRestored(const std::filesystem::path& originalFile) {
     setCurrentFile(originalFile);
-    modifiedCount_ = 1;
+    setModifiedCount(1);
     history_->markNeverSaved();
     recovery_->changed();
 }
@@ -433,7 +433,7 @@ void MainForm::setCurrentFile(const std::filesystem::path& file) {
 }
 
 void MainForm::projectSaved() {
-    modifiedCount_ = 0;
+    setModifiedCount(0);
     history_->markSaved();
     recovery_->discard();
 }
@@ -468,7 +468,10 @@ void MainForm::ShowProject() {
         FillNameList();
     }
     ShowItem(0, true);
-    modifiedCount_ = 0;
+    // A new or opened project is worked on from its first column.
+    if (pageControl_->currentWidget() != columnPage_) pageControl_->setCurrentWidget(columnPage_);
+    columnPage_->focusFirstField();
+    setModifiedCount(0);
     history_->clear();
 }
 
@@ -522,6 +525,8 @@ void MainForm::UpdateNavigation() {
         for (QToolButton* button : {firstButton_, lastButton_, nextButton_, beforButton_, deleteButton_})
             button->setEnabled(true);
         const int selected = nameList_->currentIndex();
+        // The first item is never deleted.
+        deleteButton_->setEnabled(current_ != 0);
         if (selected != 0) {
             if (selected == count - 1) {
                 lastButton_->setEnabled(false);
@@ -537,7 +542,7 @@ void MainForm::UpdateNavigation() {
 
 void MainForm::markChanged() {
     if (showing_ != 0) return;
-    ++modifiedCount_;
+    setModifiedCount(modifiedCount_ + 1);
     recovery_->changed();
     history_->scheduleCapture();
 }
@@ -570,8 +575,16 @@ void MainForm::updatePrintEntries() {
     selectPrint_->setEnabled(any && columns_.Count() > 1);
 }
 
+void MainForm::setModifiedCount(int count) {
+    const bool markChange = (count != 0) != (modifiedCount_ != 0);
+    modifiedCount_ = count;
+    if (markChange) updateCaption();
+}
+
 void MainForm::updateCaption() {
-    setWindowTitle(baseCaption() + (currentFile_.empty() ? QStringLiteral("(無題)") : fromPath(currentFile_)));
+    // The usual mark of unsaved edits follows the file's name.
+    setWindowTitle(baseCaption() + (currentFile_.empty() ? QStringLiteral("(無題)") : fromPath(currentFile_)) +
+                   (modifiedCount_ != 0 ? QStringLiteral("*") : QString()));
 }
 
 void MainForm::pageChanged(int index) {

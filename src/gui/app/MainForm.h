@@ -136,6 +136,8 @@ private:
     void buildPrintCommands();
     void buildEditMenu(QMenu* menu);
     void updateUndoEntries();
+    // The edit counter; the caption's mark of unsaved edits follows it.
+    void setModifiedCount(int count);
     void updateCaption();
     void updatePrintEntries();
     void pageChanged(int index);

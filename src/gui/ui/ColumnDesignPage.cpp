@@ -9,11 +9,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
+#include "core/check/CheckRefusal.h"
 #include "core/check/ColumnCheck.h"
 #include "core/material/DimensionLumberSize.h"
 #include "core/material/MatDataBase.h"
@@ -389,12 +391,19 @@ void ColumnDesignPage::recomputeItem() {
 
     for (NumberEdit* field : {cfEdit_, lkyEdit_, lbEdit_, sizeBs_, sizeDs_})
         field->showUpdate();
-    const std::string_view message = CheckResultMessage(outcome.ResultCode);
+    // Every item that cannot be checked says why; an entry still missing is
+    // named without the beep of a refusal.
+    const std::string message = CheckRefusalMessage(item, outcome.ResultCode);
     if (!message.empty()) {
-        QApplication::beep();
-        messageBord_->setText(QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
+        if (!CheckResultMessage(outcome.ResultCode).empty()) QApplication::beep();
+        messageBord_->setText(QString::fromStdString(message));
     }
     emit recomputed();
+}
+
+void ColumnDesignPage::focusFirstField() {
+    const int chosen = std::max(productKind_->itemIndex(), 0);
+    if (QWidget* first = productKind_->button(chosen)) first->setFocus(Qt::OtherFocusReason);
 }
 
 void ColumnDesignPage::refreshSizeControls() {

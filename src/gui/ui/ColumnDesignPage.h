@@ -46,6 +46,8 @@ public:
     void syncFloorSelect();
     // The long-term snow load field is open only in heavy-snow areas.
     void setSnowFieldEnabled(int snowArea);
+    // Puts the focus on the page's first control, the column's product.
+    void focusFirstField();
 
     [[nodiscard]] ResultView* resultView() const { return resultView_; }
 

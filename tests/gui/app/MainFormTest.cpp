@@ -2,6 +2,8 @@
 
 #include <QMenuBar>
 
+#include "gui/app/FileCommands.h"
+
 #include "MainFormFixture.h"
 
 namespace tarvo::gui {
@@ -17,10 +19,10 @@ TEST_F(MainFormTest, NewWindowShowsAnUntitledProjectOnTheColumnPage) {
     EXPECT_EQ(window_->modifiedCount(), 0);
     for (const char* name : {"FirstButton", "BeforButton", "NextButton", "LastButton", "DeleteButton", "ArrangeButton"})
         EXPECT_FALSE(find<QToolButton>(name)->isEnabled()) << name;
-    // The default item has no section yet: code 1, which has no message,
-    // and nothing to print.
+    // The default item has no section yet: code 1, the message line names
+    // the entries, and there is nothing to print.
     EXPECT_EQ(window_->check().CheckColumn(window_->currentItem()).ResultCode, 1);
-    EXPECT_TRUE(message().isEmpty());
+    EXPECT_EQ(message(), QStringLiteral("断面寸法 b, D が入力されていません。"));
     EXPECT_FALSE(find<QToolButton>("PrintButton")->isEnabled());
 }
 
@@ -191,6 +193,29 @@ TEST_F(MainFormTest, ResultSheetFollowsTheCode) {
     EXPECT_FALSE(find<QToolButton>("PrintButton")->isEnabled());
 }
 
+TEST_F(MainFormTest, EveryColumnThatCannotBeCheckedSaysWhichEntryIsMissing) {
+    const auto clear = [this](const char* field) {
+        NumberEdit* edit = find<NumberEdit>(field);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClick(edit, Qt::Key_Tab);
+    };
+    type("SizeB", "105");
+    EXPECT_EQ(message(), QStringLiteral("断面寸法 D が入力されていません。"));
+    type("SizeD", "105");
+    EXPECT_EQ(message(), QStringLiteral("座屈長さ Lkx が入力されていません。"));
+    type("LkxEdit", "2800");
+    EXPECT_EQ(message(), QStringLiteral("軸圧縮力が入力されていません。"));
+    type("NL1", "20");
+    EXPECT_TRUE(message().isEmpty());
+    clear("SizeB");
+    EXPECT_EQ(message(), QStringLiteral("断面寸法 b が入力されていません。"));
+    clickRadio("ShapeSelect", 1);
+    clear("SizeD");
+    EXPECT_EQ(message(), QStringLiteral("断面寸法 D（直径）が入力されていません。"));
+}
+
 TEST_F(MainFormTest, WindCaseShowsBendingAndShearLines) {
     windOnTwoStoreys();
     type("SizeB", "120");
@@ -229,6 +254,39 @@ TEST_F(MainFormTest, OpeningAProjectShowsItsCommonConditions) {
     EXPECT_EQ(find<RadioGroup>("RadioGroup1")->itemIndex(), window_->common().WindCalcStandard);
     EXPECT_EQ(window_->common().WindCalcStandard, 1);
     EXPECT_EQ(window_->modifiedCount(), 0);
+}
+
+TEST_F(MainFormTest, NewAndOpenShowTheColumnPageWithTheFocusOnItsFirstField) {
+    auto* pages = find<QTabWidget>("PageControl");
+    const auto expectColumnPageFocused = [&](const char* after) {
+        EXPECT_EQ(pages->currentWidget()->objectName(), QStringLiteral("TabSheet3")) << after;
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr) << after;
+        EXPECT_EQ(focus, find<RadioGroup>("ProductKind")->button(item().ColumnMaterial.SelectProduct)) << after;
+        EXPECT_EQ(window_->modifiedCount(), 0) << after;
+    };
+    pages->setCurrentIndex(0);
+    find<NumberEdit>("BuildingHeight")->setFocus();
+    openSample("glulam-wind-1458.tvp");
+    expectColumnPageFocused("open");
+
+    find<NumberEdit>("NS")->setFocus();
+    pages->setCurrentIndex(1);
+    window_->fileCommands().MenuFileNewClick();
+    expectColumnPageFocused("new");
+}
+
+TEST_F(MainFormTest, TitleCarriesTheModifiedMarkWhileEditsAreUnsaved) {
+    const QString untitled = QStringLiteral("木造柱の設計　(無題)");
+    type("SizeB", "105");
+    EXPECT_EQ(window_->windowTitle(), untitled + QLatin1Char('*'));
+    window_->undo();
+    EXPECT_EQ(window_->windowTitle(), untitled);
+    type("SizeB", "120");
+    const auto file = dir_ / "marked.tvp";
+    EXPECT_EQ(window_->fileCommands().SaveProjectFile(file), 0);
+    window_->setCurrentFile(file);
+    EXPECT_EQ(window_->windowTitle(), QStringLiteral("木造柱の設計　") + QString::fromStdString(file.string()));
 }
 
 TEST_F(MainFormTest, UnreadableFileOnStartKeepsTheNewProject) {
