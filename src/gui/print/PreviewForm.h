@@ -68,7 +68,8 @@ private:
     void updateButtons();
     void relayout();
     void goTo(int page);
-    void zoomBy(int step);
+    // One zoom level up or down about `about`, a point of the image.
+    void zoomBy(int step, QPoint about);
     void openSettings();
     void printReport();
     [[nodiscard]] int screenPixelsPerInch() const;
