@@ -22,9 +22,12 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "core/project/ColumnInputRules.h"
 #include "core/project/ProjectFile.h"
+#include "core/text/IniFile.h"
 #include "gui/app/AboutBox.h"
 #include "gui/app/CsvCommands.h"
 #include "gui/app/EditHistory.h"
@@ -52,6 +55,8 @@ namespace tarvo::gui {
 namespace {
 
 constexpr int kNameListMaxLength = 30;
+// Pixels kept free around the window for a window manager's frame.
+constexpr int kFrameAllowance = 16;
 
 // Counts a nested show of an item or of the project for its duration.
 class ShowingScope {
@@ -85,11 +90,7 @@ MainForm::MainForm(const SettingsLocation& settings, QWidget* parent)
     new CsvCommands(*this); // the CSV entries of the file menu, owned by the window
     buildItemAndFileCommands();
     buildPrintCommands();
-    resize(592, 561 + menuBar()->sizeHint().height());
-    if (const QScreen* screen = QApplication::primaryScreen()) {
-        const QRect available = screen->availableGeometry();
-        move(available.center() - rect().center());
-    }
+    restoreWindowState();
     NewProject();
     pageControl_->setCurrentWidget(columnPage_);
     lastPage_ = pageControl_->currentIndex();
@@ -626,7 +627,65 @@ void MainForm::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    saveWindowState();
     event->accept();
+}
+
+QSize MainForm::openingSize(const QSize& available) {
+    // The window's natural size with the result box holding the widest
+    // sheet, at least the classic opening size, at most the screen.
+    columnPage_->reserveSheetRoom(true);
+    const QSize wanted = sizeHint().expandedTo(QSize(592, 561 + menuBar()->sizeHint().height()));
+    columnPage_->reserveSheetRoom(false);
+    // Room for the frame a window manager puts around the window.
+    const QSize room = (available - QSize(kFrameAllowance, 3 * kFrameAllowance)).expandedTo(QSize(320, 240));
+    return wanted.boundedTo(room);
+}
+
+namespace {
+
+constexpr const char* kWindowSection = "Window";
+
+std::vector<IniFile::Entry> windowEntries(const QRect& frame, bool maximised, int previewZoom) {
+    const auto number = [](int value) { return std::to_string(value); };
+    return {{"Left", number(frame.x())},          {"Top", number(frame.y())},
+            {"Width", number(frame.width())},     {"Height", number(frame.height())},
+            {"Maximized", maximised ? "1" : "0"}, {"PreviewZoom", number(previewZoom)}};
+}
+
+} // namespace
+
+void MainForm::restoreWindowState() {
+    const QScreen* screen = QApplication::primaryScreen();
+    const QRect available = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1280, 800);
+    IniFile state;
+    state.load(settings_.windowStateFile());
+    const int width = state.getInt(kWindowSection, "Width", 0);
+    const int height = state.getInt(kWindowSection, "Height", 0);
+    const QRect stored(state.getInt(kWindowSection, "Left", 0), state.getInt(kWindowSection, "Top", 0), width, height);
+    if (width > 0 && height > 0 && available.intersects(stored)) {
+        // A size the screen has no room for any more shrinks to it.
+        resize(stored.size().boundedTo(available.size()));
+        move(stored.topLeft());
+    } else {
+        resize(openingSize(available.size()));
+        move(available.center() - rect().center());
+    }
+    if (state.getBool(kWindowSection, "Maximized", false)) setWindowState(windowState() | Qt::WindowMaximized);
+    printing_->setPreviewZoom(std::max(state.getInt(kWindowSection, "PreviewZoom", 0), 0));
+    storedWindowState_ = windowEntries(QRect(pos(), size()), isMaximized(), printing_->previewZoom());
+}
+
+void MainForm::saveWindowState() {
+    // Maximised, the size to go back to is kept.
+    const QRect normal =
+        isMaximized() ? QRect(normalGeometry().topLeft(), normalGeometry().size()) : QRect(pos(), size());
+    const auto entries = windowEntries(normal, isMaximized(), printing_->previewZoom());
+    // Unchanged, nothing is written: the exit waits for no disk.
+    if (entries == storedWindowState_) return;
+    // Where the user's folder cannot be written the window opens at its
+    // opening size next time; nothing else depends on it.
+    if (IniFile::writeSection(settings_.windowStateFile(), kWindowSection, entries)) storedWindowState_ = entries;
 }
 
 bool MainForm::eventFilter(QObject* watched, QEvent* event) {

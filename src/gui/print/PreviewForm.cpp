@@ -226,7 +226,7 @@ void PreviewForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     statusBar_->setFixedHeight(QFontInfo(statusBar_->font()).pixelSize() + 10);
     currentPage_ = 1;
-    zoomIndex_ = 0;
+    zoomIndex_ = std::max(startZoomIndex_, 0);
     computeZoomLevels();
     updatePageTotal();
     drawBackground();

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -399,6 +400,44 @@ void ColumnDesignPage::recomputeItem() {
         messageBord_->setText(QString::fromStdString(message));
     }
     emit recomputed();
+}
+
+QSize ColumnDesignPage::sheetRoom() const {
+    // Sheet lines at their widest ordinary values, drawn in the window's font
+    // with the sheet's own margins (see DrawResultSheet).
+    const QFont sheetFont(QStringLiteral("ＭＳ Ｐゴシック"), -1);
+    QFont font = sheetFont;
+    font.setPixelSize(QFontInfo(this->font()).pixelSize());
+    const QFontMetrics metrics(font);
+    const int caseLabel =
+        metrics.horizontalAdvance(QStringLiteral("地震荷重時")) + metrics.horizontalAdvance(QStringLiteral("： "));
+    const int label = metrics.horizontalAdvance(QStringLiteral("横架材　"));
+    const int widest = std::max({
+        metrics.horizontalAdvance(QStringLiteral("λ=150,  η=0.133,  Fk=22.20 (Fc=22.20),  Fcv=10.00（材端）")),
+        metrics.horizontalAdvance(QStringLiteral("As=110.3,  Z=192.9,  Fsy=2.40,  Fby=28.20")),
+        metrics.horizontalAdvance(QStringLiteral("許容めり込み応力度を 1.5･Fcv/3, 2.0･Fcv/3 とする")),
+        label + metrics.horizontalAdvance(QStringLiteral("構造用集成材　E105-F300 対称異等級構成　すぎ")),
+        caseLabel + metrics.horizontalAdvance(QStringLiteral("σc/fk=0.99,  σc/fcv=0.99  NG")),
+    });
+    // Material, species, member below, its note and the service class; the
+    // section, slenderness and wind lines; four cases and the wind case's three.
+    const int step = QFontInfo(font).pixelSize() + 3;
+    const int height = 2 + 15 * step + 3 * 2 + 2;
+    const int frame = 2 * resultBox_->frameWidth();
+    return {7 + widest + 7 + frame, height + frame};
+}
+
+void ColumnDesignPage::reserveSheetRoom(bool reserve) {
+    resultBox_->setMinimumSize(reserve ? sheetRoom() : QSize(0, 0));
+    // The layouts above cache their children's sizes until their next pass:
+    // every level learns the new size at once.
+    for (QWidget* level = resultBox_; level != nullptr && !level->isWindow(); level = level->parentWidget()) {
+        if (QLayout* own = level->layout()) {
+            own->invalidate();
+            own->activate();
+        }
+        level->updateGeometry();
+    }
 }
 
 void ColumnDesignPage::focusFirstField() {

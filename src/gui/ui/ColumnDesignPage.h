@@ -50,6 +50,12 @@ public:
     void focusFirstField();
 
     [[nodiscard]] ResultView* resultView() const { return resultView_; }
+    // The room the result box needs to show the sheet of a column with wind,
+    // bearing and all five load cases without scrolling, in the page's font.
+    [[nodiscard]] QSize sheetRoom() const;
+    // Holds the result box at least at `sheetRoom` (true) or lets it shrink
+    // again (false); the window sizes itself to the page in between.
+    void reserveSheetRoom(bool reserve);
 
 signals:
     // The current item was checked; the main window updates the entries

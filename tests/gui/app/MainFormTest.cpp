@@ -1,6 +1,7 @@
 #include "gui/app/MainForm.h"
 
 #include <QMenuBar>
+#include <QScrollArea>
 
 #include "gui/app/FileCommands.h"
 
@@ -287,6 +288,29 @@ TEST_F(MainFormTest, TitleCarriesTheModifiedMarkWhileEditsAreUnsaved) {
     EXPECT_EQ(window_->fileCommands().SaveProjectFile(file), 0);
     window_->setCurrentFile(file);
     EXPECT_EQ(window_->windowTitle(), QStringLiteral("木造柱の設計　") + QString::fromStdString(file.string()));
+}
+
+TEST_F(MainFormTest, OpeningSizeShowsTheWholeColumnPageAndEverySheetOfAWindProject) {
+    openSample("sawn-lumber-wind.tvp");
+    // A 1280 × 800 screen less a panel.
+    const QSize available(1280, 770);
+    const QSize opening = window_->openingSize(available);
+    EXPECT_LE(opening.width(), available.width());
+    EXPECT_LE(opening.height(), available.height());
+    window_->resize(opening);
+    QTest::qWait(20);
+    QWidget* page = find<QWidget>("TabSheet3");
+    EXPECT_GE(page->width(), page->minimumSizeHint().width());
+    EXPECT_GE(page->height(), page->minimumSizeHint().height());
+    auto* box = find<QScrollArea>("ResultBox");
+    for (int i = 0; i < window_->columns().Count(); ++i) {
+        window_->ShowItem(i, true);
+        const QSize sheet = find<ResultView>("ResultView")->size();
+        EXPECT_LE(sheet.width(), box->viewport()->width()) << "item " << i + 1;
+        EXPECT_LE(sheet.height(), box->viewport()->height()) << "item " << i + 1;
+    }
+    // Never larger than a small screen.
+    EXPECT_LE(window_->openingSize(QSize(640, 480)).height(), 480);
 }
 
 TEST_F(MainFormTest, UnreadableFileOnStartKeepsTheNewProject) {
