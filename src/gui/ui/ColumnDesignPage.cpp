@@ -102,6 +102,7 @@ NumberEdit* ColumnDesignPage::makeField(const char* name, const NumberFieldForma
 }
 
 void ColumnDesignPage::connectField(NumberEdit* field, bool countsOnText) {
+    connect(field, &NumberEdit::entryRefused, this, [this](const QString& message) { refusedEntry_ = message; });
     if (countsOnText) {
         connect(field, &QLineEdit::textChanged, this, [this] { context_.markChanged(); });
         connect(field, &NumberEdit::exited, this, [this] { recomputeItem(); });
@@ -392,8 +393,15 @@ void ColumnDesignPage::recomputeItem() {
 
     for (NumberEdit* field : {cfEdit_, lkyEdit_, lbEdit_, sizeBs_, sizeDs_})
         field->showUpdate();
-    // Every item that cannot be checked says why; an entry still missing is
-    // named without the beep of a refusal.
+    // A refused entry says so first; every item that cannot be checked says
+    // why; an entry still missing is named without the beep of a refusal.
+    if (!refusedEntry_.isEmpty()) {
+        QApplication::beep();
+        messageBord_->setText(refusedEntry_);
+        refusedEntry_.clear();
+        emit recomputed();
+        return;
+    }
     const std::string message = CheckRefusalMessage(item, outcome.ResultCode);
     if (!message.empty()) {
         if (!CheckResultMessage(outcome.ResultCode).empty()) QApplication::beep();

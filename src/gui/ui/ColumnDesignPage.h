@@ -4,6 +4,7 @@
 // forces, wind data) with the result sheet and the message panel beside it.
 // Fields are linked to the item's fields; leaving a field, or choosing from
 // a list or check box, checks the item again and redraws the sheet.
+#include <QString>
 #include <QWidget>
 
 #include <string>
@@ -121,6 +122,8 @@ private:
     QScrollArea* resultBox_ = nullptr;
     ResultView* resultView_ = nullptr;
     QLabel* messageBord_ = nullptr;
+    // The message of an entry just refused, shown by the next recompute.
+    QString refusedEntry_;
 };
 
 } // namespace tarvo::gui

@@ -217,6 +217,23 @@ TEST_F(MainFormTest, EveryColumnThatCannotBeCheckedSaysWhichEntryIsMissing) {
     EXPECT_EQ(message(), QStringLiteral("断面寸法 D（直径）が入力されていません。"));
 }
 
+TEST_F(MainFormTest, ARefusedEntryKeepsTheFieldsValueAndSaysWhy) {
+    type("NL1", "20");
+    for (const char* refused : {"1e12", "1e", "9999999999999999999999999999999999999999"}) {
+        type("NL1", refused);
+        EXPECT_EQ(item().AxialForce[0], 20) << refused;
+        EXPECT_EQ(find<NumberEdit>("NL1")->text(), QStringLiteral("20.0")) << refused;
+        EXPECT_TRUE(message().contains(QStringLiteral("入力できる値は 0.0 〜 1000000.0 です。"))) << refused;
+    }
+    type("SizeB", "200000");
+    EXPECT_EQ(item().B, 0);
+    EXPECT_EQ(message(), QStringLiteral("入力できる値は 0 〜 100000 です。"));
+    // The next accepted entry clears the message.
+    type("SizeB", "105");
+    EXPECT_EQ(item().B, 105);
+    EXPECT_FALSE(message().contains(QStringLiteral("入力できる値")));
+}
+
 TEST_F(MainFormTest, WindCaseShowsBendingAndShearLines) {
     windOnTwoStoreys();
     type("SizeB", "120");
