@@ -41,6 +41,7 @@
 #include "gui/ui/ColumnDesignPage.h"
 #include "gui/ui/ColumnMaterialPage.h"
 #include "gui/ui/CommonPage.h"
+#include "gui/ui/DesktopOpener.h"
 #include "gui/ui/LatexForm.h"
 #include "gui/ui/LatexOutput.h"
 #include "gui/ui/NumberEdit.h"
@@ -612,8 +613,17 @@ void MainForm::navigate(int tag) {
 }
 
 void MainForm::showHelp() {
+    // Nothing fails silently: a missing guide or viewer is told.
     const std::filesystem::path document = findHelpDocument(programDir_);
-    if (!document.empty()) QDesktopServices::openUrl(QUrl::fromLocalFile(fromPath(document)));
+    if (document.empty()) {
+        messages_.showMessage(MessageKind::Error, std::string("ヘルプファイル ") + kHelpDocumentName +
+                                                      " が見つかりません。\n" + programDir_.string());
+        return;
+    }
+    const QString why = openWithDesktop(document, QStringLiteral("application/pdf"));
+    if (!why.isEmpty())
+        messages_.showMessage(MessageKind::Error,
+                              "ヘルプファイルを表示できません。\n" + document.string() + "\n" + why.toStdString());
 }
 
 void MainForm::showVersion() {

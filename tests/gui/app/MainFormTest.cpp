@@ -3,6 +3,7 @@
 #include <QMenuBar>
 #include <QScrollArea>
 
+#include "gui/ModalDialog.h"
 #include "gui/app/FileCommands.h"
 
 #include "MainFormFixture.h"
@@ -328,6 +329,27 @@ TEST_F(MainFormTest, OpeningSizeShowsTheWholeColumnPageAndEverySheetOfAWindProje
     }
     // Never larger than a small screen.
     EXPECT_LE(window_->openingSize(QSize(640, 480)).height(), 480);
+}
+
+TEST_F(MainFormTest, HelpWithoutAProgramForPdfSaysWhatToInstall) {
+    const auto guide = dir_ / "Tarvo_Help.pdf";
+    {
+        FILE* file = std::fopen(guide.c_str(), "wb");
+        std::fputs("%PDF-1.4", file);
+        std::fclose(file);
+    }
+    // A desktop without xdg-open.
+    const std::string path = std::getenv("PATH") != nullptr ? std::getenv("PATH") : "";
+    ::setenv("PATH", dir_.c_str(), 1);
+    QString said;
+    test::answerModal<QMessageBox>([&](QMessageBox* box) {
+        said = box->text();
+        box->accept();
+    });
+    window_->findChild<QAction*>(QStringLiteral("N1"))->trigger();
+    ::setenv("PATH", path.c_str(), 1);
+    EXPECT_TRUE(said.startsWith(QStringLiteral("ヘルプファイルを表示できません。\n"))) << said.toStdString();
+    EXPECT_TRUE(said.contains(QStringLiteral("xdg-utils"))) << said.toStdString();
 }
 
 TEST_F(MainFormTest, UnreadableFileOnStartKeepsTheNewProject) {
