@@ -2,7 +2,7 @@
 # The static checks CI runs: clang-format (the repository's .clang-format, no
 # difference allowed) and clang-tidy (the repository's .clang-tidy, no finding
 # allowed) over src, tests, bench and fuzz.
-#   tools/lint.sh [--format-only] [--fix]
+#   tools/lint.sh [--format-only | --tidy-only] [--fix]
 # clang-tidy needs a compile database: the release build's (configured when
 # missing) covers src, tests and bench; the fuzz targets are checked with the
 # core's flags plus their own (libFuzzer's entry point needs no header).
@@ -10,12 +10,14 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 format_only=0
+tidy_only=0
 fix=0
 for arg in "$@"; do
   case $arg in
     --format-only) format_only=1 ;;
+    --tidy-only) tidy_only=1 ;;
     --fix) fix=1 ;;
-    *) echo "usage: tools/lint.sh [--format-only] [--fix]" >&2; exit 2 ;;
+    *) echo "usage: tools/lint.sh [--format-only | --tidy-only] [--fix]" >&2; exit 2 ;;
   esac
 done
 format=$(command -v clang-format-14 || command -v clang-format)
@@ -25,12 +27,14 @@ jobs=$(nproc)
 mapfile -t sources < <(git ls-files -- 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' \
   'bench/*.cpp' 'bench/*.h' 'fuzz/*.cpp' 'fuzz/*.h')
 
-echo "clang-format: ${#sources[@]} files"
-if [ $fix -eq 1 ]; then
-  "$format" -i "${sources[@]}"
-elif ! "$format" --dry-run -Werror "${sources[@]}"; then
-  echo "clang-format: the files above differ from the repository's format (tools/lint.sh --fix mends them)" >&2
-  exit 1
+if [ $tidy_only -eq 0 ]; then
+  echo "clang-format: ${#sources[@]} files"
+  if [ $fix -eq 1 ]; then
+    "$format" -i "${sources[@]}"
+  elif ! "$format" --dry-run -Werror "${sources[@]}"; then
+    echo "clang-format: the files above differ from the repository's format (tools/lint.sh --fix mends them)" >&2
+    exit 1
+  fi
 fi
 [ $format_only -eq 1 ] && exit 0
 

@@ -157,6 +157,18 @@ shoot_area 0 0 420 200 menu-edit.png
 key Escape
 stop
 
+# --- the section design of every column -------------------------------------
+start samples/sawn-lumber-wind.tvp
+key alt+e d
+find_named '^断面算定$'
+# "全て選択" at the left of the row above the progress line, then "算定(&S)".
+click $((X + 50)) $((Y + HEIGHT - 88))
+key alt+s
+sleep 1
+shoot_area "$X" "$Y" "$WIDTH" "$HEIGHT" dialog-section-design.png
+key Escape
+stop
+
 # --- the column page for 2x4 lumber and for glulam --------------------------
 start samples/dimension-lumber.tvp
 shoot_window column-design-2x4.png

@@ -5,6 +5,7 @@
 
 #include "core/check/ColumnCheck.h"
 #include "core/project/CommonData.h"
+#include "core/report/ColumnSummary.h"
 #include "core/text/TextFormat.h"
 #include "core/text/VisibleText.h"
 
@@ -12,13 +13,6 @@ namespace tarvo::cli {
 namespace {
 
 constexpr int kNameColumns = 24;
-
-std::string padRight(std::string_view text, int columns) {
-    std::string out(text);
-    const int width = displayWidth(text);
-    if (width < columns) out.append(static_cast<std::size_t>(columns - width), ' ');
-    return out;
-}
 
 const char* verdictText(CaseVerdict verdict) {
     switch (verdict) {
@@ -29,20 +23,14 @@ const char* verdictText(CaseVerdict verdict) {
     return "-";
 }
 
-// Why an item was not checked, for the codes whose message is empty in the
-// window (there the empty page tells it).
-std::string_view reasonText(std::int32_t code) {
-    const std::string_view message = CheckResultMessage(code);
-    if (!message.empty()) return message;
-    switch (code) {
-    case kCheckNoSection: return "断面が入力されていません。";
-    case kCheckNoBucklingLength: return "座屈長さ Lkx が入力されていません。";
-    case kCheckNoAxialForce: return "軸力が入力されていません。";
-    default: return "検定できません。";
-    }
-}
-
 } // namespace
+
+std::string padRight(std::string_view text, int columns) {
+    std::string out(text);
+    const int width = displayWidth(text);
+    if (width < columns) out.append(static_cast<std::size_t>(columns - width), ' ');
+    return out;
+}
 
 int displayWidth(std::string_view utf8) {
     int width = 0;
@@ -98,7 +86,7 @@ void CheckReportTable::addItem(int index, const ColumnMember& item, std::int32_t
             out_ << ' ' << padRight(verdictText(caseVerdict), 10);
     } else {
         out_ << "      - ";
-        out_ << ' ' << reasonText(code);
+        out_ << ' ' << ItemReasonText(code);
     }
     out_ << '\n';
 }

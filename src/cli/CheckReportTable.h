@@ -4,6 +4,8 @@
 // each load case.
 #include <cstdint>
 #include <iosfwd>
+#include <string>
+#include <string_view>
 
 #include "cli/ItemVerdict.h"
 #include "core/project/ColumnMember.h"
@@ -34,5 +36,7 @@ private:
 // Columns a UTF-8 text takes in a terminal: two for wide (full-width)
 // characters, one for the others.
 int displayWidth(std::string_view utf8);
+// `text` with blanks after it up to `columns` terminal columns.
+std::string padRight(std::string_view text, int columns);
 
 } // namespace tarvo::cli

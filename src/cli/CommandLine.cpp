@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "cli/CheckCommand.h"
+#include "cli/DesignCommand.h"
 #include "cli/ExportCommand.h"
 #include "cli/ImportCommand.h"
 #include "cli/LatexCommand.h"
@@ -19,12 +20,13 @@ void printUsage(std::ostream& out) {
     out << "Usage: tarvo-posts [FILE.tvp]\n"
            "       tarvo-posts --version\n"
            "       tarvo-posts check FILE.tvp [--json]\n"
-           "       tarvo-posts latex FILE.tvp [-o OUT.tex] [--compile] [--view]\n"
-           "       tarvo-posts report FILE.tvp [--items LIST]\n"
-           "       tarvo-posts pdf FILE.tvp -o OUT.pdf [--items LIST]\n"
+           "       tarvo-posts latex FILE.tvp [-o OUT.tex] [--compile] [--view] [--summary] [--materials]\n"
+           "       tarvo-posts report FILE.tvp [--items LIST] [--summary] [--materials]\n"
+           "       tarvo-posts pdf FILE.tvp -o OUT.pdf [--items LIST] [--summary] [--materials]\n"
            "       tarvo-posts export FILE.tvp -o ITEMS.csv\n"
            "       tarvo-posts results FILE.tvp -o RESULTS.csv\n"
            "       tarvo-posts import ITEMS.csv -o FILE.tvp [--into EXISTING.tvp]\n"
+           "       tarvo-posts design FILE.tvp [--items LIST] [--all-pairs] [--json] [-o OUT.tvp]\n"
            "\n"
            "Checks wooden columns (posts) of timber buildings by the allowable-stress rules.\n"
            "  check FILE.tvp    check every column item of a project and print a table of verdicts\n"
@@ -37,6 +39,8 @@ void printUsage(std::ostream& out) {
            "  pdf FILE.tvp      write the printed report as a PDF (A4, layout of Tarvo.ini)\n"
            "    -o OUT.pdf      the PDF file to write\n"
            "    --items LIST    print only these items, 1-based numbers in print order (e.g. 3,1,5-7)\n"
+           "    --summary       report, pdf, latex: the summary of the columns' check ratios before the columns\n"
+           "    --materials     report, pdf, latex: the list of materials with their allowable stresses\n"
            "  export FILE.tvp   write every input of every column item as CSV (UTF-8), one row per item\n"
            "    -o ITEMS.csv    the CSV file to write\n"
            "  results FILE.tvp  check every item and write its results as CSV: ratios and OK/NG per load case\n"
@@ -44,6 +48,11 @@ void printUsage(std::ostream& out) {
            "  import ITEMS.csv  read column items from CSV (UTF-8 or Shift-JIS, comma or tab separated)\n"
            "    -o FILE.tvp     the project to write, a new one with the default common conditions\n"
            "    --into OLD.tvp  append the items to the list of OLD.tvp instead (-o may name OLD.tvp)\n"
+           "  design FILE.tvp   find the smallest section with which every verdict is OK, per item\n"
+           "    --items LIST    design only these items (e.g. 3,1,5-7)\n"
+           "    --all-pairs     try every b x D pair up to D = 3b, not the square sections alone\n"
+           "    --json          print the present, proposed and next smaller sections as UTF-8 JSON\n"
+           "    -o OUT.tvp      write the project with the proposed sections (exit 1: some item has none)\n"
            "  help, --help      print this text\n"
            "  --version         print the version\n"
            "\n"
@@ -58,7 +67,7 @@ void printVersion(std::ostream& out) {
 bool opensWindow(const std::vector<std::string>& args) {
     if (args.empty()) return true;
     if (args.size() != 1 || args[0].empty() || args[0][0] == '-') return false;
-    for (const char* command : {"check", "latex", "report", "pdf", "export", "results", "import", "help"})
+    for (const char* command : {"check", "latex", "report", "pdf", "export", "results", "import", "design", "help"})
         if (args[0] == command) return false;
     return true;
 }
@@ -75,6 +84,9 @@ int runCommandLine(const std::vector<std::string>& args, const SettingsLocation&
     }
     if (args[0] == "check") {
         return runCheckCommand(std::vector<std::string>(args.begin() + 1, args.end()), settings, out, err);
+    }
+    if (args[0] == "design") {
+        return runDesignCommand(std::vector<std::string>(args.begin() + 1, args.end()), settings, out, err);
     }
     if (args[0] == "latex") {
         return runLatexCommand(std::vector<std::string>(args.begin() + 1, args.end()), settings, out, err);

@@ -20,7 +20,8 @@
 namespace tarvo::cli {
 namespace {
 
-constexpr const char* kUsage = "Usage: tarvo-posts latex FILE.tvp [-o OUT.tex] [--compile] [--view]\n";
+constexpr const char* kUsage =
+    "Usage: tarvo-posts latex FILE.tvp [-o OUT.tex] [--compile] [--view] [--summary] [--materials]\n";
 constexpr const char* kProposedName = "Tarvo.tex";
 
 struct LatexOptions {
@@ -28,6 +29,8 @@ struct LatexOptions {
     std::string output;
     bool compile = false;
     bool view = false;
+    bool summary = false;
+    bool materials = false;
 };
 
 bool parseOptions(const std::vector<std::string>& args, LatexOptions& options, std::ostream& err) {
@@ -37,6 +40,10 @@ bool parseOptions(const std::vector<std::string>& args, LatexOptions& options, s
             options.compile = true;
         } else if (arg == "--view") {
             options.view = true;
+        } else if (arg == "--summary") {
+            options.summary = true;
+        } else if (arg == "--materials") {
+            options.materials = true;
         } else if (arg == "-o" || arg == "--output") {
             if (i + 1 >= args.size()) {
                 err << "tarvo-posts latex: " << arg << " needs a file name\n" << kUsage;
@@ -129,7 +136,10 @@ int runLatexCommand(const std::vector<std::string>& args, const SettingsLocation
     settings.readStored(settingsFile);
     const LatexHeaderText header = loadLatexHeader(location.latexHeaderFile());
 
-    LatexWriter writer(check, latexLayoutFrom(loadPrintDefault(settingsFile)), header.text);
+    LatexLayout layout = latexLayoutFrom(loadPrintDefault(settingsFile));
+    layout.IsSummaryPrint = layout.IsSummaryPrint || options.summary;
+    layout.IsMaterialsPrint = layout.IsMaterialsPrint || options.materials;
+    LatexWriter writer(check, layout, header.text);
     LatexBufferSink document;
     const std::filesystem::path texFile = outputPath(options);
     if (outputWouldReplaceProject(options.project, texFile, err)) return kLatexExitWriteFailed;

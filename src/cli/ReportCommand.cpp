@@ -55,8 +55,9 @@ bool parseItemList(const std::string& list, int count, std::vector<int>& indices
 
 bool parseReportOptions(const std::vector<std::string>& args, const char* command, bool allowOutput,
                         ReportOptions& options, std::ostream& err) {
-    const std::string usage = allowOutput ? "Usage: tarvo-posts pdf FILE.tvp -o OUT.pdf [--items LIST]\n"
-                                          : "Usage: tarvo-posts report FILE.tvp [--items LIST]\n";
+    const std::string usage =
+        allowOutput ? "Usage: tarvo-posts pdf FILE.tvp -o OUT.pdf [--items LIST] [--summary] [--materials]\n"
+                    : "Usage: tarvo-posts report FILE.tvp [--items LIST] [--summary] [--materials]\n";
     bool haveItems = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -67,6 +68,10 @@ bool parseReportOptions(const std::vector<std::string>& args, const char* comman
             }
             (arg == "-o" ? options.outputPath : options.itemList) = args[++i];
             haveItems = haveItems || arg == "--items";
+        } else if (arg == "--summary") {
+            options.summary = true;
+        } else if (arg == "--materials") {
+            options.materials = true;
         } else if (!arg.empty() && arg[0] == '-') {
             err << "tarvo-posts " << command << ": unknown option \"" << arg << "\"\n" << usage;
             return false;
@@ -108,6 +113,9 @@ bool loadReportJob(const ReportOptions& options, const SettingsLocation& setting
         applyPrintDefault(builtInPrintDefault(), job.printer, job.settings, WholeSheetTarget::a4Pdf());
     }
     job.settings.printSelection = selection;
+    // The options add the front pages to what the stored layout prints.
+    job.settings.printSummary = job.settings.printSummary || options.summary;
+    job.settings.printMaterials = job.settings.printMaterials || options.materials;
     return true;
 }
 

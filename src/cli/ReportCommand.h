@@ -1,5 +1,5 @@
 #pragma once
-// `tarvo-posts report FILE.tvp [--items LIST]`: composes the printed report
+// `tarvo-posts report FILE.tvp [--items LIST] [--summary] [--materials]`: composes the printed report
 // with the layout of the settings file (on the PDF page,
 // A4 at 600 dpi) and prints its lines with their markup, UTF-8, one page
 // after another with a form-feed line between pages.
@@ -25,6 +25,8 @@ struct ReportOptions {
     std::string outputPath;     // pdf only: -o OUT.pdf
     std::vector<int> selection; // 0-based item indices in print order; empty: all
     std::string itemList;       // the LIST as given
+    bool summary = false;       // --summary: the summary pages before the columns
+    bool materials = false;     // --materials: the list of materials before the columns
 };
 
 // Parses `args`; `allowOutput` accepts "-o PATH". On a usage error prints

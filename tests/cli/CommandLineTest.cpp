@@ -39,6 +39,25 @@ TEST(CommandLineVersion, PrintsTheProgramsVersionWithoutAWindow) {
     EXPECT_EQ(run({"--version", "x"}, SettingsLocation::besideProgram(::testing::TempDir())).status, 2);
 }
 
+TEST(CommandLineLatex, SummaryAndMaterialsOptionsAddTheirTables) {
+    test::TempDir dir;
+    const SettingsLocation settings = SettingsLocation::besideProgram(dir.path());
+    const path tex = dir / "out.tex";
+    const CommandRun latex =
+        run({"latex", (kSamples / "lvl-wind.tvp").string(), "-o", tex.string(), "--summary", "--materials"}, settings);
+    ASSERT_EQ(latex.status, 0) << latex.err;
+    const std::string document = test::readBytes(tex);
+    EXPECT_NE(document.find("\\usepackage{longtable}"), std::string::npos);
+    const auto count = [&document](const std::string& what) {
+        std::size_t n = 0;
+        for (auto at = document.find(what); at != std::string::npos; at = document.find(what, at + 1))
+            ++n;
+        return n;
+    };
+    EXPECT_EQ(count("\\begin{longtable}"), 2u);
+    EXPECT_EQ(run({"latex", (kSamples / "lvl-wind.tvp").string(), "--summery"}, settings).status, 2);
+}
+
 // The LaTeX header is one of the files the settings location places: the
 // command reads the one of the chosen folder, never another.
 class CommandLineSettingsTest : public ::testing::Test {

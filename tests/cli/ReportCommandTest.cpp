@@ -75,5 +75,31 @@ TEST(ReportCommandOutput, StoredLayoutWithoutRoomIsRefusedForTheBuiltInOne) {
     EXPECT_NE(err.find("既定の印刷設定で印刷します。"), std::string::npos);
 }
 
+// The options put the summary and the list of materials on pages of their
+// own before the legend; the stored layout can switch them on as well.
+TEST(ReportCommandOutput, SummaryAndMaterialsPagesComeFirst) {
+    test::TempDir dir;
+    const std::string project = (std::filesystem::path(TARVO_SAMPLES_DIR) / "sawn-lumber-wind.tvp").string();
+    const SettingsLocation settings = SettingsLocation::besideProgram(dir.path());
+    std::ostringstream plain;
+    std::ostringstream err;
+    ASSERT_EQ(runReportCommand({project}, settings, plain, err), kReportExitOk) << err.str();
+    std::ostringstream out;
+    ASSERT_EQ(runReportCommand({project, "--materials", "--summary"}, settings, out, err), kReportExitOk) << err.str();
+    const std::string text = out.str();
+    EXPECT_EQ(text.rfind("#0※柱の断面検定比一覧\n", 0), 0u);
+    const auto materials = text.find("\f\n#0※使用構造材料一覧\n");
+    ASSERT_NE(materials, std::string::npos);
+    // The report as before follows on a page of its own, after the materials.
+    const std::string firstLine = plain.str().substr(0, plain.str().find('\n') + 1);
+    EXPECT_NE(text.find("\f\n" + firstLine, materials), std::string::npos);
+
+    test::writeBytes(dir / "Tarvo.ini", "[Print Header]\r\nIsSummaryPrint=1\r\n");
+    std::ostringstream stored;
+    ASSERT_EQ(runReportCommand({project}, settings, stored, err), kReportExitOk) << err.str();
+    EXPECT_EQ(stored.str().rfind("#0※柱の断面検定比一覧\n", 0), 0u);
+    EXPECT_EQ(stored.str().find("使用構造材料一覧"), std::string::npos);
+}
+
 } // namespace
 } // namespace tarvo::cli

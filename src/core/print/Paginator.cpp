@@ -37,6 +37,65 @@ int titleBlockHeight(const PrintSettings& settings, const OutputInfo& geometry) 
     return roundUpToPixels(static_cast<double>(lineCount) * geometry.titleLineHeight + geometry.paragraphSpace);
 }
 
+namespace {
+
+// Lays out the front tables: each starts on a page of its own (the first
+// below the title), rows are never split, and a table continued on another
+// page repeats its continued caption and column heads there.
+class TableLayout {
+public:
+    TableLayout(ReportLines& lines, std::vector<int>& starts, const OutputInfo& geometry, int y)
+        : lines_(lines), starts_(starts), geometry_(geometry), y_(y) {}
+
+    void add(const ReportTable& table) {
+        if (!lines_.empty()) newPage();
+        std::size_t firstRowLines = table.rows.empty() ? 0 : table.rows.front().size();
+        if (!fits(1 + table.head.size() + firstRowLines)) newPage();
+        emit(table.caption);
+        emitAll(table.head);
+        for (const ReportLines& row : table.rows) {
+            if (!fits(row.size())) {
+                newPage();
+                emit(table.continuedCaption);
+                emitAll(table.head);
+            }
+            emitAll(row);
+        }
+        if (!fits(table.foot.size())) newPage();
+        emitAll(table.foot);
+    }
+    // The column pages begin on a page of their own.
+    void finish() {
+        if (!lines_.empty()) newPage();
+    }
+    [[nodiscard]] int y() const { return y_; }
+
+private:
+    [[nodiscard]] bool fits(std::size_t count) const {
+        return truncateToPixels(static_cast<double>(count) * geometry_.bodyLineHeight + y_) <= geometry_.textHeight;
+    }
+    void newPage() {
+        const int at = static_cast<int>(lines_.size());
+        if (at > starts_.back()) starts_.push_back(at);
+        y_ = 0;
+    }
+    void emit(const ReportLine& line) {
+        lines_.push_back(line);
+        y_ = truncateToPixels(geometry_.bodyLineHeight + y_);
+    }
+    void emitAll(const ReportLines& more) {
+        for (const ReportLine& line : more)
+            emit(line);
+    }
+
+    ReportLines& lines_;
+    std::vector<int>& starts_;
+    const OutputInfo& geometry_;
+    int y_;
+};
+
+} // namespace
+
 int paginate(ColumnsData& columns, PrintSettings& settings, const OutputInfo& geometry, ReportSource& source) {
     auto& lines = columns.reportLines;
     auto& starts = columns.pageStarts;
@@ -51,9 +110,19 @@ int paginate(ColumnsData& columns, PrintSettings& settings, const OutputInfo& ge
     };
 
     int y = titleBlockHeight(settings, geometry);
+    if (settings.printSummary || settings.printMaterials) {
+        const std::vector<int> printed = itemsToPrint(columns, settings);
+        TableLayout front(lines, starts, geometry, y);
+        ReportTable table;
+        if (settings.printSummary && source.buildSummary(columns, printed, table)) front.add(table);
+        if (settings.printMaterials && source.buildMaterials(columns, printed, table)) front.add(table);
+        front.finish();
+        y = front.y();
+    }
     if (settings.printLegend) {
+        const int before = lineCount();
         source.appendHeader(lines);
-        y = truncateToPixels(lineCount() * geometry.bodyLineHeight + y);
+        y = truncateToPixels((lineCount() - before) * geometry.bodyLineHeight + y);
     }
 
     ReportLines itemLines;

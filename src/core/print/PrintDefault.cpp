@@ -45,6 +45,8 @@ PrintDefault readPrintDefault(const IniFile& file) {
     const auto header = kPrintHeaderSection;
     d.IsTitlePrint = file.getBool(header, "IsTitlePrint", fallback.IsTitlePrint);
     d.IsHeaderPrint = file.getBool(header, "IsHeaderPrint", fallback.IsHeaderPrint);
+    d.IsSummaryPrint = file.getBool(header, "IsSummaryPrint", fallback.IsSummaryPrint);
+    d.IsMaterialsPrint = file.getBool(header, "IsMaterialsPrint", fallback.IsMaterialsPrint);
     d.FirstPageNo = file.getInt(header, "FirstPageNo", fallback.FirstPageNo);
     if (const auto title = file.find(header, "Title")) {
         d.Title = decodeStoredTitle(*title);
@@ -82,10 +84,9 @@ IniWriteResult savePrintDefault(const std::filesystem::path& settingsFile, const
         {"ChangeEvenHeaderPos", boolText(d.ChangeEvenHeaderPos)},
     };
     const std::vector<IniFile::Entry> header{
-        {"IsTitlePrint", boolText(d.IsTitlePrint)},
-        {"IsHeaderPrint", boolText(d.IsHeaderPrint)},
-        {"FirstPageNo", std::to_string(d.FirstPageNo)},
-        {"Title", encodeStoredTitle(d.Title)},
+        {"IsTitlePrint", boolText(d.IsTitlePrint)},     {"IsHeaderPrint", boolText(d.IsHeaderPrint)},
+        {"IsSummaryPrint", boolText(d.IsSummaryPrint)}, {"IsMaterialsPrint", boolText(d.IsMaterialsPrint)},
+        {"FirstPageNo", std::to_string(d.FirstPageNo)}, {"Title", encodeStoredTitle(d.Title)},
     };
     IniWriteResult written = IniFile::writeSection(settingsFile, kPrintLayoutSection, layout);
     if (!written) return written;

@@ -31,6 +31,8 @@ struct PrintDefault {
     std::int32_t FirstPageNo = 0;
     bool IsTitlePrint = true;
     bool IsHeaderPrint = true;
+    bool IsSummaryPrint = false;       // the summary of the columns before the column pages
+    bool IsMaterialsPrint = false;     // the list of materials before the column pages
     std::string Title = "§　柱の設計"; // line breaks as '\n'
 
     friend bool operator==(const PrintDefault&, const PrintDefault&) = default;

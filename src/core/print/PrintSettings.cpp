@@ -34,6 +34,8 @@ void applyPrintDefault(const PrintDefault& d, PrinterInfomation& printer, PrintS
     printer.ChangeEvenHeaderPos = d.ChangeEvenHeaderPos;
     settings.printTitle = d.IsTitlePrint;
     settings.printLegend = d.IsHeaderPrint;
+    settings.printSummary = d.IsSummaryPrint;
+    settings.printMaterials = d.IsMaterialsPrint;
     settings.firstPageNo = d.FirstPageNo;
     settings.title = d.Title;
     refreshPrinterGeometry(printer, target);
@@ -60,6 +62,8 @@ PrintDefault currentPrintDefault(const PrinterInfomation& printer, const PrintSe
     d.ChangeEvenHeaderPos = printer.ChangeEvenHeaderPos;
     d.IsTitlePrint = settings.printTitle;
     d.IsHeaderPrint = settings.printLegend;
+    d.IsSummaryPrint = settings.printSummary;
+    d.IsMaterialsPrint = settings.printMaterials;
     d.FirstPageNo = settings.firstPageNo;
     d.Title = settings.title;
     return d;

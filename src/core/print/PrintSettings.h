@@ -17,6 +17,8 @@ class PrinterTarget;
 struct PrintSettings {
     bool printTitle = true;          // "タイトルを印刷する"
     bool printLegend = true;         // "凡例等を印刷する": the report header
+    bool printSummary = false;       // "検定比一覧を印刷する": the summary pages before the columns
+    bool printMaterials = false;     // "使用材料一覧を印刷する": the list of materials after the summary
     std::string title;               // lines separated by '\n'
     std::int32_t firstPageNo = 0;    // 0: no page numbers
     int pageCount = 0;               // set by every pagination

@@ -9,8 +9,11 @@
 namespace tarvo {
 namespace {
 
+enum class Place { Stop, Column, ColumnEnd, Rule };
+
 struct Segment {
-    int stop = 0;
+    Place place = Place::Stop;
+    int at = 0; // the tab stop, or the table column
     std::string_view text;
 };
 
@@ -18,19 +21,49 @@ bool isTabTag(std::string_view line, std::size_t at) {
     return line[at] == '#' && at + 1 < line.size() && line[at + 1] >= '0' && line[at + 1] <= '5';
 }
 
+// A column tag "#{N}", "#{-N}" or "#{=N}" at `at`: its length (0 when there
+// is none) with its place and column.
+std::size_t columnTag(std::string_view line, std::size_t at, Place& place, int& column) {
+    if (line.compare(at, 2, "#{") != 0) return 0;
+    std::size_t i = at + 2;
+    place = Place::Column;
+    if (i < line.size() && (line[i] == '-' || line[i] == '=')) {
+        place = line[i] == '-' ? Place::ColumnEnd : Place::Rule;
+        ++i;
+    }
+    const std::size_t digits = i;
+    column = 0;
+    while (i < line.size() && line[i] >= '0' && line[i] <= '9' && i - digits < 4) {
+        column = column * 10 + (line[i] - '0');
+        ++i;
+    }
+    if (i == digits || i >= line.size() || line[i] != '}') return 0;
+    return i + 1 - at;
+}
+
 // The text before the first tag is segment 0 at stop 0; the text after each
-// tag "#d" up to the next tag is a segment at stop d.
+// tag up to the next tag is a segment at the tag's place.
 std::vector<Segment> splitSegments(std::string_view line) {
     std::vector<Segment> segments;
     Segment current;
     std::size_t start = 0;
     for (std::size_t i = 0; i < line.size(); ++i) {
-        if (!isTabTag(line, i)) continue;
+        Place place = Place::Stop;
+        int at = 0;
+        std::size_t length = 0;
+        if (isTabTag(line, i)) {
+            at = line[i + 1] - '0';
+            length = 2;
+        } else {
+            length = columnTag(line, i, place, at);
+        }
+        if (length == 0) continue;
         current.text = line.substr(start, i - start);
         segments.push_back(current);
-        current.stop = line[i + 1] - '0';
-        start = i + 2;
-        ++i;
+        current.place = place;
+        current.at = at;
+        start = i + length;
+        i += length - 1;
     }
     current.text = line.substr(start);
     segments.push_back(current);
@@ -57,11 +90,23 @@ int ReportLineDrawer::draw(std::string_view line, int y) {
     if (line.empty()) return 0;
     bool drawn = false;
     int right = 0;
-    for (const Segment& segment : splitSegments(line)) {
-        if (segment.text.empty()) continue;
-        const int end = drawSegment(segment.text, stops_.x[static_cast<std::size_t>(segment.stop)], y);
+    const auto mark = [&](int end) {
         right = drawn ? std::max(right, end) : end;
         drawn = true;
+    };
+    for (const Segment& segment : splitSegments(line)) {
+        const int column = stops_.x[0] + segment.at * stops_.column;
+        if (segment.place == Place::Rule) {
+            const int thickness = std::max(1, heightPx_ / 16);
+            const int middle = y + heightPx_ / 2;
+            canvas_.fillRect({stops_.x[0], middle, column, middle + thickness});
+            mark(column);
+        }
+        if (segment.text.empty()) continue;
+        int x = stops_.x[static_cast<std::size_t>(std::clamp(segment.at, 0, 5))];
+        if (segment.place == Place::Column || segment.place == Place::Rule) x = column;
+        if (segment.place == Place::ColumnEnd) x = column - canvas_.textWidth(segment.text);
+        mark(drawSegment(segment.text, x, y));
     }
     return drawn ? right - stops_.x[0] : 0;
 }

@@ -16,6 +16,8 @@ public:
 
     void appendHeader(ReportLines& lines) override;
     bool buildItem(const ColumnMember& item, ReportLines& list, int number) override;
+    bool buildSummary(const ColumnsData& columns, const std::vector<int>& printed, ReportTable& table) override;
+    bool buildMaterials(const ColumnsData& columns, const std::vector<int>& printed, ReportTable& table) override;
 
 private:
     const CommonData& common_;

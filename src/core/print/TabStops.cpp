@@ -24,6 +24,7 @@ TabStops TabStops::measure(ReportCanvas& canvas, const FontSpec& body, int heigh
     x[4] = x[2] + canvas.textWidth("長期積雪時： ");
     x[5] = x[4] + canvas.textWidth("面外曲げ　");
     stops.labelX = x[0] + canvas.textWidth("99. ");
+    stops.column = canvas.textWidth("0");
     return stops;
 }
 

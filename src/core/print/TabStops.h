@@ -11,6 +11,7 @@ struct FontSpec;
 struct TabStops {
     std::array<int, 6> x{}; // stops #0 … #5
     int labelX = 0;         // where "use " starts: behind the number column
+    int column = 0;         // the unit of the table columns "#{N}": the width of "0"
 
     // Measures with `body` at `heightPx` (the absolute character height);
     // the canvas is left with that font selected.

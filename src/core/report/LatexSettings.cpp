@@ -116,6 +116,8 @@ LatexLayout latexLayoutFrom(const PrintDefault& defaults) {
     layout.FirstPageNo = defaults.FirstPageNo;
     layout.IsTitlePrint = defaults.IsTitlePrint;
     layout.IsHeaderPrint = defaults.IsHeaderPrint;
+    layout.IsSummaryPrint = defaults.IsSummaryPrint;
+    layout.IsMaterialsPrint = defaults.IsMaterialsPrint;
     layout.Title = defaults.Title;
     layout.ParagraphSpace = defaults.ParagraphSpace;
     layout.Indent = defaults.Indent;

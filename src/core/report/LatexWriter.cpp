@@ -6,8 +6,11 @@
 #include "core/check/ColumnCheck.h"
 #include "core/project/ColumnsData.h"
 #include "core/project/CommonData.h"
+#include "core/report/ColumnSummary.h"
 #include "core/report/LatexItemText.h"
+#include "core/report/LatexTables.h"
 #include "core/report/LatexText.h"
+#include "core/report/MaterialList.h"
 #include "core/text/TextFormat.h"
 
 namespace tarvo {
@@ -51,6 +54,9 @@ std::string LatexWriter::openingText(const ColumnsData& columns) const {
     std::string t;
     for (const auto& line : splitLines(headerText_))
         t += line + "\n";
+    const bool frontTables = layout_.IsSummaryPrint || layout_.IsMaterialsPrint;
+    // The tables continue over pages with their heads repeated.
+    if (frontTables) t += "\\usepackage{longtable}\n";
     if (layout_.FirstPageNo != 0) {
         t += formatText("\\setcounter{page}{%d}\n", layout_.FirstPageNo);
     } else {
@@ -63,6 +69,13 @@ std::string LatexWriter::openingText(const ColumnsData& columns) const {
         for (const auto& line : title)
             t += trimRight(line) + "\n\n";
         t += formatText("\\vspace{%dmm}\n\n", layout_.ParagraphSpace);
+    }
+    if (frontTables) {
+        std::vector<int> all(static_cast<std::size_t>(columns.Count()));
+        for (int i = 0; i < columns.Count(); ++i)
+            all[static_cast<std::size_t>(i)] = i;
+        if (layout_.IsSummaryPrint) t += latexSummaryTable(SummarizeColumns(columns, all, check_)) + "\\clearpage\n\n";
+        if (layout_.IsMaterialsPrint) t += latexMaterialTable(ListMaterials(columns, all, check_)) + "\\clearpage\n\n";
     }
     if (layout_.IsHeaderPrint) appendLegend(t, columns);
     if (layout_.Indent > 0) t += formatText("\\parindent=%dmm\n", layout_.Indent);

@@ -18,6 +18,8 @@ struct LatexLayout {
     int FirstPageNo = 0; // 0: no page numbers
     bool IsTitlePrint = true;
     bool IsHeaderPrint = true;         // the legend (and the wind explanation)
+    bool IsSummaryPrint = false;       // the summary of the columns before the legend
+    bool IsMaterialsPrint = false;     // the list of materials before the legend
     std::string Title = "§　柱の設計"; // lines separated by "\n"
     int ParagraphSpace = 3;            // mm
     int Indent = 5;                    // mm
@@ -58,6 +60,7 @@ public:
     std::int64_t writeLatexItem(const ColumnMember& item, LatexSink& file);
 
     // Everything before the first item (UTF-8): header, page style, title,
+    // the summary and the list of materials (each a table ending its page),
     // legend, indent and the start of the list.
     [[nodiscard]] std::string openingText(const ColumnsData& columns) const;
 

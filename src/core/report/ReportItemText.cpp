@@ -49,23 +49,6 @@ std::string materialText(const ItemPresentation& p) {
     return text;
 }
 
-// The item name as report text: the characters the page composer reads as
-// markup ("#" tabs, "@" the label, "^" superscripts) are given in their
-// full-width forms, so that a name is printed as the user typed it.
-std::string nameText(const std::string& name) {
-    std::string text;
-    text.reserve(name.size());
-    for (const char c : name) {
-        switch (c) {
-        case '#': text += "＃"; break;
-        case '@': text += "＠"; break;
-        case '^': text += "＾"; break;
-        default: text.push_back(c); break;
-        }
-    }
-    return text;
-}
-
 // The number line and the section line. Without a name the section text
 // follows the number on the same line; the "@" puts it behind the "use " label.
 void appendNumberAndSection(const ItemPresentation& p, int number, ReportLines& list) {
@@ -75,7 +58,7 @@ void appendNumberAndSection(const ItemPresentation& p, int number, ReportLines& 
     const long long count = static_cast<long long>(item.Members) + item.SubMembers;
     std::string line = formatReportText("&#0%2d. ", number);
     if (!item.Name.empty()) {
-        line += nameText(item.Name);
+        line += reportNameText(item.Name);
         list.push_back(line);
         line.clear();
     }
@@ -235,6 +218,23 @@ void appendLoadCaseLines(const ItemPresentation& p, const StrengthNames& names, 
 }
 
 } // namespace
+
+// The item name as report text: the characters the page composer reads as
+// markup ("#" tabs, "@" the label, "^" superscripts) are given in their
+// full-width forms, so that a name is printed as the user typed it.
+std::string reportNameText(const std::string& name) {
+    std::string text;
+    text.reserve(name.size());
+    for (const char c : name) {
+        switch (c) {
+        case '#': text += "＃"; break;
+        case '@': text += "＠"; break;
+        case '^': text += "＾"; break;
+        default: text.push_back(c); break;
+        }
+    }
+    return text;
+}
 
 void buildItemText(const ItemPresentation& p, ReportLines& list, int number) {
     const StrengthNames names = p.windBending ? strengthNames(p.axes) : StrengthNames{};

@@ -30,6 +30,7 @@
 #include "core/text/IniFile.h"
 #include "gui/app/AboutBox.h"
 #include "gui/app/CsvCommands.h"
+#include "gui/app/DesignCommands.h"
 #include "gui/app/EditHistory.h"
 #include "gui/app/FileCommands.h"
 #include "gui/app/HelpDocument.h"
@@ -88,7 +89,8 @@ MainForm::MainForm(const SettingsLocation& settings, QWidget* parent)
     buildMenus();
     buildToolBars();
     buildPages();
-    new CsvCommands(*this); // the CSV entries of the file menu, owned by the window
+    new CsvCommands(*this);    // the CSV entries of the file menu, owned by the window
+    new DesignCommands(*this); // the section design, owned by the window
     buildItemAndFileCommands();
     buildPrintCommands();
     restoreWindowState();

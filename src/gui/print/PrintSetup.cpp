@@ -121,6 +121,13 @@ PrintSetup::PrintSetup(PrinterAccess& access, std::filesystem::path settingsFile
     isHeaderPrint_ = new QCheckBox(QStringLiteral("凡例等を印刷する"), this);
     isHeaderPrint_->setObjectName(QStringLiteral("IsHeaderPrint"));
     connect(isHeaderPrint_, &QCheckBox::toggled, this, [this](bool on) { settings_.printLegend = on; });
+    // The front pages: the summary of the columns and the list of materials.
+    isSummaryPrint_ = new QCheckBox(QStringLiteral("検定比一覧を印刷する"), this);
+    isSummaryPrint_->setObjectName(QStringLiteral("IsSummaryPrint"));
+    connect(isSummaryPrint_, &QCheckBox::toggled, this, [this](bool on) { settings_.printSummary = on; });
+    isMaterialsPrint_ = new QCheckBox(QStringLiteral("使用材料一覧を印刷する"), this);
+    isMaterialsPrint_->setObjectName(QStringLiteral("IsMaterialsPrint"));
+    connect(isMaterialsPrint_, &QCheckBox::toggled, this, [this](bool on) { settings_.printMaterials = on; });
     titleEdit_ = new QPlainTextEdit(this);
     titleEdit_->setObjectName(QStringLiteral("TitleEdit"));
     titleEdit_->setTabChangesFocus(true);
@@ -158,6 +165,8 @@ PrintSetup::PrintSetup(PrinterAccess& access, std::filesystem::path settingsFile
     auto* switches = new QHBoxLayout;
     switches->addWidget(isTitlePrint_);
     switches->addWidget(isHeaderPrint_);
+    switches->addWidget(isSummaryPrint_);
+    switches->addWidget(isMaterialsPrint_);
     switches->addStretch();
     switches->addWidget(clearTitle);
     auto* buttons = new QHBoxLayout;
@@ -301,10 +310,14 @@ void PrintSetup::showSwitches() {
     const QSignalBlocker blockPos(headerPosChange_);
     const QSignalBlocker blockTitle(isTitlePrint_);
     const QSignalBlocker blockHeader(isHeaderPrint_);
+    const QSignalBlocker blockSummary(isSummaryPrint_);
+    const QSignalBlocker blockMaterials(isMaterialsPrint_);
     const QSignalBlocker blockText(titleEdit_);
     headerPosChange_->setChecked(printer_.ChangeEvenHeaderPos);
     isTitlePrint_->setChecked(settings_.printTitle);
     isHeaderPrint_->setChecked(settings_.printLegend);
+    isSummaryPrint_->setChecked(settings_.printSummary);
+    isMaterialsPrint_->setChecked(settings_.printMaterials);
     const QString title = toQString(settings_.title);
     if (titleEdit_->toPlainText() != title) titleEdit_->setPlainText(title);
 }

@@ -110,6 +110,8 @@ private:
     QCheckBox* headerPosChange_ = nullptr;
     QCheckBox* isTitlePrint_ = nullptr;
     QCheckBox* isHeaderPrint_ = nullptr;
+    QCheckBox* isSummaryPrint_ = nullptr;
+    QCheckBox* isMaterialsPrint_ = nullptr;
     QPlainTextEdit* titleEdit_ = nullptr;
     QPushButton* okButton_ = nullptr;
 };

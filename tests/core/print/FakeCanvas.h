@@ -31,7 +31,7 @@ public:
         texts.push_back({x, y, std::string(text), font_, height_, style_});
     }
     void setColor(RgbColor) override {}
-    void fillRect(const PixelRect&) override {}
+    void fillRect(const PixelRect& rect) override { rects.push_back(rect); }
     void setClipRect(const PixelRect&) override {}
     void clearClip() override {}
     int pixelsPerInch() const override { return ppi; }
@@ -60,6 +60,7 @@ public:
     }
 
     std::vector<Text> texts;
+    std::vector<PixelRect> rects; // filled rectangles, in order
     std::vector<std::string> fontCalls;
     int ppi = 96;
 

@@ -40,8 +40,39 @@ public:
         return true;
     }
 
+    // A summary of `summaryRows.size()` rows of the given line counts, with a
+    // caption, `headLines` column heads and one foot line; the materials
+    // likewise. No table when the list is empty.
+    bool buildSummary(const ColumnsData&, const std::vector<int>& printed, ReportTable& table) override {
+        summaryPrinted = printed;
+        return makeTable("summary", summaryRows, table);
+    }
+    bool buildMaterials(const ColumnsData&, const std::vector<int>&, ReportTable& table) override {
+        return makeTable("materials", materialRows, table);
+    }
+    bool makeTable(const std::string& name, const std::vector<int>& rows, ReportTable& table) const {
+        if (rows.empty()) return false;
+        table = {};
+        table.caption = name;
+        table.continuedCaption = name + " continued";
+        for (int i = 0; i < headLines; ++i)
+            table.head.push_back("head " + std::to_string(i));
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            ReportLines row;
+            for (int i = 0; i < rows[r]; ++i)
+                row.push_back("row " + std::to_string(r) + "." + std::to_string(i));
+            table.rows.push_back(row);
+        }
+        table.foot.push_back(name + " foot");
+        return true;
+    }
+
     int headerLines = 0;
-    std::vector<int> numbers; // running numbers handed out, in order
+    std::vector<int> summaryRows;
+    std::vector<int> materialRows;
+    int headLines = 2;
+    std::vector<int> summaryPrinted; // the indices the summary was given
+    std::vector<int> numbers;        // running numbers handed out, in order
 };
 
 } // namespace tarvo::testing

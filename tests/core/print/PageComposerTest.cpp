@@ -65,6 +65,24 @@ TEST_F(PageComposerTest, TabTagsPlaceSegmentsAtTheirStops) {
     EXPECT_EQ(canvas.find("a#b#9c")->x, 70);
 }
 
+// Table columns count the width of "0" (10 px here) from stop #0 (70 px):
+// a cell starts there or ends there; "#{=N}" rules the line up to column N.
+TEST_F(PageComposerTest, TableColumnsPlaceCellsAndRules) {
+    lines = {"#{-3}12#{5}柱の名称#{20}0.83", "#{=20}", "#{x}#{12345}#{5"};
+    pageStarts = {0, 3};
+    draw(1);
+    EXPECT_EQ(canvas.find("12")->x, 80);
+    EXPECT_EQ(canvas.find("柱の名称")->x, 120);
+    EXPECT_EQ(canvas.find("0.83")->x, 270);
+    ASSERT_EQ(canvas.rects.size(), 1u);
+    const PixelRect& rule = canvas.rects.front();
+    EXPECT_EQ(rule.left, 70);
+    EXPECT_EQ(rule.right, 270);
+    EXPECT_GT(rule.bottom, rule.top);
+    // Malformed tags are text.
+    EXPECT_EQ(canvas.find("#{x}#{12345}#{5")->x, 70);
+}
+
 TEST_F(PageComposerTest, UseLabelIsItalicBehindTheNumberColumn) {
     lines = {"&#0 2. @b×D=105", "#2x@y"};
     pageStarts = {0, 2};

@@ -75,6 +75,45 @@ TEST(Paginate, NothingChecksGivesHeaderOnlyOrOneEmptyPage) {
     EXPECT_EQ(empty.pages, 1);
 }
 
+// Ten lines a page: caption and two heads, then seven one-line rows; the
+// next page repeats the heads under the continued caption. The materials
+// start a page of their own, and so do the legend and the columns.
+TEST(Paginate, LongSummaryContinuesWithItsHeadsRepeated) {
+    ColumnsData columns = FakeReportSource::makeColumns({2, 3});
+    FakeReportSource source;
+    source.headerLines = 1;
+    source.summaryRows = std::vector<int>(12, 1);
+    source.materialRows = {4, 4};
+    PrintSettings settings;
+    settings.printSelection = {1, 0};
+    settings.printSummary = true;
+    settings.printMaterials = true;
+    const int pages = paginate(columns, settings, smallPage(), source);
+    const auto& lines = columns.reportLines;
+    EXPECT_EQ(source.summaryPrinted, (std::vector<int>{1, 0}));
+    EXPECT_EQ(columns.pageStarts, (std::vector<int>{0, 10, 19, 26, 34, 40}));
+    EXPECT_EQ(pages, 5);
+    EXPECT_EQ(lines[9], "row 6.0");
+    EXPECT_EQ(lines[10], "summary continued");
+    EXPECT_EQ(lines[11], "head 0");
+    EXPECT_EQ(lines[18], "summary foot");
+    EXPECT_EQ(lines[19], "materials");
+    // The second block of four lines does not fit behind the first: rows are never split.
+    EXPECT_EQ(lines[26], "materials continued");
+    EXPECT_EQ(lines[33], "materials foot");
+    EXPECT_EQ(lines[34], "#1header 0");
+}
+
+TEST(Paginate, FrontTablesOffLeaveThePagesAsTheyWere) {
+    ColumnsData columns = FakeReportSource::makeColumns({3, 4});
+    FakeReportSource source;
+    source.summaryRows = {1, 1};
+    PrintSettings settings;
+    paginate(columns, settings, smallPage(), source);
+    EXPECT_EQ(columns.pageStarts, (std::vector<int>{0, 7}));
+    EXPECT_TRUE(source.summaryPrinted.empty());
+}
+
 TEST(Paginate, TitleBlockTakesRoomOnThePageOne) {
     PrintSettings settings;
     settings.title = "first\nsecond\n"; // the final break adds no line

@@ -57,6 +57,8 @@ TEST_F(PrintDefaultFile, FirstStartWithoutSettingsFileUsesBuiltInLayout) {
     EXPECT_EQ(printer.HeaderSideMargin, 15);
     EXPECT_TRUE(settings.printTitle);
     EXPECT_TRUE(settings.printLegend);
+    EXPECT_FALSE(settings.printSummary);
+    EXPECT_FALSE(settings.printMaterials);
 }
 
 TEST_F(PrintDefaultFile, MissingBottomMarginKeyGivesTenMillimetres) {
@@ -65,6 +67,19 @@ TEST_F(PrintDefaultFile, MissingBottomMarginKeyGivesTenMillimetres) {
     EXPECT_EQ(d.BottomMargin, 10);
     EXPECT_EQ(d.LeftMargin, 25);
     EXPECT_EQ(d.Title, "§　柱の設計");
+}
+
+// A layout stored before the front pages existed prints as it did: without them.
+TEST_F(PrintDefaultFile, StoredLayoutWithoutFrontPageKeysPrintsNoFrontPages) {
+    writeFile("[Print Header]\r\nIsTitlePrint=0\r\nIsHeaderPrint=1\r\n");
+    PrinterInfomation printer;
+    PrintSettings settings;
+    settings.printSummary = true;
+    applyPrintDefault(loadPrintDefault(ini_), printer, settings, WholeSheetTarget::a4Pdf());
+    EXPECT_FALSE(settings.printSummary);
+    EXPECT_FALSE(settings.printMaterials);
+    settings.printSummary = true;
+    EXPECT_TRUE(currentPrintDefault(printer, settings).IsSummaryPrint);
 }
 
 TEST_F(PrintDefaultFile, TwoLineTitleSurvivesRegisteringAndReading) {
@@ -91,6 +106,7 @@ TEST_F(PrintDefaultFile, RegisteringKeepsOtherSectionsAndReadsBackEveryKey) {
     d.ChangeEvenHeaderPos = true;
     d.FirstPageNo = 5;
     d.IsHeaderPrint = false;
+    d.IsMaterialsPrint = true;
     ASSERT_TRUE(savePrintDefault(ini_, d));
     EXPECT_EQ(loadPrintDefault(ini_), d);
     EXPECT_EQ(IniFile::parse(readFile()).getInt("Common", "V0Index", 0), 3);

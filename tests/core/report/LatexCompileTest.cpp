@@ -108,6 +108,47 @@ TEST(LatexCompileNameTest, HostileNameCompiles) {
     std::filesystem::remove_all(dir);
 }
 
+// The summary and the list of materials are real tables: long enough to
+// continue on another page, with hostile names in their cells, they compile
+// and are typeset with their captions.
+TEST(LatexCompileNameTest, FrontTablesCompileWithHostileNames) {
+    const char* path = std::getenv("PATH");
+    const LatexTools tools = findLatexTools(path != nullptr ? path : "");
+    if (tools.compiler.empty()) GTEST_SKIP() << "platex is not installed";
+
+    const auto dir = std::filesystem::temp_directory_path() / ("latex-tables-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    auto project = test::sampleProject("mixed-with-ng.tvp");
+    const ColumnMember first = project.columns.Item(0);
+    for (int i = 0; i < 60; ++i) {
+        ColumnMember item = first;
+        item.Name = i % 2 == 0 ? "C-1 50%_{x} #2 ｶﾞﾗｽ①Ⅱ髙 \\end{longtable} & ~^$ <a|b>"
+                               : "とても長い名称の柱、二階の北側の外壁の通り芯の交点に立つ柱";
+        project.columns.Append(item);
+    }
+    LatexLayout layout;
+    layout.IsSummaryPrint = true;
+    layout.IsMaterialsPrint = true;
+    const std::string document = test::sampleDocument(project, layout);
+    EXPECT_NE(document.find("\\usepackage{longtable}"), std::string::npos);
+    const auto tex = dir / "Tarvo.tex";
+    ASSERT_EQ(SafeFileWriter::replace(tex, document), SafeWriteStatus::Ok);
+    const auto runner = makeLatexToolRunner();
+    LatexTypesetRun run(*runner, tools, tex);
+    ASSERT_EQ(run.start(), LatexRunStatus::Running);
+    ASSERT_EQ(run.wait(), LatexRunStatus::Compiled) << run.firstErrorLine();
+    EXPECT_EQ(LatexTypesetRun::firstLogError(run.logFile()), "");
+
+    const auto pdf = dir / "Tarvo.pdf";
+    commandOutput("cd '" + dir.string() + "' && dvipdfmx -f ptex-ipa.map -o '" + pdf.string() + "' '" +
+                  run.dviFile().filename().string() + "' 2>&1");
+    const std::string text = withoutBlanks(commandOutput("pdftotext -enc UTF-8 '" + pdf.string() + "' -"));
+    EXPECT_NE(text.find("柱の断面検定比一覧（続き）"), std::string::npos);
+    EXPECT_NE(text.find("使用構造材料一覧"), std::string::npos);
+    EXPECT_NE(text.find("検定不可"), std::string::npos);
+    std::filesystem::remove_all(dir);
+}
+
 INSTANTIATE_TEST_SUITE_P(Samples, LatexCompileTest,
                          ::testing::Values("sawn-lumber-wind", "dimension-lumber", "glulam-wind-1458", "lvl-wind",
                                            "glulam-column", "mixed-with-ng"),

@@ -80,6 +80,8 @@ TEST_F(PrintSetupTest, FirstStartWithoutSettingsFileShowsTheBuiltInLayout) {
     EXPECT_EQ(find<QPlainTextEdit>(setup.get(), "TitleEdit")->toPlainText(), QStringLiteral("§　柱の設計"));
     EXPECT_TRUE(find<QCheckBox>(setup.get(), "IsTitlePrint")->isChecked());
     EXPECT_TRUE(find<QCheckBox>(setup.get(), "IsHeaderPrint")->isChecked());
+    EXPECT_FALSE(find<QCheckBox>(setup.get(), "IsSummaryPrint")->isChecked());
+    EXPECT_FALSE(find<QCheckBox>(setup.get(), "IsMaterialsPrint")->isChecked());
     EXPECT_FALSE(find<QCheckBox>(setup.get(), "HeaderPosChange")->isChecked());
     EXPECT_TRUE(text(setup.get(), "SelectPrinter").startsWith(QStringLiteral("プリンタ： ")));
     EXPECT_TRUE(text(setup.get(), "PaperInfo").startsWith(QStringLiteral("用紙： ")));
@@ -186,9 +188,13 @@ TEST_F(PrintSetupTest, SwitchesAndFieldsWriteStraightIntoTheSettings) {
     find<QCheckBox>(setup.get(), "IsTitlePrint")->setChecked(false);
     find<QCheckBox>(setup.get(), "IsHeaderPrint")->setChecked(false);
     find<QCheckBox>(setup.get(), "HeaderPosChange")->setChecked(true);
+    find<QCheckBox>(setup.get(), "IsSummaryPrint")->setChecked(true);
+    find<QCheckBox>(setup.get(), "IsMaterialsPrint")->setChecked(true);
     type(setup.get(), "FirstPgNo", "5");
     EXPECT_FALSE(setup->settings().printTitle);
     EXPECT_FALSE(setup->settings().printLegend);
+    EXPECT_TRUE(setup->settings().printSummary);
+    EXPECT_TRUE(setup->settings().printMaterials);
     EXPECT_TRUE(setup->printer().ChangeEvenHeaderPos);
     EXPECT_EQ(setup->settings().firstPageNo, 5);
     find<UpDownButtons>(setup.get(), "FirstPgNoUpDown")->upButton()->click();
@@ -198,6 +204,8 @@ TEST_F(PrintSetupTest, SwitchesAndFieldsWriteStraightIntoTheSettings) {
     EXPECT_TRUE(setup->settings().printTitle);
     EXPECT_EQ(setup->settings().firstPageNo, 0);
     EXPECT_FALSE(find<QCheckBox>(setup.get(), "HeaderPosChange")->isChecked());
+    EXPECT_FALSE(find<QCheckBox>(setup.get(), "IsSummaryPrint")->isChecked());
+    EXPECT_FALSE(setup->settings().printMaterials);
 }
 
 TEST_F(PrintSetupTest, ClosesOnlyThroughOkAndRecomputesTheGeometry) {
