@@ -396,14 +396,17 @@ void MainForm::buildPrintCommands() {
     });
     connect(print_, &QAction::triggered, this, [this] {
         commitPendingEdit();
+        printing_->access().setProposedPdfFor(currentFile_);
         printing_->print();
     });
     connect(previewButton_, &QToolButton::clicked, this, [this] {
         commitPendingEdit();
+        printing_->access().setProposedPdfFor(currentFile_);
         printing_->preview();
     });
     connect(selectPrint_, &QAction::triggered, this, [this] {
         commitPendingEdit();
+        printing_->access().setProposedPdfFor(currentFile_);
         printing_->selectPrint();
     });
     connect(latexSettings_, &QAction::triggered, this, [this] {
