@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <ostream>
 
 #include "cli/CheckReportJson.h"
@@ -62,8 +63,15 @@ int runCheckCommand(const std::vector<std::string>& args, const SettingsLocation
 
     const MatDataBase catalogue;
     ColumnCheck check(catalogue, common);
-    CheckReportTable table(out, common);
-    CheckReportJson json(common);
+    // Only the output asked for is made: the JSON begins with the common
+    // conditions as soon as it is made.
+    std::optional<CheckReportTable> table;
+    std::optional<CheckReportJson> json;
+    if (options.json) {
+        json.emplace(out, common);
+    } else {
+        table.emplace(out, common);
+    }
     bool anyNg = false;
     bool anyChecked = false;
     for (int index = 0; index < columns.Count(); ++index) {
@@ -72,16 +80,16 @@ int runCheckCommand(const std::vector<std::string>& args, const SettingsLocation
         const ItemVerdict verdict = judgeItem(outcome);
         anyNg = anyNg || verdict.anyNg;
         anyChecked = anyChecked || outcome.ResultCode == kCheckOk;
-        if (options.json) {
-            json.addItem(index, PresentItem(item, outcome, check));
+        if (json) {
+            json->addItem(index, PresentItem(item, outcome, check));
         } else {
-            table.addItem(index, item, outcome.ResultCode, verdict);
+            table->addItem(index, item, outcome.ResultCode, verdict);
         }
     }
-    if (options.json) {
-        out << json.finish();
+    if (json) {
+        json->finish();
     } else {
-        table.finish(anyNg);
+        table->finish(anyNg);
     }
     // A project of which nothing could be checked has passed nothing.
     if (!anyChecked) return kCheckExitNothingChecked;

@@ -19,7 +19,7 @@ template <typename Array> void writeArray(JsonWriter& json, const Array& values)
 
 } // namespace
 
-CheckReportJson::CheckReportJson(const CommonData& common) : common_(common) {
+CheckReportJson::CheckReportJson(std::ostream& out, const CommonData& common) : common_(common), json_(out) {
     json_.beginObject();
     writeCommon();
 }
@@ -198,14 +198,14 @@ void CheckReportJson::addItem(int index, const ItemPresentation& p) {
     json_.endObject();
 }
 
-std::string CheckReportJson::finish() {
+bool CheckReportJson::finish() {
     if (!itemsOpen_) {
         json_.key("items");
         json_.beginArray();
     }
     json_.endArray();
     json_.endObject();
-    return json_.text();
+    return json_.flush();
 }
 
 } // namespace tarvo::cli

@@ -1,9 +1,9 @@
 #pragma once
 // The JSON form of `tarvo-posts check --json`: the common conditions with
 // their derived values, then every item with its inputs and the outcome of
-// its own check.
+// its own check. The text goes to the stream item by item.
+#include <iosfwd>
 #include <optional>
-#include <string>
 
 #include "cli/JsonWriter.h"
 
@@ -18,10 +18,11 @@ namespace tarvo::cli {
 
 class CheckReportJson {
 public:
-    explicit CheckReportJson(const CommonData& common);
+    CheckReportJson(std::ostream& out, const CommonData& common);
     void addItem(int index, const ItemPresentation& presentation);
-    // Closes the document and returns it.
-    std::string finish();
+    // Closes the document and hands the rest to the stream; false when the
+    // stream failed.
+    bool finish();
 
 private:
     void writeCommon();

@@ -13,6 +13,8 @@ namespace tarvo::cli {
 namespace {
 
 constexpr int kNameColumns = 24;
+// The text is handed on once it holds this much.
+constexpr std::size_t kFlushBytes = std::size_t{64} * 1024;
 
 const char* verdictText(CaseVerdict verdict) {
     switch (verdict) {
@@ -26,10 +28,15 @@ const char* verdictText(CaseVerdict verdict) {
 } // namespace
 
 std::string padRight(std::string_view text, int columns) {
-    std::string out(text);
+    std::string out;
+    appendPadded(out, text, columns);
+    return out;
+}
+
+void appendPadded(std::string& out, std::string_view text, int columns) {
+    out.append(text);
     const int width = displayWidth(text);
     if (width < columns) out.append(static_cast<std::size_t>(columns - width), ' ');
-    return out;
 }
 
 int displayWidth(std::string_view utf8) {
@@ -58,47 +65,67 @@ int displayWidth(std::string_view utf8) {
     return width;
 }
 
-CheckReportTable::CheckReportTable(std::ostream& out, const CommonData& common) : out_(out), common_(common) {}
+CheckReportTable::CheckReportTable(std::ostream& out, const CommonData& common) : out_(out), common_(common) {
+    text_.reserve(kFlushBytes + kFlushBytes / 4);
+}
+
+void CheckReportTable::flushIfFull() {
+    if (text_.size() < kFlushBytes) return;
+    out_.write(text_.data(), static_cast<std::streamsize>(text_.size()));
+    text_.clear();
+}
 
 void CheckReportTable::printHeader() {
     if (common_.VelocityPressure > 0) {
-        out_ << formatText("速度圧 q = %.0f N/m2\n", common_.VelocityPressure);
+        appendFormat(text_, "速度圧 q = %.0f N/m2\n", common_.VelocityPressure);
     } else {
-        out_ << "速度圧 q = ？ N/m2 (風荷重の検討なし)\n";
+        text_ += "速度圧 q = ？ N/m2 (風荷重の検討なし)\n";
     }
-    out_ << " No. " << padRight("名前", kNameColumns) << " Code  最大比 ";
-    for (const auto name : kLoadCaseNames)
-        out_ << ' ' << padRight(name, 10);
-    out_ << '\n';
+    text_ += " No. ";
+    appendPadded(text_, "名前", kNameColumns);
+    text_ += " Code  最大比 ";
+    for (const auto name : kLoadCaseNames) {
+        text_ += ' ';
+        appendPadded(text_, name, 10);
+    }
+    text_ += '\n';
     headerPrinted_ = true;
 }
 
 void CheckReportTable::addItem(int index, const ColumnMember& item, std::int32_t code, const ItemVerdict& verdict) {
     if (!headerPrinted_) printHeader();
     ++items_;
-    out_ << formatText("%4d ", index + 1) << padRight(visibleText(item.Name), kNameColumns)
-         << formatText(" %4d ", code);
+    appendFormat(text_, "%4d ", index + 1);
+    appendPadded(text_, visibleText(item.Name), kNameColumns);
+    appendFormat(text_, " %4d ", code);
     if (code == 0) {
         ++checked_;
         if (verdict.anyNg) ++ng_;
-        out_ << formatText("%7.3f ", verdict.largestRatio);
-        for (const auto caseVerdict : verdict.cases)
-            out_ << ' ' << padRight(verdictText(caseVerdict), 10);
+        appendFormat(text_, "%7.3f ", verdict.largestRatio);
+        for (const auto caseVerdict : verdict.cases) {
+            text_ += ' ';
+            appendPadded(text_, verdictText(caseVerdict), 10);
+        }
     } else {
-        out_ << "      - ";
-        out_ << ' ' << ItemReasonText(code);
+        text_ += "      - ";
+        text_ += ' ';
+        text_ += ItemReasonText(code);
     }
-    out_ << '\n';
+    text_ += '\n';
+    flushIfFull();
 }
 
-void CheckReportTable::finish(bool anyNg) {
+bool CheckReportTable::finish(bool anyNg) {
     if (!headerPrinted_) printHeader();
-    out_ << formatText("%d items, %d checked, %d NG\n", items_, checked_, ng_);
+    appendFormat(text_, "%d items, %d checked, %d NG\n", items_, checked_, ng_);
     if (checked_ == 0) {
-        out_ << "Result: no item could be checked\n";
-        return;
+        text_ += "Result: no item could be checked\n";
+    } else {
+        text_ += anyNg ? "Result: NG\n" : "Result: OK\n";
     }
-    out_ << (anyNg ? "Result: NG\n" : "Result: OK\n");
+    out_.write(text_.data(), static_cast<std::streamsize>(text_.size()));
+    text_.clear();
+    return static_cast<bool>(out_);
 }
 
 } // namespace tarvo::cli

@@ -1,7 +1,8 @@
 #pragma once
 // The readable table of `tarvo-posts check`: one line per item with its
 // number, name, result code and message, largest ratio and the verdict of
-// each load case.
+// each load case. The lines go to the stream in pieces of some tens of
+// kilobytes as they are made.
 #include <cstdint>
 #include <iosfwd>
 #include <string>
@@ -20,12 +21,15 @@ class CheckReportTable {
 public:
     CheckReportTable(std::ostream& out, const CommonData& common);
     void addItem(int index, const ColumnMember& item, std::int32_t code, const ItemVerdict& verdict);
-    void finish(bool anyNg);
+    // The closing counts; false when the stream failed.
+    bool finish(bool anyNg);
 
 private:
     void printHeader();
+    void flushIfFull();
 
     std::ostream& out_;
+    std::string text_; // made, not yet handed to the stream
     const CommonData& common_;
     bool headerPrinted_ = false;
     int items_ = 0;
@@ -38,5 +42,7 @@ private:
 int displayWidth(std::string_view utf8);
 // `text` with blanks after it up to `columns` terminal columns.
 std::string padRight(std::string_view text, int columns);
+// The same, appended to `out`.
+void appendPadded(std::string& out, std::string_view text, int columns);
 
 } // namespace tarvo::cli

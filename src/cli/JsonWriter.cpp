@@ -1,35 +1,66 @@
 #include "cli/JsonWriter.h"
 
 #include <array>
+#include <charconv>
 #include <cstdio>
+#include <ostream>
 
 #include "core/text/NumberText.h"
 
 namespace tarvo::cli {
+namespace {
+
+// The text is handed on once it holds this much.
+constexpr std::size_t kFlushBytes = std::size_t{64} * 1024;
+
+} // namespace
 
 std::string jsonEscape(std::string_view text) {
     std::string out;
     out.reserve(text.size() + 2);
+    appendJsonEscaped(out, text);
+    return out;
+}
+
+void appendJsonEscaped(std::string& out, std::string_view text) {
     out.push_back('"');
-    for (const char c : text) {
+    // Runs of characters that need no escape go in one piece.
+    std::size_t run = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c != '"' && c != '\\' && static_cast<unsigned char>(c) >= 0x20) continue;
+        out.append(text.data() + run, i - run);
+        run = i + 1;
         switch (c) {
         case '"': out += "\\\""; break;
         case '\\': out += "\\\\"; break;
         case '\n': out += "\\n"; break;
         case '\r': out += "\\r"; break;
         case '\t': out += "\\t"; break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                std::array<char, 8> buf{};
-                std::snprintf(buf.data(), buf.size(), "\\u%04x", static_cast<unsigned>(c));
-                out += buf.data();
-            } else {
-                out.push_back(c);
-            }
+        default: {
+            std::array<char, 8> buf{};
+            std::snprintf(buf.data(), buf.size(), "\\u%04x", static_cast<unsigned>(c));
+            out += buf.data();
+        }
         }
     }
+    out.append(text.data() + run, text.size() - run);
     out.push_back('"');
-    return out;
+}
+
+JsonWriter::JsonWriter(std::ostream& sink) : sink_(&sink) {
+    out_.reserve(kFlushBytes + kFlushBytes / 4);
+}
+
+bool JsonWriter::flush() {
+    if (sink_ == nullptr) return true;
+    sink_->write(out_.data(), static_cast<std::streamsize>(out_.size()));
+    out_.clear();
+    return static_cast<bool>(*sink_);
+}
+
+void JsonWriter::flushIfFull() {
+    if (sink_ != nullptr && out_.size() >= kFlushBytes) flush();
 }
 
 void JsonWriter::newline() {
@@ -44,7 +75,7 @@ void JsonWriter::beforeValue() {
     }
     if (!hasElement_.empty()) {
         if (hasElement_.back()) out_.push_back(',');
-        hasElement_.back() = true;
+        hasElement_.back() = 1;
         newline();
     }
 }
@@ -52,7 +83,7 @@ void JsonWriter::beforeValue() {
 void JsonWriter::beginObject() {
     beforeValue();
     out_.push_back('{');
-    hasElement_.push_back(false);
+    hasElement_.push_back(0);
 }
 
 void JsonWriter::endObject() {
@@ -61,12 +92,13 @@ void JsonWriter::endObject() {
     if (any) newline();
     out_.push_back('}');
     if (hasElement_.empty()) out_.push_back('\n');
+    flushIfFull();
 }
 
 void JsonWriter::beginArray() {
     beforeValue();
     out_.push_back('[');
-    hasElement_.push_back(false);
+    hasElement_.push_back(0);
 }
 
 void JsonWriter::endArray() {
@@ -78,7 +110,7 @@ void JsonWriter::endArray() {
 
 void JsonWriter::key(std::string_view name) {
     beforeValue();
-    out_ += jsonEscape(name);
+    appendJsonEscaped(out_, name);
     out_ += ": ";
     afterKey_ = true;
 }
@@ -90,7 +122,8 @@ void JsonWriter::value(double number) {
 
 void JsonWriter::value(long long number) {
     beforeValue();
-    out_ += std::to_string(number);
+    std::array<char, 24> buffer{};
+    out_.append(buffer.data(), std::to_chars(buffer.data(), buffer.data() + buffer.size(), number).ptr);
 }
 
 void JsonWriter::value(bool flag) {
@@ -100,7 +133,7 @@ void JsonWriter::value(bool flag) {
 
 void JsonWriter::value(std::string_view text) {
     beforeValue();
-    out_ += jsonEscape(text);
+    appendJsonEscaped(out_, text);
 }
 
 void JsonWriter::null() {

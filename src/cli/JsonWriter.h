@@ -1,7 +1,10 @@
 #pragma once
 // A small streaming JSON writer for the machine-readable output of the
 // subcommands: UTF-8 text, numbers with full round-trip precision,
-// non-finite numbers as null.
+// non-finite numbers as null. Given a stream, it hands the text on in
+// pieces of some tens of kilobytes as it goes (the document is never held
+// whole); without one it keeps the text for text().
+#include <iosfwd>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,6 +13,9 @@ namespace tarvo::cli {
 
 class JsonWriter {
 public:
+    JsonWriter() = default;
+    explicit JsonWriter(std::ostream& sink);
+
     void beginObject();
     void endObject();
     void beginArray();
@@ -30,18 +36,25 @@ public:
         value(v);
     }
 
+    // The text not yet handed to the stream (all of it without a stream).
     [[nodiscard]] const std::string& text() const { return out_; }
+    // Hands the text so far to the stream; false when the stream failed.
+    bool flush();
 
 private:
     void beforeValue();
     void newline();
+    void flushIfFull();
 
+    std::ostream* sink_ = nullptr;
     std::string out_;
     // Per open container: whether it already holds an element.
-    std::vector<bool> hasElement_;
+    std::vector<char> hasElement_;
     bool afterKey_ = false;
 };
 
 std::string jsonEscape(std::string_view text);
+// The same, appended to `out`.
+void appendJsonEscaped(std::string& out, std::string_view text);
 
 } // namespace tarvo::cli

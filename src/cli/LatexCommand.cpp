@@ -14,6 +14,7 @@
 #include "core/report/LatexSettings.h"
 #include "core/report/LatexTypesetRun.h"
 #include "core/report/LatexWriter.h"
+#include "core/text/BufferedFileWriter.h"
 #include "core/text/MessageSink.h"
 #include "core/text/SafeFileWriter.h"
 
@@ -74,6 +75,16 @@ std::filesystem::path outputPath(const LatexOptions& options) {
     if (!options.output.empty()) return options.output;
     return std::filesystem::path(options.project).parent_path() / kProposedName;
 }
+
+// The document's pieces, on their way into the file.
+class LatexFileSink final : public LatexSink {
+public:
+    explicit LatexFileSink(const std::filesystem::path& target) : file(target) { file.open(); }
+    std::int64_t write(std::string_view bytes) override {
+        return file.write(bytes) ? static_cast<std::int64_t>(bytes.size()) : -1;
+    }
+    BufferedFileWriter file;
+};
 
 int compileAndView(const LatexSettings& settings, const std::filesystem::path& texFile, bool view, std::ostream& out,
                    std::ostream& err) {
@@ -140,12 +151,12 @@ int runLatexCommand(const std::vector<std::string>& args, const SettingsLocation
     layout.IsSummaryPrint = layout.IsSummaryPrint || options.summary;
     layout.IsMaterialsPrint = layout.IsMaterialsPrint || options.materials;
     LatexWriter writer(check, layout, header.text);
-    LatexBufferSink document;
     const std::filesystem::path texFile = outputPath(options);
     if (outputWouldReplaceProject(options.project, texFile, err)) return kLatexExitWriteFailed;
-    const std::int64_t written = writer.writeLatexDocument(columns, document);
-    const SafeWriteResult result = written < 0 ? SafeWriteResult{SafeWriteStatus::WriteFailed, 0}
-                                               : SafeFileWriter::replace(texFile, document.text);
+    // The document goes to the file item by item.
+    LatexFileSink document(texFile);
+    const SafeWriteResult result =
+        writer.writeLatexDocument(columns, document) < 0 ? document.file.result() : document.file.commit();
     if (!result.ok()) {
         err << fileErrorMessage(result, texFile) << '\n';
         return kLatexExitWriteFailed;

@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <charconv>
 #include <ostream>
+#include <span>
+#include <string>
 
 #include "core/check/ColumnCheck.h"
 #include "core/material/MatDataBase.h"
 #include "core/print/LayoutProblem.h"
+#include "core/print/PageSink.h"
 #include "core/print/Paginator.h"
 #include "core/print/PrintDefault.h"
 #include "core/print/ReportTextSource.h"
@@ -17,6 +20,39 @@
 
 namespace tarvo::cli {
 namespace {
+
+// The report text of the pages, a form feed line between two pages, handed
+// to the stream in pieces of some tens of kilobytes.
+class ReportTextOutput final : public PageSink {
+public:
+    explicit ReportTextOutput(std::ostream& out) : out_(out) { text_.reserve(kFlushBytes + kFlushBytes / 4); }
+
+    void page(std::span<const ReportLine> lines) override {
+        if (pages_++ > 0) text_ += "\f\n";
+        for (const ReportLine& line : lines) {
+            appendVisibleText(text_, line);
+            text_ += '\n';
+            if (text_.size() >= kFlushBytes) flush();
+        }
+    }
+    bool finish() {
+        flush();
+        out_.flush();
+        return static_cast<bool>(out_);
+    }
+
+private:
+    static constexpr std::size_t kFlushBytes = std::size_t{64} * 1024;
+
+    void flush() {
+        out_.write(text_.data(), static_cast<std::streamsize>(text_.size()));
+        text_.clear();
+    }
+
+    std::ostream& out_;
+    std::string text_;
+    int pages_ = 0;
+};
 
 bool parseNumber(std::string_view text, int& value) {
     const auto* end = text.data() + text.size();
@@ -129,16 +165,10 @@ int runReportCommand(const std::vector<std::string>& args, const SettingsLocatio
     const MatDataBase catalogue;
     ColumnCheck check(catalogue, job.common);
     ReportTextSource source(job.common, job.columns, check);
-    const int pages = paginate(job.columns, job.settings, job.printer, source);
-    const auto& starts = job.columns.pageStarts;
-    for (int page = 1; page <= pages; ++page) {
-        if (page > 1) out << "\f\n";
-        for (int i = starts[static_cast<std::size_t>(page - 1)]; i < starts[static_cast<std::size_t>(page)]; ++i) {
-            out << visibleText(job.columns.reportLines[static_cast<std::size_t>(i)]) << '\n';
-        }
-    }
-    out.flush();
-    return out ? kReportExitOk : kReportExitFailed;
+    ReportTextOutput text(out);
+    paginate(job.columns, job.settings, job.printer, source, text);
+    if (!text.finish()) return kReportExitFailed;
+    return kReportExitOk;
 }
 
 } // namespace tarvo::cli

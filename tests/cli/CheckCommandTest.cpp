@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <limits>
 #include <sstream>
+#include <string_view>
 
 #include "cli/CheckReportTable.h"
 #include "cli/JsonWriter.h"
@@ -26,7 +28,7 @@ struct CommandRun {
     std::string err;
 };
 
-CommandRun runCheck(std::vector<std::string> args) {
+CommandRun runCheck(const std::vector<std::string>& args) {
     std::ostringstream out;
     std::ostringstream err;
     const int status = runCheckCommand(args, SettingsLocation::besideProgram(::testing::TempDir()), out, err);
@@ -60,7 +62,7 @@ std::filesystem::path savedProject(const std::string& file, const std::string& n
         item.Lkx = 2800;
         item.AxialForce = {12, 14, 16, 15, 14};
     }
-    const auto path = std::filesystem::path(::testing::TempDir()) / file;
+    auto path = std::filesystem::path(::testing::TempDir()) / file;
     RecordingMessageSink messages;
     EXPECT_EQ(SaveProject(path, common, columns, messages), 0);
     return path;
@@ -183,6 +185,47 @@ TEST(JsonWriter, NonFiniteNumbersAreNullAndTextIsEscaped) {
     json.value("a\"b\\c\n");
     json.endArray();
     EXPECT_EQ(json.text(), "[\n  null,\n  null,\n  0.1,\n  \"a\\\"b\\\\c\\n\"\n]");
+}
+
+TEST(JsonWriter, EscapesEveryControlAndKeepsTheTextAroundIt) {
+    JsonWriter json;
+    json.value(std::string_view("柱\x01x\ty\"\x1f", 9));
+    EXPECT_EQ(json.text(), "\"柱\\u0001x\\ty\\\"\\u001f\"");
+    EXPECT_EQ(jsonEscape(""), "\"\"");
+}
+
+// A large document goes to the stream in pieces while it is written, and the
+// pieces together are the text kept without a stream.
+TEST(JsonWriter, WithAStreamHandsTheTextOnAsItGrows) {
+    const auto write = [](JsonWriter& json, std::size_t& largestKept) {
+        json.beginObject();
+        json.key("items");
+        json.beginArray();
+        for (int i = 0; i < 20000; ++i) {
+            json.beginObject();
+            json.member("index", i);
+            json.member("Name", "柱 " + std::to_string(i));
+            json.member("ratio", i / 7.0);
+            json.member("ok", i % 3 != 0);
+            json.endObject();
+            largestKept = std::max(largestKept, json.text().size());
+        }
+        json.endArray();
+        json.endObject();
+    };
+    std::size_t keptWhole = 0;
+    JsonWriter whole;
+    write(whole, keptWhole);
+
+    std::ostringstream out;
+    std::size_t keptStreamed = 0;
+    JsonWriter streamed(out);
+    write(streamed, keptStreamed);
+    EXPECT_TRUE(streamed.flush());
+    EXPECT_TRUE(streamed.text().empty());
+    EXPECT_EQ(out.str(), whole.text());
+    EXPECT_GT(keptWhole, 1000000u);
+    EXPECT_LT(keptStreamed, 100000u);
 }
 
 TEST(CheckReportTable, FullWidthCharactersTakeTwoColumns) {

@@ -49,6 +49,19 @@ void PageComposer::drawPageNumber(ReportCanvas& canvas, const OutputInfo& geomet
 
 int PageComposer::drawPage(ReportCanvas& canvas, OutputInfo& geometry, int pageIndex, int pageNumber,
                            bool suppressPageNumber) const {
+    std::span<const ReportLine> lines;
+    if (pageIndex >= 1 && pageIndex <= pageCount()) {
+        const auto count = static_cast<int>(lines_.size());
+        const int first = std::clamp(pageStarts_[static_cast<std::size_t>(pageIndex - 1)], 0, count);
+        const int last = std::clamp(pageStarts_[static_cast<std::size_t>(pageIndex)], first, count);
+        lines = std::span<const ReportLine>(lines_).subspan(static_cast<std::size_t>(first),
+                                                            static_cast<std::size_t>(last - first));
+    }
+    return drawPageLines(canvas, geometry, pageIndex, pageNumber, suppressPageNumber, lines);
+}
+
+int PageComposer::drawPageLines(ReportCanvas& canvas, OutputInfo& geometry, int pageIndex, int pageNumber,
+                                bool suppressPageNumber, std::span<const ReportLine> lines) const {
     double y = geometry.top;
     if (!suppressPageNumber && settings_.firstPageNo > 0) drawPageNumber(canvas, geometry, pageIndex, pageNumber);
 
@@ -68,19 +81,14 @@ int PageComposer::drawPage(ReportCanvas& canvas, OutputInfo& geometry, int pageI
     geometry.bodyStart = truncateToPixels(y);
     const TabStops stops = TabStops::measure(canvas, body, bodyHeight, geometry.left + geometry.indent);
     ReportLineDrawer drawer(canvas, body, bodyHeight, stops);
-    if (pageIndex >= 1 && pageIndex <= pageCount()) {
-        const auto count = static_cast<int>(lines_.size());
-        const int first = std::clamp(pageStarts_[static_cast<std::size_t>(pageIndex - 1)], 0, count);
-        const int last = std::clamp(pageStarts_[static_cast<std::size_t>(pageIndex)], first, count);
-        for (int i = first; i < last; ++i) {
-            std::string_view line = lines_[static_cast<std::size_t>(i)];
-            if (!line.empty() && line.front() == '&') {
-                y += geometry.paragraphSpace;
-                line.remove_prefix(1);
-            }
-            drawer.draw(line, truncateToPixels(y));
-            y += geometry.bodyLineHeight;
+    for (const ReportLine& text : lines) {
+        std::string_view line = text;
+        if (!line.empty() && line.front() == '&') {
+            y += geometry.paragraphSpace;
+            line.remove_prefix(1);
         }
+        drawer.draw(line, truncateToPixels(y));
+        y += geometry.bodyLineHeight;
     }
     return roundUpToPixels(y);
 }

@@ -2,6 +2,7 @@
 // Draws the pages of the composed report on any canvas: the page number, the
 // title block on page 1 and the report lines of the page with their markup.
 // It writes no text of its own besides the page number and the title.
+#include <span>
 #include <vector>
 
 #include "core/report/ReportLine.h"
@@ -31,6 +32,10 @@ public:
     // which the page's text ended.
     int drawPage(ReportCanvas& canvas, OutputInfo& geometry, int pageIndex, int pageNumber,
                  bool suppressPageNumber) const;
+    // The same with the lines of the page given (a streaming pagination
+    // keeps no others); the composed report is not read.
+    int drawPageLines(ReportCanvas& canvas, OutputInfo& geometry, int pageIndex, int pageNumber,
+                      bool suppressPageNumber, std::span<const ReportLine> lines) const;
 
     // Width of the widest title line (when the title is shown) or report line
     // measured from tab stop 0; stored in geometry.maxWidth and returned.

@@ -1,8 +1,11 @@
 #include "core/print/Paginator.h"
 
 #include <iterator>
+#include <span>
+#include <utility>
 
 #include "core/print/OutputInfo.h"
+#include "core/print/PageSink.h"
 #include "core/print/PixelArithmetic.h"
 #include "core/print/PrintSettings.h"
 #include "core/print/ReportSource.h"
@@ -28,6 +31,62 @@ std::vector<int> itemsToPrint(const ColumnsData& columns, const PrintSettings& s
     return indices;
 }
 
+// The report lines as they are laid out, with the first line of every page.
+// With a sink each page is handed on as soon as its last line is there and
+// its lines are dropped; line positions count every line made so far.
+class PageFlow {
+public:
+    PageFlow(ReportLines& lines, std::vector<int>& starts, PageSink* sink)
+        : lines_(lines), starts_(starts), sink_(sink) {
+        lines_.clear();
+        starts_.clear();
+        starts_.push_back(0);
+    }
+
+    [[nodiscard]] int count() const { return handed_ + static_cast<int>(lines_.size()); }
+    [[nodiscard]] bool empty() const { return count() == 0; }
+    // A break that would leave a page without a line is not made.
+    void breakPage(int at) {
+        if (at > starts_.back()) starts_.push_back(at);
+    }
+    void push(const ReportLine& line) {
+        lines_.push_back(line);
+        handOver();
+    }
+    void append(ReportLines& more) {
+        lines_.insert(lines_.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
+        handOver();
+    }
+    // Closes the last page; returns the page count.
+    int finish() {
+        starts_.push_back(count());
+        handOver();
+        return static_cast<int>(starts_.size()) - 1;
+    }
+
+private:
+    void handOver() {
+        if (sink_ == nullptr) return;
+        std::size_t done = 0;
+        while (nextPage_ + 1 < starts_.size() && starts_[nextPage_ + 1] <= count()) {
+            const auto begin = static_cast<std::size_t>(starts_[nextPage_] - handed_);
+            const auto end = static_cast<std::size_t>(starts_[nextPage_ + 1] - handed_);
+            sink_->page(std::span<const ReportLine>(lines_.data() + begin, end - begin));
+            ++nextPage_;
+            done = end;
+        }
+        if (done == 0) return;
+        lines_.erase(lines_.begin(), lines_.begin() + static_cast<std::ptrdiff_t>(done));
+        handed_ += static_cast<int>(done);
+    }
+
+    ReportLines& lines_;
+    std::vector<int>& starts_;
+    PageSink* sink_;
+    int handed_ = 0;           // lines handed to the sink and dropped
+    std::size_t nextPage_ = 0; // the first page not handed on
+};
+
 } // namespace
 
 int titleBlockHeight(const PrintSettings& settings, const OutputInfo& geometry) {
@@ -44,11 +103,10 @@ namespace {
 // page repeats its continued caption and column heads there.
 class TableLayout {
 public:
-    TableLayout(ReportLines& lines, std::vector<int>& starts, const OutputInfo& geometry, int y)
-        : lines_(lines), starts_(starts), geometry_(geometry), y_(y) {}
+    TableLayout(PageFlow& flow, const OutputInfo& geometry, int y) : flow_(flow), geometry_(geometry), y_(y) {}
 
     void add(const ReportTable& table) {
-        if (!lines_.empty()) newPage();
+        if (!flow_.empty()) newPage();
         std::size_t firstRowLines = table.rows.empty() ? 0 : table.rows.front().size();
         if (!fits(1 + table.head.size() + firstRowLines)) newPage();
         emit(table.caption);
@@ -66,7 +124,7 @@ public:
     }
     // The column pages begin on a page of their own.
     void finish() {
-        if (!lines_.empty()) newPage();
+        if (!flow_.empty()) newPage();
     }
     [[nodiscard]] int y() const { return y_; }
 
@@ -75,12 +133,11 @@ private:
         return truncateToPixels(static_cast<double>(count) * geometry_.bodyLineHeight + y_) <= geometry_.textHeight;
     }
     void newPage() {
-        const int at = static_cast<int>(lines_.size());
-        if (at > starts_.back()) starts_.push_back(at);
+        flow_.breakPage(flow_.count());
         y_ = 0;
     }
     void emit(const ReportLine& line) {
-        lines_.push_back(line);
+        flow_.push(line);
         y_ = truncateToPixels(geometry_.bodyLineHeight + y_);
     }
     void emitAll(const ReportLines& more) {
@@ -88,51 +145,44 @@ private:
             emit(line);
     }
 
-    ReportLines& lines_;
-    std::vector<int>& starts_;
+    PageFlow& flow_;
     const OutputInfo& geometry_;
     int y_;
 };
 
 } // namespace
 
-int paginate(ColumnsData& columns, PrintSettings& settings, const OutputInfo& geometry, ReportSource& source) {
-    auto& lines = columns.reportLines;
-    auto& starts = columns.pageStarts;
-    lines.clear();
-    starts.clear();
-    starts.push_back(0);
-    const auto lineCount = [&lines] { return static_cast<int>(lines.size()); };
-    // A break that would leave a page without a line (a page too short for
-    // the rules below) is not made.
-    const auto breakPage = [&starts](int at) {
-        if (at > starts.back()) starts.push_back(at);
-    };
+namespace {
 
+// Lays the report out into `flow`; returns the page count.
+int layOut(const ColumnsData& columns, PrintSettings& settings, const OutputInfo& geometry, ReportSource& source,
+           PageFlow& flow) {
     int y = titleBlockHeight(settings, geometry);
     if (settings.printSummary || settings.printMaterials) {
         const std::vector<int> printed = itemsToPrint(columns, settings);
-        TableLayout front(lines, starts, geometry, y);
+        TableLayout front(flow, geometry, y);
         ReportTable table;
         if (settings.printSummary && source.buildSummary(columns, printed, table)) front.add(table);
         if (settings.printMaterials && source.buildMaterials(columns, printed, table)) front.add(table);
         front.finish();
         y = front.y();
     }
+    ReportLines itemLines;
     if (settings.printLegend) {
-        const int before = lineCount();
-        source.appendHeader(lines);
-        y = truncateToPixels((lineCount() - before) * geometry.bodyLineHeight + y);
+        source.appendHeader(itemLines);
+        y = truncateToPixels(static_cast<int>(itemLines.size()) * geometry.bodyLineHeight + y);
+        flow.append(itemLines);
+        itemLines.clear();
     }
 
-    ReportLines itemLines;
     int number = 1;
     for (const int index : itemsToPrint(columns, settings)) {
+        itemLines.clear();
         if (!source.buildItem(columns.Item(index), itemLines, number)) continue;
         ++number;
         if (y > 0) y = truncateToPixels(y + geometry.paragraphSpace);
         if (y > geometry.textHeight) {
-            breakPage(lineCount());
+            flow.breakPage(flow.count());
             y = 0;
         }
         const int fit =
@@ -142,15 +192,29 @@ int paginate(ColumnsData& columns, PrintSettings& settings, const OutputInfo& ge
         if (over <= 0) {
             y = truncateToPixels(count * geometry.bodyLineHeight + y);
         } else {
-            breakPage(lineCount() + count - over);
+            flow.breakPage(flow.count() + count - over);
             y = truncateToPixels(over * geometry.bodyLineHeight);
         }
-        lines.insert(lines.end(), std::make_move_iterator(itemLines.begin()), std::make_move_iterator(itemLines.end()));
+        flow.append(itemLines);
     }
-    starts.push_back(lineCount());
     // With no line at all the document is one empty page.
-    settings.pageCount = static_cast<int>(starts.size()) - 1;
+    settings.pageCount = flow.finish();
     return settings.pageCount;
+}
+
+} // namespace
+
+int paginate(ColumnsData& columns, PrintSettings& settings, const OutputInfo& geometry, ReportSource& source) {
+    PageFlow flow(columns.reportLines, columns.pageStarts, nullptr);
+    return layOut(columns, settings, geometry, source, flow);
+}
+
+int paginate(const ColumnsData& columns, PrintSettings& settings, const OutputInfo& geometry, ReportSource& source,
+             PageSink& sink) {
+    ReportLines lines;
+    std::vector<int> starts;
+    PageFlow flow(lines, starts, &sink);
+    return layOut(columns, settings, geometry, source, flow);
 }
 
 } // namespace tarvo

@@ -8,6 +8,7 @@
 #include "core/project/ColumnsData.h"
 #include "core/project/ProjectFile.h"
 #include "core/project/ResultsCsvWriter.h"
+#include "core/text/BufferedFileWriter.h"
 #include "core/text/FileReader.h"
 #include "core/text/SafeFileWriter.h"
 #include "core/text/TextFormat.h"
@@ -34,14 +35,17 @@ std::string refusalMessage(const std::filesystem::path& path, const ColumnsCsvIm
     return text;
 }
 
-int writeFile(const std::filesystem::path& path, const std::string& bytes, MessageSink& messages) {
-    const SafeWriteResult result = SafeFileWriter::replace(path, bytes);
+int reportWrite(const std::filesystem::path& path, const SafeWriteResult& result, MessageSink& messages) {
     if (!result.ok()) {
         messages.showMessage(MessageKind::Error,
                              withReason(std::string(kWriteFailed) + path.string(), describeWriteFailure(result)));
         return 1;
     }
     return 0;
+}
+
+int writeFile(const std::filesystem::path& path, const std::string& bytes, MessageSink& messages) {
+    return reportWrite(path, SafeFileWriter::replace(path, bytes), messages);
 }
 
 } // namespace
@@ -97,7 +101,11 @@ int ExportColumnsCsv(const std::filesystem::path& path, const ColumnsData& colum
 
 int ExportResultsCsv(const std::filesystem::path& path, ColumnsData& columns, ColumnCheck& check,
                      MessageSink& messages) {
-    return writeFile(path, writeResultsCsv(columns, check), messages);
+    // The file is written as the items are checked.
+    BufferedFileWriter file(path);
+    file.open();
+    writeResultsCsv(columns, check, [&file](std::string_view piece) { return file.write(piece); });
+    return reportWrite(path, file.commit(), messages);
 }
 
 } // namespace tarvo

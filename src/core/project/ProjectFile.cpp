@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
+#include <vector>
 
 #include "core/material/MatInputData.h"
 #include "core/project/ByteReader.h"
@@ -200,25 +202,41 @@ std::string projectTooLargeMessage() {
     return "プロジェクトファイルが上限の " + sizeLimitText(kMaxProjectFileBytes) + " を超えます。";
 }
 
-ProjectParseStatus parseProject(std::string_view bytes, ProjectContents& out) {
+namespace {
+
+// Reads the file's input block into `common` and its items into `items`,
+// each item decoded straight into its place; on failure both may hold part
+// of the file.
+template <typename Item>
+ProjectParseStatus parseInto(std::string_view bytes, CommonInputData& common, std::vector<Item>& items) {
     ByteReader in(bytes);
     std::string_view identifier;
     if (!in.bytes(kProjectIdentifierSize, identifier)) return ProjectParseStatus::WrongFormat;
     if (identifier.substr(0, identifier.find('\0')) != kProjectIdentifier) return ProjectParseStatus::WrongFormat;
     if (!in.skip(kProjectVersionSize)) return ProjectParseStatus::Malformed;
 
-    ProjectContents contents;
-    if (!readCommon(in, contents.common)) return ProjectParseStatus::Malformed;
+    if (!readCommon(in, common)) return ProjectParseStatus::Malformed;
     std::int32_t count = 0;
     if (!in.int32(count) || count < 1) return ProjectParseStatus::Malformed;
     // A count the rest of the file cannot hold is refused before anything is allocated for it.
     if (static_cast<std::size_t>(count) > in.remaining() / kMinItemSize) return ProjectParseStatus::Malformed;
-    contents.items.resize(static_cast<std::size_t>(count));
-    for (auto& item : contents.items) {
-        if (!readItem(in, item)) return ProjectParseStatus::Malformed;
+    items.resize(static_cast<std::size_t>(count));
+    for (Item& item : items) {
+        MemberInputData& input = item;
+        // An item of the list starts from the plain input defaults, as one read on its own.
+        if constexpr (!std::is_same_v<Item, MemberInputData>) input = MemberInputData{};
+        if (!readItem(in, input)) return ProjectParseStatus::Malformed;
     }
-    out = std::move(contents);
     return ProjectParseStatus::Ok;
+}
+
+} // namespace
+
+ProjectParseStatus parseProject(std::string_view bytes, ProjectContents& out) {
+    ProjectContents contents;
+    const ProjectParseStatus status = parseInto(bytes, contents.common, contents.items);
+    if (status == ProjectParseStatus::Ok) out = std::move(contents);
+    return status;
 }
 
 std::string serializeProject(const CommonInputData& common, const ColumnsData& columns) {
@@ -254,8 +272,9 @@ int LoadProject(const std::filesystem::path& path, CommonData& common, ColumnsDa
         return 1;
     }
 
-    ProjectContents contents;
-    switch (parseProject(bytes, contents)) {
+    CommonInputData commonInput;
+    std::vector<ColumnMember> items;
+    switch (parseInto(bytes, commonInput, items)) {
     case ProjectParseStatus::Ok: break;
     case ProjectParseStatus::WrongFormat:
         messages.showMessage(MessageKind::Error, std::string(kWrongFormat) + shownPath);
@@ -264,12 +283,10 @@ int LoadProject(const std::filesystem::path& path, CommonData& common, ColumnsDa
         messages.showMessage(MessageKind::Error, std::string(kReadFailed) + shownPath);
         return 1;
     }
-
-    std::vector<ColumnMember> items(contents.items.size());
-    for (std::size_t i = 0; i < items.size(); ++i)
-        items[i].input() = std::move(contents.items[i]);
+    // The file's bytes are no longer needed once the items hold their values.
+    std::string().swap(bytes);
     columns.Replace(std::move(items));
-    common.input() = contents.common;
+    common.input() = commonInput;
     common.UpdateVelocityPressure();
     common.UpdateMidHeights();
     return 0;

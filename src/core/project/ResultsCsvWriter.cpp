@@ -99,8 +99,20 @@ const std::vector<std::string>& resultsCsvHeader() {
 }
 
 std::string writeResultsCsv(const ColumnsData& columns, const ColumnCheck& check) {
+    std::string out;
+    writeResultsCsv(columns, check, [&out](std::string_view piece) {
+        out.append(piece);
+        return true;
+    });
+    return out;
+}
+
+bool writeResultsCsv(const ColumnsData& columns, const ColumnCheck& check,
+                     const std::function<bool(std::string_view)>& write) {
+    constexpr std::size_t kPieceBytes = std::size_t{64} * 1024;
     const CheckConditions conditions = check.conditions();
     std::string out(kUtf8ByteOrderMark);
+    out.reserve(kPieceBytes + kPieceBytes / 4);
     const auto& header = resultsCsvHeader();
     for (std::size_t c = 0; c < header.size(); ++c) {
         if (c != 0) out.push_back(',');
@@ -111,8 +123,12 @@ std::string writeResultsCsv(const ColumnsData& columns, const ColumnCheck& check
         const ColumnMember& item = columns.Item(i);
         const ColumnOutcome outcome = CheckColumn(item, conditions, check.catalogue());
         appendItem(out, i, PresentItem(item, outcome, conditions, check.catalogue()));
+        if (out.size() >= kPieceBytes) {
+            if (!write(out)) return false;
+            out.clear();
+        }
     }
-    return out;
+    return write(out);
 }
 
 } // namespace tarvo

@@ -12,6 +12,7 @@
 // outside the wind case with wind bending. Numbers are the check's own, in
 // their shortest form that reads back exactly. UTF-8 with a byte-order mark,
 // CR LF line ends.
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,5 +27,10 @@ const std::vector<std::string>& resultsCsvHeader();
 
 // Checks every item of `columns` in list order and writes the file's text.
 std::string writeResultsCsv(const ColumnsData& columns, const ColumnCheck& check);
+// The same text handed to `write` in pieces of some tens of kilobytes as the
+// items are checked, never held whole; stops when `write` returns false and
+// returns false then.
+bool writeResultsCsv(const ColumnsData& columns, const ColumnCheck& check,
+                     const std::function<bool(std::string_view)>& write);
 
 } // namespace tarvo

@@ -65,7 +65,7 @@ std::string SummarySectionText(const MemberInputData& item) {
     }
     if (item.Shape == kRound) return formatText("%.0fφ", item.D);
     std::string text = formatText("%.0f×%.0f", item.B, item.D);
-    if (count > 1) text += formatText("×%lld本", count);
+    if (count > 1) appendFormat(text, "×%lld本", count);
     return text;
 }
 

@@ -46,14 +46,14 @@ void appendMaterialAndSection(std::string& t, const ItemPresentation& p) {
     if (!item.Name.empty()) t += "\\bf " + name + "}\n\n";
     t += "{\\it use } ";
     if (item.SizeCode != 0) {
-        if (count > 1) t += formatText("%lld--", count);
-        t += formatText("%d($b\\times D=%.0f\\times%.0f$)~~%s", item.SizeCode, item.B, item.D, material.c_str());
+        if (count > 1) appendFormat(t, "%lld--", count);
+        appendFormat(t, "%d($b\\times D=%.0f\\times%.0f$)~~%s", item.SizeCode, item.B, item.D, material.c_str());
     } else if (item.Shape == kRound) {
-        t += formatText("$%.0fφ$~~%s", item.D, material.c_str());
+        appendFormat(t, "$%.0fφ$~~%s", item.D, material.c_str());
     } else {
-        t += formatText("$b\\times D=%.0f\\times%.0f", item.B, item.D);
-        if (count > 1) t += formatText("\\times %lld本", count);
-        t += formatText("$~~%s", material.c_str());
+        appendFormat(t, "$b\\times D=%.0f\\times%.0f", item.B, item.D);
+        if (count > 1) appendFormat(t, "\\times %lld本", count);
+        appendFormat(t, "$~~%s", material.c_str());
     }
     if (item.Name.empty()) t += "}";
     t += "\n\n";
@@ -65,10 +65,10 @@ void appendOptionsAndBase(std::string& t, const ItemPresentation& p) {
         t += "\\qquad 幅はぎ未評価ラミナを含む";
         if (!serviceClassShown) t += "\n\n";
     }
-    if (serviceClassShown) t += formatText("\\qquad 使用環境区分 %s\n\n", p.serviceClass);
+    if (serviceClassShown) appendFormat(t, "\\qquad 使用環境区分 %s\n\n", p.serviceClass);
     if (p.bearing) {
-        t += formatText("\\qquad %s  %s", escapeLatexText(p.outcome.BaseDisplayName).c_str(),
-                        escapeLatexText(p.base.speciesName).c_str());
+        appendFormat(t, "\\qquad %s  %s", escapeLatexText(p.outcome.BaseDisplayName).c_str(),
+                     escapeLatexText(p.base.speciesName).c_str());
     }
     t += "\n\n";
 }
@@ -77,15 +77,15 @@ void appendSectionProperties(std::string& t, const ItemPresentation& p) {
     const ColumnOutcome& o = p.outcome;
     const SectionProperties& s = *o.Section;
     if (!p.bearing) {
-        t += formatText("　　$A=%.1f\\,cm^2", o.A);
+        appendFormat(t, "　　$A=%.1f\\,cm^2", o.A);
     } else if (p.tenonShown) {
-        t += formatText("　　$A=%.1f\\,cm^2", o.A);
-        t += formatText(",\\quad A_{cv}=%.1f\\,cm^2", s.Acv);
-        t += formatText("（ほぞ寸法 %.0f\\times%.0f）", o.Used.TenonB, o.Used.TenonD);
+        appendFormat(t, "　　$A=%.1f\\,cm^2", o.A);
+        appendFormat(t, ",\\quad A_{cv}=%.1f\\,cm^2", s.Acv);
+        appendFormat(t, "（ほぞ寸法 %.0f\\times%.0f）", o.Used.TenonB, o.Used.TenonD);
     } else {
-        t += formatText("　　$A=A_{cv}=%.1f\\,cm^2", o.A);
+        appendFormat(t, "　　$A=A_{cv}=%.1f\\,cm^2", o.A);
     }
-    if (p.wallWidth) t += formatText(",\\quad A_s=%.1f\\,cm^2,\\quad Z=%.1f\\,cm^3", s.As, s.SectionModulus);
+    if (p.wallWidth) appendFormat(t, ",\\quad A_s=%.1f\\,cm^2,\\quad Z=%.1f\\,cm^3", s.As, s.SectionModulus);
     t += "$\n\n";
 
     const double lkx = p.item.Lkx / 10.0;
@@ -95,18 +95,20 @@ void appendSectionProperties(std::string& t, const ItemPresentation& p) {
     switch (p.radiusForm) {
     case RadiusForm::Governing:
         // The radius that gives λ, as in the printed report.
-        t += formatText("　　$i=%.2f\\,cm,\\quad l_k=%.1f\\,cm,\\quad \\lambda=%.0f,\\quad \\eta=%.3f$\n\n",
-                        p.governingRadius, lkx, lambda, eta);
+        appendFormat(t, "　　$i=%.2f\\,cm,\\quad l_k=%.1f\\,cm,\\quad \\lambda=%.0f,\\quad \\eta=%.3f$\n\n",
+                     p.governingRadius, lkx, lambda, eta);
         break;
     case RadiusForm::Same:
-        t += formatText("　　$i=%.2f\\,cm,\\quad l_{kx}=%.1f\\,cm,\\quad l_{ky}=%.1f\\,cm,\\quad \\lambda=%.0f,"
-                        "\\quad \\eta=%.3f$\n\n",
-                        s.Ix, lkx, lky, lambda, eta);
+        appendFormat(t,
+                     "　　$i=%.2f\\,cm,\\quad l_{kx}=%.1f\\,cm,\\quad l_{ky}=%.1f\\,cm,\\quad \\lambda=%.0f,"
+                     "\\quad \\eta=%.3f$\n\n",
+                     s.Ix, lkx, lky, lambda, eta);
         break;
     case RadiusForm::Both:
-        t += formatText("　　$i_x=%.2f\\,cm,\\quad i_y=%.2f\\,cm,\\quad l_{kx}=%.1f\\,cm,\\quad l_{ky}=%.1f\\,cm,"
-                        "\\quad \\lambda=%.0f,\\quad \\eta=%.3f$\n\n",
-                        s.Ix, s.Iy, lkx, lky, lambda, eta);
+        appendFormat(t,
+                     "　　$i_x=%.2f\\,cm,\\quad i_y=%.2f\\,cm,\\quad l_{kx}=%.1f\\,cm,\\quad l_{ky}=%.1f\\,cm,"
+                     "\\quad \\lambda=%.0f,\\quad \\eta=%.3f$\n\n",
+                     s.Ix, s.Iy, lkx, lky, lambda, eta);
         break;
     }
 }
@@ -123,42 +125,42 @@ const char* axisSymbol(StrengthAxis axis, const char* x, const char* y, const ch
 StrengthSymbols appendStrengths(std::string& t, const ItemPresentation& p) {
     const ColumnOutcome& o = p.outcome;
     StrengthSymbols symbols;
-    t += formatText("　　$基準強度(N/mm^2)~~F_c=%.2f", o.ColumnStrength.Fc);
+    appendFormat(t, "　　$基準強度(N/mm^2)~~F_c=%.2f", o.ColumnStrength.Fc);
     if (p.bearing) {
-        t += formatText(",\\quad F_{cv}=%.2f", o.BaseStrength->Fcv);
+        appendFormat(t, ",\\quad F_{cv}=%.2f", o.BaseStrength->Fcv);
         if (p.endPosition) t += "（材端）";
     }
     if (p.windBending) {
         const StrengthsInUse& inUse = *o.Strengths;
-        t += formatText(",\\quad %s=%.2f", axisSymbol(p.axes.shear, "F_{sx}", "F_{sy}", "F_s"), inUse.Fs);
+        appendFormat(t, ",\\quad %s=%.2f", axisSymbol(p.axes.shear, "F_{sx}", "F_{sy}", "F_s"), inUse.Fs);
         symbols.shearName = axisSymbol(p.axes.shear, "f_{sx}", "f_{sy}", "f_s");
         symbols.bendingName = axisSymbol(p.axes.bending, "f_{bx}", "f_{by}", "f_b");
         const char* symbol = axisSymbol(p.axes.bending, "F_{bx}", "F_{by}", "F_b");
         if (!p.sizeFactorLine) {
-            t += formatText(",\\quad %s=%.2f", symbol, inUse.Fb);
+            appendFormat(t, ",\\quad %s=%.2f", symbol, inUse.Fb);
         } else {
-            t += formatText("$\n\n\\hspace{11.3zw}寸法効果係数 $K_z=%.3f", inUse.Kz);
-            t += formatText(",\\quad %s=%.3f\\times %.1f=%.2f", symbol, inUse.Kz, p.bendingBase, inUse.Fb);
+            appendFormat(t, "$\n\n\\hspace{11.3zw}寸法効果係数 $K_z=%.3f", inUse.Kz);
+            appendFormat(t, ",\\quad %s=%.3f\\times %.1f=%.2f", symbol, inUse.Kz, p.bendingBase, inUse.Fb);
         }
     }
     t += "$\n\n";
-    t += formatText("\\hspace*{11.7zw}$F_k=\\eta\\cdot F_c=%.2f$ \n\n", o.Buckling->Eta * o.ColumnStrength.Fc);
+    appendFormat(t, "\\hspace*{11.7zw}$F_k=\\eta\\cdot F_c=%.2f$ \n\n", o.Buckling->Eta * o.ColumnStrength.Fc);
     return symbols;
 }
 
 void appendWindData(std::string& t, const ItemPresentation& p) {
     if (!p.windDataLine) return;
     const ColumnOutcome& o = p.outcome;
-    t += formatText("　　地盤面からの高さ $Z=%.2f\\,m,", p.item.HeightZ);
+    appendFormat(t, "　　地盤面からの高さ $Z=%.2f\\,m,", p.item.HeightZ);
     if (p.autoCfShown) {
         const AutoCfCoefficients& c = *o.AutoCf;
         if (c.Cpe && c.Gpe) {
-            t += formatText("\\quad C_{pe}\\cdot G_{pe}=%.3f,", *c.Cpe * *c.Gpe);
+            appendFormat(t, "\\quad C_{pe}\\cdot G_{pe}=%.3f,", *c.Cpe * *c.Gpe);
         } else if (c.KzArt87) {
-            t += formatText("\\quad k_z=%.3f,", *c.KzArt87);
+            appendFormat(t, "\\quad k_z=%.3f,", *c.KzArt87);
         }
     }
-    t += formatText("\\quad C_f=%.3f,\\quad 風圧の負担巾 W=%.2f\\,m$\n", o.Used.Cf, p.item.WindWidth);
+    appendFormat(t, "\\quad C_f=%.3f,\\quad 風圧の負担巾 W=%.2f\\,m$\n", o.Used.Cf, p.item.WindWidth);
 }
 
 void appendLoadCases(std::string& t, const ItemPresentation& p, const StrengthSymbols& symbols) {
@@ -174,18 +176,18 @@ void appendLoadCases(std::string& t, const ItemPresentation& p, const StrengthSy
         t += "　　" + std::string(kLoadCaseNames[k]) + "\\>：\\>" +
              formatText("$N=%.1f\\,kN$ \\\\ \n", p.item.AxialForce[k]);
         if (!windCase) {
-            t += formatText("\\>\\>$f_k=%.2f\\times %s/3=%.2f\\;N/mm^2, \\quad ", fkBase, factor.c_str(), fk);
-            t += formatText("\\sigma_c/f_k=%.2f/%.2f=%.2f~~%s$ \\\\ \n", o.SigmaC[k], fk, o.RatioC[k],
-                            verdict(o.OkC[k]));
+            appendFormat(t, "\\>\\>$f_k=%.2f\\times %s/3=%.2f\\;N/mm^2, \\quad ", fkBase, factor.c_str(), fk);
+            appendFormat(t, "\\sigma_c/f_k=%.2f/%.2f=%.2f~~%s$ \\\\ \n", o.SigmaC[k], fk, o.RatioC[k],
+                         verdict(o.OkC[k]));
         }
         if (p.bearing) {
             const double fcvBase = o.BaseStrength->Fcv;
             const double bearingFactor = (*o.BearingFactors)[k];
             const std::string bearingText = shortestDecimal(bearingFactor);
             const double fcv = fcvBase * bearingFactor * kThird;
-            t += formatText("\\>\\>$f_{cv}=%.2f\\times %s/3=%.2f\\;N/mm^2, \\quad ", fcvBase, bearingText.c_str(), fcv);
-            t += formatText("\\sigma_{cv}/f_{cv}=%.2f/%.2f=%.2f~~%s$ \\\\ \n", o.SigmaCv[k], fcv, o.RatioCv[k],
-                            verdict(o.OkCv[k]));
+            appendFormat(t, "\\>\\>$f_{cv}=%.2f\\times %s/3=%.2f\\;N/mm^2, \\quad ", fcvBase, bearingText.c_str(), fcv);
+            appendFormat(t, "\\sigma_{cv}/f_{cv}=%.2f/%.2f=%.2f~~%s$ \\\\ \n", o.SigmaCv[k], fcv, o.RatioCv[k],
+                         verdict(o.OkCv[k]));
         }
         if (windCase) {
             const WindBending& w = *o.Wind;
@@ -194,18 +196,20 @@ void appendLoadCases(std::string& t, const ItemPresentation& p, const StrengthSy
             const double fs = inUse.Fs * StressFactors[k] * kThird;
             const char* bending = symbols.bendingName.c_str();
             const char* shear = symbols.shearName.c_str();
-            t += formatText("\\>\\>面外曲げ　$\\omega=%.3f\\times %.3f\\times %.2f=%.2f\\,kN/m,\\qquad L_b=%.1f\\,cm$ "
-                            "\\\\ \n",
-                            p.q / 1000.0, o.Used.Cf, p.item.WindWidth, w.Omega, o.Used.Lb / 10.0);
-            t += formatText("\\>\\>　　　　　 $M=%.2f\\,kN\\cdot m,\\quad Q=%.2f\\,kN$ \\\\ \n", w.M, w.Q);
-            t += formatText("\\>\\>$f_k=%.2f\\times %s/3=%.2f\\;N/mm^2, \\qquad %s=%.2f\\times %s/3=%.2f\\;N/mm^2$ "
-                            "\\\\ \n",
-                            fkBase, factor.c_str(), fk, bending, inUse.Fb, factor.c_str(), fb);
-            t += formatText("\\>\\>$%s=%.2f\\times %s/3=%.2f\\;N/mm^2$ \\\\ \n", shear, inUse.Fs, factor.c_str(), fs);
-            t += formatText("\\>\\>　$\\sigma_c/f_k+\\sigma_b/%s=%.2f/%.2f+%.2f/%.2f=%.2f~~%s$ \\\\ \n", bending,
-                            o.SigmaC[k], fk, w.SigmaB, fb, w.RatioCombined, verdict(o.OkCombined[k]));
-            t += formatText("\\>\\>　$\\tau/%s=%.2f/%.2f=%.2f~~%s$ \\\\ \n", shear, w.Tau, fs, w.RatioShear,
-                            verdict(o.OkShear[k]));
+            appendFormat(t,
+                         "\\>\\>面外曲げ　$\\omega=%.3f\\times %.3f\\times %.2f=%.2f\\,kN/m,\\qquad L_b=%.1f\\,cm$ "
+                         "\\\\ \n",
+                         p.q / 1000.0, o.Used.Cf, p.item.WindWidth, w.Omega, o.Used.Lb / 10.0);
+            appendFormat(t, "\\>\\>　　　　　 $M=%.2f\\,kN\\cdot m,\\quad Q=%.2f\\,kN$ \\\\ \n", w.M, w.Q);
+            appendFormat(t,
+                         "\\>\\>$f_k=%.2f\\times %s/3=%.2f\\;N/mm^2, \\qquad %s=%.2f\\times %s/3=%.2f\\;N/mm^2$ "
+                         "\\\\ \n",
+                         fkBase, factor.c_str(), fk, bending, inUse.Fb, factor.c_str(), fb);
+            appendFormat(t, "\\>\\>$%s=%.2f\\times %s/3=%.2f\\;N/mm^2$ \\\\ \n", shear, inUse.Fs, factor.c_str(), fs);
+            appendFormat(t, "\\>\\>　$\\sigma_c/f_k+\\sigma_b/%s=%.2f/%.2f+%.2f/%.2f=%.2f~~%s$ \\\\ \n", bending,
+                         o.SigmaC[k], fk, w.SigmaB, fb, w.RatioCombined, verdict(o.OkCombined[k]));
+            appendFormat(t, "\\>\\>　$\\tau/%s=%.2f/%.2f=%.2f~~%s$ \\\\ \n", shear, w.Tau, fs, w.RatioShear,
+                         verdict(o.OkShear[k]));
         }
     }
     t += "\\end{tabbing}\n";

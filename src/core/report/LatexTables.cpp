@@ -51,7 +51,7 @@ std::string factorLine(const MaterialValues& v) {
             t += "、幅はぎ未評価ラミナ $\\times$" + shortestDecimal(v.layUpFactor) + "（" + strengthMath(v.shearLabel) +
                  "）";
     } else {
-        if (v.FcvEnd > 0) t += formatText("、材端 $F_{cv}=%.1f$", v.FcvEnd);
+        if (v.FcvEnd > 0) appendFormat(t, "、材端 $F_{cv}=%.1f$", v.FcvEnd);
         if (v.sillFactors) t += "、土台の係数";
     }
     return t;
@@ -85,9 +85,9 @@ void appendMaterial(std::string& t, int symbol, const MaterialRow& row) {
         const double f = v.factors[k] / 3.0;
         t += " & " + std::string(kLoadCaseNames[k]) + " & " + shortestDecimal(v.factors[k]) + "/3 & ";
         if (column) {
-            t += formatText("%.2f & %.2f & %.2f &", v.FcInUse * f, v.FbInUse * f, v.FsInUse * f);
+            appendFormat(t, "%.2f & %.2f & %.2f &", v.FcInUse * f, v.FbInUse * f, v.FsInUse * f);
         } else {
-            t += formatText("%.2f & & &", v.FcvInUse * f);
+            appendFormat(t, "%.2f & & &", v.FcvInUse * f);
         }
         t += k + 1 < static_cast<std::size_t>(kLoadCaseCount) ? " \\\\*\n" : " \\\\ \\hline\n";
     }
@@ -119,9 +119,9 @@ std::string latexSummaryTable(const ColumnSummary& summary) {
     }
     t += "\\end{longtable}}\n";
     const int count = static_cast<int>(summary.rows.size());
-    t += formatText("柱 %d 本：検定 %d 本（OK %d 本、NG %d 本）", count, summary.checkedCount,
-                    summary.checkedCount - summary.ngCount, summary.ngCount);
-    if (count > summary.checkedCount) t += formatText("、検定不可 %d 本", count - summary.checkedCount);
+    appendFormat(t, "柱 %d 本：検定 %d 本（OK %d 本、NG %d 本）", count, summary.checkedCount,
+                 summary.checkedCount - summary.ngCount, summary.ngCount);
+    if (count > summary.checkedCount) appendFormat(t, "、検定不可 %d 本", count - summary.checkedCount);
     t += "\\par\n";
     t += "検定比：各荷重ケースの $\\sigma_c/f_k$、$\\sigma_{cv}/f_{cv}$、風荷重時の $\\sigma_c/f_k+\\sigma_b/f_b$ と "
          "$\\tau/f_s$ のうち最大のもの\\par\n";

@@ -2,6 +2,9 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
+#include <optional>
+#include <utility>
 
 #include "core/text/Cp932Codec.h"
 
@@ -223,7 +226,7 @@ bool isPlainAscii(std::string_view s) {
 }
 
 // Appends the pLaTeX-safe form of the non-ASCII character `c`.
-void appendSafeCharacter(std::string& out, char32_t c) {
+void appendSafeCharacterAfresh(std::string& out, char32_t c) {
     if (c == kInvalid) {
         out += kLatexMissingCharacter;
         return;
@@ -248,6 +251,32 @@ void appendSafeCharacter(std::string& out, char32_t c) {
     } else {
         out += kLatexMissingCharacter;
     }
+}
+
+// The same, with the answer for a character of the basic multilingual plane
+// kept once it is known to be the character itself or the stand-in: a
+// document asks for the same few characters over and over.
+void appendSafeCharacter(std::string& out, char32_t c) {
+    if (c > 0xFFFF) {
+        appendSafeCharacterAfresh(out, c);
+        return;
+    }
+    enum : std::uint8_t { kNotAsked, kItself, kMissing, kReplaced };
+    thread_local std::unique_ptr<std::array<std::uint8_t, 0x10000>> known;
+    if (!known) known = std::make_unique<std::array<std::uint8_t, 0x10000>>();
+    std::uint8_t& answer = (*known)[c];
+    switch (answer) {
+    case kItself: appendUtf8(out, c); return;
+    case kMissing: out += kLatexMissingCharacter; return;
+    case kReplaced: appendSafeCharacterAfresh(out, c); return;
+    default: break;
+    }
+    std::string itself;
+    appendUtf8(itself, c);
+    const std::size_t before = out.size();
+    appendSafeCharacterAfresh(out, c);
+    const std::string_view made(out.data() + before, out.size() - before);
+    answer = made == itself ? kItself : made == kLatexMissingCharacter ? kMissing : kReplaced;
 }
 
 // Walks `utf8` and rewrites it character by character. `ascii` handles an
@@ -284,24 +313,35 @@ template <typename AsciiFn> std::string rewrite(std::string_view utf8, AsciiFn a
     return out;
 }
 
+// Most texts need no rewriting: one conversion of the whole text tells, and
+// its code page 932 bytes are the document's. (The count of ASCII bytes
+// catches "¥" and "‾", which code page 932 turns into ASCII.)
+std::optional<std::string> cp932IfSafeAsItIs(std::string_view utf8) {
+    if (hasControls(utf8)) return std::nullopt;
+    TextConversion whole = utf8ToCp932(utf8);
+    if (whole.ok && allJisX0208(whole.text) && asciiCount(whole.text) == asciiCount(utf8)) {
+        return std::move(whole.text);
+    }
+    return std::nullopt;
+}
+
+std::string rewriteForPlatex(std::string_view utf8) {
+    return rewrite(utf8, [](std::string& out, char c) { out += isControl(c) ? ' ' : c; });
+}
+
 } // namespace
 
 std::string toPlatexCharacters(std::string_view utf8) {
     if (isPlainAscii(utf8)) return std::string(utf8);
-    // Most texts need nothing: one conversion of the whole text tells. (The
-    // count of ASCII bytes catches "¥" and "‾", which code page 932 turns
-    // into ASCII.)
-    if (!hasControls(utf8)) {
-        const TextConversion whole = utf8ToCp932(utf8);
-        if (whole.ok && allJisX0208(whole.text) && asciiCount(whole.text) == asciiCount(utf8)) {
-            return std::string(utf8);
-        }
-    }
-    return rewrite(utf8, [](std::string& out, char c) { out += isControl(c) ? ' ' : c; });
+    if (cp932IfSafeAsItIs(utf8)) return std::string(utf8);
+    return rewriteForPlatex(utf8);
 }
 
 std::string toPlatexCp932(std::string_view utf8) {
-    return toCp932(toPlatexCharacters(utf8));
+    // ASCII is the same in code page 932.
+    if (isPlainAscii(utf8)) return std::string(utf8);
+    if (std::optional<std::string> cp932 = cp932IfSafeAsItIs(utf8)) return std::move(*cp932);
+    return toCp932(rewriteForPlatex(utf8));
 }
 
 std::string escapeLatexText(std::string_view utf8) {

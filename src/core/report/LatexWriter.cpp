@@ -58,7 +58,7 @@ std::string LatexWriter::openingText(const ColumnsData& columns) const {
     // The tables continue over pages with their heads repeated.
     if (frontTables) t += "\\usepackage{longtable}\n";
     if (layout_.FirstPageNo != 0) {
-        t += formatText("\\setcounter{page}{%d}\n", layout_.FirstPageNo);
+        appendFormat(t, "\\setcounter{page}{%d}\n", layout_.FirstPageNo);
     } else {
         t += "\\pagestyle{empty}\n";
     }
@@ -68,7 +68,7 @@ std::string LatexWriter::openingText(const ColumnsData& columns) const {
     if (layout_.IsTitlePrint && !title.empty()) {
         for (const auto& line : title)
             t += trimRight(line) + "\n\n";
-        t += formatText("\\vspace{%dmm}\n\n", layout_.ParagraphSpace);
+        appendFormat(t, "\\vspace{%dmm}\n\n", layout_.ParagraphSpace);
     }
     if (frontTables) {
         std::vector<int> all(static_cast<std::size_t>(columns.Count()));
@@ -78,7 +78,7 @@ std::string LatexWriter::openingText(const ColumnsData& columns) const {
         if (layout_.IsMaterialsPrint) t += latexMaterialTable(ListMaterials(columns, all, check_)) + "\\clearpage\n\n";
     }
     if (layout_.IsHeaderPrint) appendLegend(t, columns);
-    if (layout_.Indent > 0) t += formatText("\\parindent=%dmm\n", layout_.Indent);
+    if (layout_.Indent > 0) appendFormat(t, "\\parindent=%dmm\n", layout_.Indent);
     t += "\\begin{enumerate}\n";
     return t;
 }
@@ -90,8 +90,8 @@ void LatexWriter::appendLegend(std::string& t, const ColumnsData& columns) const
         t += "\\item {\\bf 風圧力}\\par\n";
         if (common.WindCalcStandard == 1) {
             t += "風圧による曲げ・せん断応力を考慮する場合、風圧力は告示第1458号に従って計算する。\\par\n";
-            t += formatText("\\hspace*{1zw}速度圧~~$q=0.6\\cdot {E_r}^2\\cdot {V_0}^2=%.0f\\,N/m^2$",
-                            common.VelocityPressure);
+            appendFormat(t, "\\hspace*{1zw}速度圧~~$q=0.6\\cdot {E_r}^2\\cdot {V_0}^2=%.0f\\,N/m^2$",
+                         common.VelocityPressure);
         } else {
             t += "風圧による曲げ・せん断応力を考慮する場合、風圧力は施行令第87条に従って計算する。\\par\n";
             t +=
@@ -133,7 +133,7 @@ void LatexWriter::appendLegend(std::string& t, const ColumnsData& columns) const
         t += "$f_k=\\eta\\cdot f_c：許容座屈応力度,\\quad f_{cv}：許容めり込み応力度$\n";
     }
     t += "\\end{itemize}\n";
-    t += formatText("\\vspace{%dmm}\n\n", layout_.ParagraphSpace);
+    appendFormat(t, "\\vspace{%dmm}\n\n", layout_.ParagraphSpace);
 }
 
 std::int64_t LatexWriter::writeLatexItem(const ColumnMember& item, LatexSink& file) {

@@ -64,13 +64,13 @@ void appendNumberAndSection(const ItemPresentation& p, int number, ReportLines& 
     }
     line += "@";
     if (item.SizeCode != 0) {
-        if (count > 1) line += formatReportText("%lld-", count);
-        line += formatReportText("%d(b×D=%.0f×%.0f)　%s", item.SizeCode, item.B, item.D, material.c_str());
+        if (count > 1) appendReportFormat(line, "%lld-", count);
+        appendReportFormat(line, "%d(b×D=%.0f×%.0f)　%s", item.SizeCode, item.B, item.D, material.c_str());
     } else if (item.Shape == kRound) {
-        line += formatReportText("%.0fφ　%s", item.D, material.c_str());
+        appendReportFormat(line, "%.0fφ　%s", item.D, material.c_str());
     } else {
-        line += formatReportText("b×D=%.0f×%.0f", item.B, item.D);
-        if (count > 1) line += formatReportText("×%lld本", count);
+        appendReportFormat(line, "b×D=%.0f×%.0f", item.B, item.D);
+        if (count > 1) appendReportFormat(line, "×%lld本", count);
         line += "　" + material;
     }
     list.push_back(line);
@@ -79,7 +79,7 @@ void appendNumberAndSection(const ItemPresentation& p, int number, ReportLines& 
 void appendOptionLine(const ItemPresentation& p, ReportLines& list) {
     if (!p.unevaluatedLaminae && p.serviceClass == nullptr) return;
     std::string line = p.unevaluatedLaminae ? "#2幅はぎ未評価ラミナを含む　　　" : "#2";
-    if (p.serviceClass != nullptr) line += formatReportText("使用環境区分 %s", p.serviceClass);
+    if (p.serviceClass != nullptr) appendReportFormat(line, "使用環境区分 %s", p.serviceClass);
     list.push_back(line);
 }
 
@@ -88,15 +88,15 @@ void appendAreaLine(const ItemPresentation& p, ReportLines& list) {
     const SectionProperties& s = *o.Section;
     std::string line = "#2";
     if (!p.bearing) {
-        line += formatReportText("A＝%.1fcm^2", o.A);
+        appendReportFormat(line, "A＝%.1fcm^2", o.A);
     } else if (p.tenonShown) {
-        line += formatReportText("A＝%.1fcm^2", o.A);
-        line += formatReportText(",　Acv＝%.1fcm^2", s.Acv);
-        line += formatReportText("（ほぞ寸法 %.0f×%.0f）", o.Used.TenonB, o.Used.TenonD);
+        appendReportFormat(line, "A＝%.1fcm^2", o.A);
+        appendReportFormat(line, ",　Acv＝%.1fcm^2", s.Acv);
+        appendReportFormat(line, "（ほぞ寸法 %.0f×%.0f）", o.Used.TenonB, o.Used.TenonD);
     } else {
-        line += formatReportText("A＝Acv＝%.1fcm^2", o.A);
+        appendReportFormat(line, "A＝Acv＝%.1fcm^2", o.A);
     }
-    if (p.wallWidth) line += formatReportText(",　As＝%.1fcm^2,　 Z＝%.1fcm^3", s.As, s.SectionModulus);
+    if (p.wallWidth) appendReportFormat(line, ",　As＝%.1fcm^2,　 Z＝%.1fcm^3", s.As, s.SectionModulus);
     list.push_back(line);
 }
 
@@ -130,7 +130,7 @@ void appendStrengthLines(const ItemPresentation& p, const StrengthNames& names, 
     const ColumnOutcome& o = p.outcome;
     std::string line = formatReportText("#2基準強度(N/mm^2)　　Fc＝%.2f", o.ColumnStrength.Fc);
     if (p.bearing) {
-        line += formatReportText(",　Fcv＝%.2f", o.BaseStrength->Fcv);
+        appendReportFormat(line, ",　Fcv＝%.2f", o.BaseStrength->Fcv);
         if (p.endPosition) line += "（材端）";
     }
     if (!p.windBending) {
@@ -138,13 +138,13 @@ void appendStrengthLines(const ItemPresentation& p, const StrengthNames& names, 
         return;
     }
     const StrengthsInUse& inUse = *o.Strengths;
-    line += formatReportText(",　%s＝%.2f", names.shearLabel, inUse.Fs);
+    appendReportFormat(line, ",　%s＝%.2f", names.shearLabel, inUse.Fs);
     if (!p.sizeFactorLine) {
-        line += formatReportText(",　%s＝%.2f", names.bendingLabel, inUse.Fb);
+        appendReportFormat(line, ",　%s＝%.2f", names.bendingLabel, inUse.Fb);
     } else {
         list.push_back(line);
         line = formatReportText("#3寸法効果係数 Kz＝%.3f", inUse.Kz);
-        line += formatReportText(",　%s＝%.3f×%.1f＝%.2f", names.bendingLabel, inUse.Kz, p.bendingBase, inUse.Fb);
+        appendReportFormat(line, ",　%s＝%.3f×%.1f＝%.2f", names.bendingLabel, inUse.Kz, p.bendingBase, inUse.Fb);
     }
     list.push_back(line);
 }
@@ -156,12 +156,12 @@ void appendWindDataLine(const ItemPresentation& p, ReportLines& list) {
     if (p.autoCfShown) {
         const AutoCfCoefficients& c = *o.AutoCf;
         if (c.Cpe && c.Gpe) {
-            line += formatReportText("　Cpe･Gpe＝%.3f,", *c.Cpe * *c.Gpe);
+            appendReportFormat(line, "　Cpe･Gpe＝%.3f,", *c.Cpe * *c.Gpe);
         } else if (c.KzArt87) {
-            line += formatReportText("　kz＝%.3f,", *c.KzArt87);
+            appendReportFormat(line, "　kz＝%.3f,", *c.KzArt87);
         }
     }
-    line += formatReportText("　Cf＝%.3f,　風圧の負担巾 W＝%.2fm", o.Used.Cf, p.item.WindWidth);
+    appendReportFormat(line, "　Cf＝%.3f,　風圧の負担巾 W＝%.2fm", o.Used.Cf, p.item.WindWidth);
     list.push_back(line);
 }
 

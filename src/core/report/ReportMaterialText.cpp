@@ -41,12 +41,12 @@ std::string sourceText(const MaterialValues& v) {
 std::string factorText(const MaterialValues& v) {
     std::string text = formatText("使用環境区分%s ×%.1f", v.serviceClass.c_str(), v.environmentFactor);
     if (v.role == MaterialRole::Column) {
-        if (v.Kz != 1) text += formatText("、寸法効果係数 Kz＝%.3f（%s）", v.Kz, v.bendingLabel.c_str());
+        if (v.Kz != 1) appendFormat(text, "、寸法効果係数 Kz＝%.3f（%s）", v.Kz, v.bendingLabel.c_str());
         if (v.layUpFactor != 1)
-            text += formatText("、幅はぎ未評価ラミナ ×%s（%s）", shortestDecimal(v.layUpFactor).c_str(),
-                               v.shearLabel.c_str());
+            appendFormat(text, "、幅はぎ未評価ラミナ ×%s（%s）", shortestDecimal(v.layUpFactor).c_str(),
+                         v.shearLabel.c_str());
     } else {
-        if (v.FcvEnd > 0) text += formatText("、材端 Fcv＝%.1f", v.FcvEnd);
+        if (v.FcvEnd > 0) appendFormat(text, "、材端 Fcv＝%.1f", v.FcvEnd);
         if (v.sillFactors) text += "、土台の係数";
     }
     return text;

@@ -69,7 +69,7 @@ ReportTable buildSummaryTable(const ColumnSummary& summary) {
     const int count = static_cast<int>(summary.rows.size());
     std::string totals = formatText("#{%d}柱 %d 本：検定 %d 本（OK %d 本、NG %d 本）", kName, count,
                                     summary.checkedCount, summary.checkedCount - summary.ngCount, summary.ngCount);
-    if (count > summary.checkedCount) totals += formatText("、検定不可 %d 本", count - summary.checkedCount);
+    if (count > summary.checkedCount) appendFormat(totals, "、検定不可 %d 本", count - summary.checkedCount);
     table.foot.push_back(totals);
     append(table.foot, TableRowLines({{kName, kRight - kName,
                                        "検定比：各荷重ケースの σc/fk、σcv/fcv、風荷重時の σc/fk＋σb/fb と τ/fs "

@@ -92,7 +92,8 @@ ReportLines TableRowLines(const std::vector<TableCell>& cells) {
         for (std::size_t i = 0; i < wrapped[c].size(); ++i) {
             if (wrapped[c][i].empty()) continue;
             const char* tag = cell.align == CellAlign::Right ? "#{-%d}" : "#{%d}";
-            lines[i] += formatText(tag, cell.column) + wrapped[c][i];
+            appendFormat(lines[i], tag, cell.column);
+            lines[i] += wrapped[c][i];
         }
     }
     return lines;

@@ -2,10 +2,12 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 
 #include "core/text/Rounding.h"
 
@@ -16,9 +18,12 @@ namespace {
 struct Conversion {
     std::string pattern; // the whole conversion text, '%' to conversion character
     bool plain = true;   // no flags and no width: the value alone is written
-    char length = 0;     // 'H' hh, 'h', 'l', 'L' ll or long double, 'z', 'j', 't', or 0
-    char type = 0;       // conversion character
-    int precision = -1;  // -1: none given
+    // Only a written width, no flags: the value right-aligned in `width` blanks.
+    bool widthOnly = false;
+    int width = -1;
+    char length = 0;    // 'H' hh, 'h', 'l', 'L' ll or long double, 'z', 'j', 't', or 0
+    char type = 0;      // conversion character
+    int precision = -1; // -1: none given
 };
 
 // Appends `pattern` formatted with one value.
@@ -60,9 +65,14 @@ Conversion parseConversion(const char* format, std::size_t& pos, std::va_list& a
         }
         if (any) target = value;
     };
+    const bool flags = !c.plain;
+    const bool starWidth = format[pos] == '*';
     int width = -1;
     number(width);
-    if (width >= 0) c.plain = false;
+    // A width from the arguments pads even when negative (printf then aligns left).
+    if (width >= 0 || starWidth) c.plain = false;
+    c.widthOnly = !flags && !starWidth && width > 0;
+    c.width = width;
     if (format[pos] == '.') {
         c.pattern.push_back(format[pos++]);
         c.precision = 0;
@@ -88,16 +98,22 @@ Conversion parseConversion(const char* format, std::size_t& pos, std::va_list& a
     return c;
 }
 
+// `text` right-aligned in the conversion's width.
+void appendAligned(std::string& out, const Conversion& c, std::string_view text) {
+    if (static_cast<int>(text.size()) < c.width) out.append(static_cast<std::size_t>(c.width) - text.size(), ' ');
+    out.append(text);
+}
+
 // Fixed-point text of a value already rounded to `precision` places; the
 // common case of a report number, written without printf.
 void appendFixed(std::string& out, const Conversion& c, double value) {
     const int precision = c.precision < 0 ? 6 : c.precision;
-    if (c.plain && precision <= 20) {
+    if ((c.plain || (c.widthOnly && std::isfinite(value))) && precision <= 20) {
         std::array<char, 400> buffer{};
         const auto [end, ec] =
             std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, precision);
         if (ec == std::errc()) {
-            out.append(buffer.data(), end);
+            appendAligned(out, c, std::string_view(buffer.data(), static_cast<std::size_t>(end - buffer.data())));
             return;
         }
     }
@@ -116,10 +132,10 @@ void appendSigned(std::string& out, const Conversion& c, std::va_list& args) {
     case 't': appendOne(out, c.pattern, va_arg(args, std::ptrdiff_t)); break;
     default: {
         const int value = va_arg(args, int);
-        if (c.plain && c.precision < 0 && c.length == 0) {
+        if ((c.plain || c.widthOnly) && c.precision < 0 && c.length == 0) {
             std::array<char, 16> buffer{};
             const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-            out.append(buffer.data(), end);
+            appendAligned(out, c, std::string_view(buffer.data(), static_cast<std::size_t>(end - buffer.data())));
         } else {
             appendOne(out, c.pattern, value);
         }
@@ -142,15 +158,13 @@ void appendUnsigned(std::string& out, const Conversion& c, std::va_list& args) {
     // NOLINTEND(bugprone-branch-clone)
 }
 
-// The whole of formatTextV; a fixed-point number wider than
+// The whole of appendFormatV; a fixed-point number wider than
 // `maxFixedWidth` characters (0: any width) is written compactly.
-std::string formatWith(int maxFixedWidth, const char* format, std::va_list args) {
-    std::string out;
-    if (format == nullptr) return out;
+void appendWith(int maxFixedWidth, std::string& out, const char* format, std::va_list args) {
+    if (format == nullptr) return;
     std::va_list ap;
     va_copy(ap, args);
     const std::size_t length = std::strlen(format);
-    out.reserve(length + 32);
     std::size_t pos = 0;
     while (pos < length) {
         // Literal text up to the next conversion goes in one piece.
@@ -220,21 +234,36 @@ std::string formatWith(int maxFixedWidth, const char* format, std::va_list args)
         }
     }
     va_end(ap);
-    return out;
 }
 
 } // namespace
 
 std::string formatTextV(const char* format, std::va_list args) {
-    return formatWith(0, format, args);
+    std::string out;
+    if (format == nullptr) return out;
+    out.reserve(std::strlen(format) + 32);
+    appendWith(0, out, format, args);
+    return out;
+}
+
+void appendFormatV(std::string& out, const char* format, std::va_list args) {
+    appendWith(0, out, format, args);
 }
 
 std::string formatReportText(const char* format, ...) {
     std::va_list args;
     va_start(args, format);
-    std::string out = formatWith(kReportNumberWidth, format, args);
+    std::string out;
+    appendWith(kReportNumberWidth, out, format, args);
     va_end(args);
     return out;
+}
+
+void appendReportFormat(std::string& out, const char* format, ...) {
+    std::va_list args;
+    va_start(args, format);
+    appendWith(kReportNumberWidth, out, format, args);
+    va_end(args);
 }
 
 std::string compactNumber(double value, int width) {
@@ -263,6 +292,13 @@ std::string formatText(const char* format, ...) {
     std::string out = formatTextV(format, args);
     va_end(args);
     return out;
+}
+
+void appendFormat(std::string& out, const char* format, ...) {
+    std::va_list args;
+    va_start(args, format);
+    appendFormatV(out, format, args);
+    va_end(args);
 }
 
 std::string shortestDecimal(double value) {

@@ -17,6 +17,9 @@ namespace tarvo {
 
 std::string formatText(const char* format, ...) TARVO_PRINTF_FORMAT(1, 2);
 std::string formatTextV(const char* format, std::va_list args);
+// The same text appended to `out`, without a string of its own.
+void appendFormat(std::string& out, const char* format, ...) TARVO_PRINTF_FORMAT(2, 3);
+void appendFormatV(std::string& out, const char* format, std::va_list args);
 
 // The widest a fixed-point number of a report line or the result sheet is
 // printed; ordinary values of any column fit ("12345.67").
@@ -26,6 +29,8 @@ inline constexpr int kReportNumberWidth = 8;
 // would be wider than kReportNumberWidth characters is written by
 // `compactNumber` instead, so that a line keeps its width whatever its values.
 std::string formatReportText(const char* format, ...) TARVO_PRINTF_FORMAT(1, 2);
+// The same, appended to `out`.
+void appendReportFormat(std::string& out, const char* format, ...) TARVO_PRINTF_FORMAT(2, 3);
 
 // `value` in exponent form without a plus sign or leading zeros of the
 // exponent ("1.182e9", "-2.5e-7"), with the most decimals (3 at most) that

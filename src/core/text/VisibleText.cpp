@@ -20,22 +20,31 @@ void appendUtf8(std::string& out, char32_t cp) {
 std::string visibleText(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
+    appendVisibleText(out, utf8);
+    return out;
+}
+
+void appendVisibleText(std::string& out, std::string_view utf8) {
+    // Runs of printable text go in one piece.
+    std::size_t run = 0;
     for (std::size_t i = 0; i < utf8.size(); ++i) {
         const auto byte = static_cast<unsigned char>(utf8[i]);
+        const bool c1 = byte == 0xC2 && i + 1 < utf8.size() && static_cast<unsigned char>(utf8[i + 1]) >= 0x80 &&
+                        static_cast<unsigned char>(utf8[i + 1]) <= 0x9F;
+        if (byte >= 0x20 && byte != 0x7F && !c1) continue;
+        out.append(utf8.data() + run, i - run);
         if (byte < 0x20) {
             appendUtf8(out, kControlPictures + byte);
         } else if (byte == 0x7F) {
             appendUtf8(out, kDeletePicture);
-        } else if (byte == 0xC2 && i + 1 < utf8.size() && static_cast<unsigned char>(utf8[i + 1]) >= 0x80 &&
-                   static_cast<unsigned char>(utf8[i + 1]) <= 0x9F) {
-            // U+0080 to U+009F: the C1 controls (CSI among them).
-            out += formatText("<U+%04X>", static_cast<unsigned>(static_cast<unsigned char>(utf8[i + 1])));
-            ++i;
         } else {
-            out.push_back(utf8[i]);
+            // U+0080 to U+009F: the C1 controls (CSI among them).
+            appendFormat(out, "<U+%04X>", static_cast<unsigned>(static_cast<unsigned char>(utf8[i + 1])));
+            ++i;
         }
+        run = i + 1;
     }
-    return out;
+    out.append(utf8.data() + run, utf8.size() - run);
 }
 
 } // namespace tarvo

@@ -11,5 +11,7 @@ namespace tarvo {
 // U+2400 + code) and each C1 control as "<U+0085>". Other text, broken
 // UTF-8 included, is copied as it is.
 std::string visibleText(std::string_view utf8);
+// The same, appended to `out`.
+void appendVisibleText(std::string& out, std::string_view utf8);
 
 } // namespace tarvo

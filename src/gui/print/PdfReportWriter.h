@@ -25,10 +25,11 @@ public:
     PdfReportWriter(PrinterInfomation& printer, PrintSettings& settings) : printer_(printer), settings_(settings) {}
 
     // Refreshes the geometry for the PDF page, paginates `columns` and draws
-    // every page. The document is made in memory and then written through
-    // the safe replacement: the file appears only when it is complete, and a
-    // failure leaves an earlier file (or a device) as it was.
-    PdfWriteResult write(const std::filesystem::path& path, ColumnsData& columns, ReportSource& source);
+    // each page as soon as the pagination has it, straight into the
+    // temporary file of the safe replacement: neither the report lines nor
+    // the document are held whole, the file appears only when it is
+    // complete, and a failure leaves an earlier file (or a device) as it was.
+    PdfWriteResult write(const std::filesystem::path& path, const ColumnsData& columns, ReportSource& source);
 
 private:
     PrinterInfomation& printer_;

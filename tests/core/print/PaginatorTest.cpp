@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <span>
+
 #include "FakeReportSource.h"
 #include "core/print/OutputInfo.h"
+#include "core/print/PageSink.h"
 #include "core/print/PrintSettings.h"
 
 namespace tarvo {
@@ -147,6 +150,71 @@ TEST(Paginate, PageTooShortForTheRulesMakesNoEmptyPages) {
     geometry.textHeight = 25;
     const Pages run = paginateItems({2, 2}, {}, 0, geometry);
     EXPECT_EQ(run.pageStarts, (std::vector<int>{0, 2, 4}));
+}
+
+// Keeps every page handed to it.
+class RecordingPageSink final : public PageSink {
+public:
+    void page(std::span<const ReportLine> lines) override { pages.emplace_back(lines.begin(), lines.end()); }
+    std::vector<ReportLines> pages;
+};
+
+// The pages of the kept pagination, page by page.
+std::vector<ReportLines> keptPages(const ColumnsData& columns) {
+    std::vector<ReportLines> pages;
+    for (std::size_t p = 0; p + 1 < columns.pageStarts.size(); ++p) {
+        pages.emplace_back(columns.reportLines.begin() + columns.pageStarts[p],
+                           columns.reportLines.begin() + columns.pageStarts[p + 1]);
+    }
+    return pages;
+}
+
+void expectStreamedAsKept(const std::vector<int>& lineCounts, PrintSettings settings, FakeReportSource source,
+                          OutputInfo geometry = smallPage()) {
+    ColumnsData kept = FakeReportSource::makeColumns(lineCounts);
+    PrintSettings keptSettings = settings;
+    FakeReportSource keptSource = source;
+    const int keptCount = paginate(kept, keptSettings, geometry, keptSource);
+
+    const ColumnsData streamed = FakeReportSource::makeColumns(lineCounts);
+    RecordingPageSink sink;
+    EXPECT_EQ(paginate(streamed, settings, geometry, source, sink), keptCount);
+    EXPECT_EQ(settings.pageCount, keptCount);
+    EXPECT_EQ(sink.pages, keptPages(kept));
+    EXPECT_EQ(source.numbers, keptSource.numbers);
+}
+
+TEST(PaginateStreamed, HandsOnThePagesTheKeptPaginationMakes) {
+    FakeReportSource plain;
+    // Items moved to the next page, broken inside, longer than a page.
+    expectStreamedAsKept({6, 2, 3, 12, 1, 25, 2}, {}, plain);
+    // Nothing checks: one empty page.
+    expectStreamedAsKept({0, 0}, {}, plain);
+    // The header, a selection, failing items.
+    FakeReportSource withHeader;
+    withHeader.headerLines = 7;
+    PrintSettings legend;
+    legend.printLegend = true;
+    legend.printSelection = {3, 0, 2};
+    expectStreamedAsKept({3, 0, 4, 9}, legend, withHeader);
+}
+
+TEST(PaginateStreamed, FrontTablesAndTitleAreStreamedAsKept) {
+    FakeReportSource source;
+    source.headerLines = 1;
+    source.summaryRows = std::vector<int>(30, 1);
+    source.materialRows = {4, 4, 9};
+    PrintSettings settings;
+    settings.printLegend = true;
+    settings.printSummary = true;
+    settings.printMaterials = true;
+    settings.printTitle = true;
+    settings.title = "Title";
+    expectStreamedAsKept({2, 3, 11}, settings, source);
+    // A page too short for the rules makes no empty pages either way.
+    OutputInfo tiny = smallPage();
+    tiny.textHeight = 25;
+    expectStreamedAsKept({1, 5, 2}, settings, source, tiny);
 }
 
 } // namespace

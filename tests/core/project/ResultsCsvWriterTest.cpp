@@ -192,5 +192,42 @@ TEST(ResultsCsvWriterValues, NamesThatLookLikeFormulasAreShownAsText) {
         EXPECT_EQ(table.records[i + 1].cells.at(1), shown[i]);
 }
 
+// A long list goes out in pieces while it is checked; together they are the
+// whole text, and a refused piece stops the writing.
+TEST(ResultsCsvWriterPieces, LongListComesInPiecesThatMakeTheWholeText) {
+    CommonData common;
+    ColumnsData columns;
+    RecordingMessageSink messages;
+    ASSERT_EQ(LoadProject(kSamples / "mixed-with-ng.tvp", common, columns, messages), 0);
+    const int sampleItems = columns.Count();
+    while (columns.Count() < 3000) {
+        const ColumnMember copy = columns.Item(columns.Count() % sampleItems);
+        columns.Append(copy);
+    }
+    const MatDataBase catalogue;
+    ColumnCheck check(catalogue, common);
+    const std::string whole = writeResultsCsv(columns, check);
+
+    std::vector<std::string> pieces;
+    EXPECT_TRUE(writeResultsCsv(columns, check, [&pieces](std::string_view piece) {
+        pieces.emplace_back(piece);
+        return true;
+    }));
+    ASSERT_GT(pieces.size(), 2u);
+    std::string joined;
+    for (const std::string& piece : pieces) {
+        EXPECT_LT(piece.size(), 100000u);
+        joined += piece;
+    }
+    EXPECT_EQ(joined, whole);
+
+    int calls = 0;
+    EXPECT_FALSE(writeResultsCsv(columns, check, [&calls](std::string_view) {
+        ++calls;
+        return false;
+    }));
+    EXPECT_EQ(calls, 1);
+}
+
 } // namespace
 } // namespace tarvo

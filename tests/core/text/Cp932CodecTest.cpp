@@ -32,6 +32,26 @@ TEST(Cp932Codec, JapaneseTextRoundTrips) {
     }
 }
 
+// Characters met before are converted from their kept codes; the bytes stay
+// those of the whole conversion, and a problem among known characters is
+// still found where it stands.
+TEST(Cp932Codec, KnownCharactersConvertAgainToTheSameBytes) {
+    const std::string text = "１階外壁間柱 ｱﾗｽ ～①髙 常　時";
+    const std::string first = toCp932(text);
+    EXPECT_EQ(toCp932(text), first);
+    EXPECT_EQ(toCp932(text + text), first + first);
+    EXPECT_EQ(cp932ToUtf8(first).text, text);
+
+    const TextConversion withoutCode = utf8ToCp932("１階€柱");
+    EXPECT_FALSE(withoutCode.ok);
+    EXPECT_EQ(withoutCode.errorOffset, 6u);
+    EXPECT_EQ(withoutCode.text, toCp932("１階") + "?" + toCp932("柱"));
+    // A surrogate and an overlong form between known characters are broken UTF-8.
+    EXPECT_FALSE(utf8ToCp932("柱\xED\xA0\x80柱").ok);
+    EXPECT_FALSE(utf8ToCp932("柱\xE0\x80\xAF柱").ok);
+    EXPECT_FALSE(utf8ToCp932("柱\xC1\xBF").ok);
+}
+
 TEST(Cp932Codec, InvalidByteIsReportedAtItsOffsetAndReplaced) {
     const TextConversion r = cp932ToUtf8(bytes({'A', 0x80, 'B'}));
     EXPECT_FALSE(r.ok);

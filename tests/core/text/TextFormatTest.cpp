@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace tarvo {
 namespace {
 
@@ -27,9 +29,32 @@ TEST(TextFormat, MixedConversionsTakeTheirArgumentsInOrder) {
     EXPECT_EQ(formatText("%*d|%.*f", 4, 7, 1, 0.05), "   7|0.1");
 }
 
+TEST(TextFormat, WidthAlignsRightAndNeverCuts) {
+    EXPECT_EQ(formatText("%7.3f|%4d|%4d|%8.1f|", 0.0005, 7, -42, -2.25), "  0.001|   7| -42|    -2.3|");
+    EXPECT_EQ(formatText("%3d|%2.0f|%1.1f", 12345, 1e20, 0.25), "12345|100000000000000000000|0.3");
+    // Flags and widths from the arguments keep their printf meaning.
+    EXPECT_EQ(formatText("%-5d|%05d|%+4d|%*d|%-6.1f|", 3, -3, 3, -4, 3, 1.25), "3    |-0003|  +3|3   |1.3   |");
+    EXPECT_EQ(
+        formatText("%6.1f|%5.1f", std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()),
+        "   inf| -inf");
+}
+
 TEST(TextFormat, LongOutputIsNotCut) {
     const std::string name(1000, 'x');
     EXPECT_EQ(formatText("[%s]", name.c_str()).size(), 1002u);
+}
+
+TEST(TextFormat, AppendFormatAddsTheSameTextBehindWhatIsThere) {
+    std::string line = "#2";
+    appendFormat(line, "Fc＝%.2f,　%s＝%7.3f|%-4d|", 110.25, "Fb", 0.0005, 42);
+    EXPECT_EQ(line, "#2" + formatText("Fc＝%.2f,　%s＝%7.3f|%-4d|", 110.25, "Fb", 0.0005, 42));
+    EXPECT_EQ(line, "#2Fc＝110.25,　Fb＝  0.001|42  |");
+    // Appending many times grows the text without losing any of it.
+    std::string many;
+    for (int i = 0; i < 1000; ++i)
+        appendFormat(many, "%d,", i % 10);
+    EXPECT_EQ(many.size(), 2000u);
+    EXPECT_EQ(many.substr(0, 6), "0,1,2,");
 }
 
 TEST(TextFormat, ShortestDecimalKeepsOnlyNeededDigits) {

@@ -1,0 +1,29 @@
+#include "core/text/VisibleText.h"
+
+#include <gtest/gtest.h>
+
+namespace tarvo {
+namespace {
+
+TEST(VisibleText, ControlsBecomeSymbolsAndOtherTextStays) {
+    EXPECT_EQ(visibleText("柱 C1"), "柱 C1");
+    EXPECT_EQ(visibleText("a\x1b[31mb"), "a␛[31mb");
+    EXPECT_EQ(visibleText("\x07\x7f"), "␇␡");
+    // C1 controls, at the start, the middle and the end.
+    EXPECT_EQ(visibleText("\xc2\x9b"
+                          "x\xc2\x85y\xc2\x80"),
+              "<U+009B>x<U+0085>y<U+0080>");
+    // A lead byte of C1 cut off at the end, and U+00A0 (no control), are copied.
+    EXPECT_EQ(visibleText("z\xc2"), "z\xc2");
+    EXPECT_EQ(visibleText("\xc2\xa0"), "\xc2\xa0");
+}
+
+TEST(VisibleText, AppendKeepsWhatIsThere) {
+    std::string line = "No. ";
+    appendVisibleText(line, "C\r1");
+    appendVisibleText(line, "");
+    EXPECT_EQ(line, "No. C␍1");
+}
+
+} // namespace
+} // namespace tarvo
