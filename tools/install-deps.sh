@@ -13,7 +13,7 @@ packages=(
   g++ cmake ninja-build make pkg-config
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev
-  fonts-ipafont fonts-ipafont-gothic fonts-ipafont-mincho fonts-urw-base35 fontconfig
+  fonts-ipafont fonts-ipafont-gothic fonts-ipafont-mincho fonts-urw-base35 fonts-dejavu-core fontconfig
   poppler-utils xvfb xauth
   cups cups-client printer-driver-cups-pdf
   texlive-lang-japanese

@@ -90,7 +90,7 @@ int drawMaterialLines(const ItemPresentation& p, SheetPen& pen, int labelWidth, 
         }
     }
     if (p.serviceClass != nullptr) {
-        pen.text(kLeftMargin, y, formatText("使用環境区分%s", p.serviceClass));
+        pen.text(kLeftMargin, y, formatReportText("使用環境区分%s", p.serviceClass));
         y += step;
     }
     return y;
@@ -98,12 +98,12 @@ int drawMaterialLines(const ItemPresentation& p, SheetPen& pen, int labelWidth, 
 
 void drawSectionLine(const ItemPresentation& p, SheetPen& pen, int y) {
     const SectionProperties& s = *p.outcome.Section;
-    std::string text = formatText("A=%.1f,  ", p.outcome.A);
-    if (p.bearing) text += formatText("Acv=%.1f,  ", s.Acv);
+    std::string text = formatReportText("A=%.1f,  ", p.outcome.A);
+    if (p.bearing) text += formatReportText("Acv=%.1f,  ", s.Acv);
     if (!p.sheetBothRadii) {
-        text += formatText("i=%.2f", s.Ix);
+        text += formatReportText("i=%.2f", s.Ix);
     } else {
-        text += formatText("ix=%.2f,  iy=%.2f", s.Ix, s.Iy);
+        text += formatReportText("ix=%.2f,  iy=%.2f", s.Ix, s.Iy);
     }
     pen.text(kLeftMargin, y, text);
 }
@@ -114,11 +114,11 @@ int drawBucklingAndWindLines(const ItemPresentation& p, SheetPen& pen, int y, in
     const ColumnOutcome& o = p.outcome;
     if (o.ResultCode == kCheckTooSlender) {
         y += step + kBlockGap;
-        pen.coloured(kLeftMargin, y, formatText("λ=%.1f", *o.Lambda), kRed);
+        pen.coloured(kLeftMargin, y, formatReportText("λ=%.1f", *o.Lambda), kRed);
     } else if (o.Buckling) {
-        std::string text = formatText("λ=%.0f,  η=%.3f,  Fk=%.2f (Fc=%.2f)", *o.Lambda, o.Buckling->Eta, o.Buckling->Fk,
-                                      o.ColumnStrength.Fc);
-        if (p.bearing) text += formatText(",  Fcv=%.2f", o.BaseStrength->Fcv);
+        std::string text = formatReportText("λ=%.0f,  η=%.3f,  Fk=%.2f (Fc=%.2f)", *o.Lambda, o.Buckling->Eta,
+                                            o.Buckling->Fk, o.ColumnStrength.Fc);
+        if (p.bearing) text += formatReportText(",  Fcv=%.2f", o.BaseStrength->Fcv);
         y += step + kBlockGap;
         pen.text(kLeftMargin, y, text);
         if (p.endPosition) pen.after("（材端）", kBlue);
@@ -128,9 +128,9 @@ int drawBucklingAndWindLines(const ItemPresentation& p, SheetPen& pen, int y, in
         const SectionProperties& s = *o.Section;
         y += step + kBlockGap;
         pen.text(kLeftMargin, y,
-                 formatText("As=%.1f,  Z=%.1f,  %s=%.2f,  %s=%.2f", s.As, s.SectionModulus,
-                            strengthLabel(p.axes.shear, "Fs", "Fsx", "Fsy"), inUse.Fs,
-                            strengthLabel(p.axes.bending, "Fb", "Fbx", "Fby"), inUse.Fb));
+                 formatReportText("As=%.1f,  Z=%.1f,  %s=%.2f,  %s=%.2f", s.As, s.SectionModulus,
+                                  strengthLabel(p.axes.shear, "Fs", "Fsx", "Fsy"), inUse.Fs,
+                                  strengthLabel(p.axes.bending, "Fb", "Fbx", "Fby"), inUse.Fb));
     }
     return y;
 }
@@ -147,20 +147,20 @@ void drawLoadCaseLines(const ItemPresentation& p, SheetPen& pen, int y, int step
         const int x = pen.penX();
         const bool windBending = p.windBendingCase(j);
         if (!windBending) {
-            std::string text = formatText("σc/fk=%.2f", o.RatioC[j]);
-            if (p.bearing) text += formatText(",  σc/fcv=%.2f", o.RatioCv[j]);
+            std::string text = formatReportText("σc/fk=%.2f", o.RatioC[j]);
+            if (p.bearing) text += formatReportText(",  σc/fcv=%.2f", o.RatioCv[j]);
             pen.text(x, y, text + "  ");
             pen.mark(o.OkC[j] && o.OkCv[j]);
         } else if (p.bearing) {
-            pen.text(x, y, formatText("σc/fcv=%.2f  ", o.RatioCv[j]));
+            pen.text(x, y, formatReportText("σc/fcv=%.2f  ", o.RatioCv[j]));
             pen.mark(o.OkCv[j]);
         }
         y += step;
         if (windBending) {
-            pen.text(x, y, formatText("σc/fk＋σb/fb=%.2f  ", o.Wind->RatioCombined));
+            pen.text(x, y, formatReportText("σc/fk＋σb/fb=%.2f  ", o.Wind->RatioCombined));
             pen.mark(o.OkCombined[j]);
             y += step;
-            pen.text(x, y, formatText("τ/fs=%.2f  ", o.Wind->RatioShear));
+            pen.text(x, y, formatReportText("τ/fs=%.2f  ", o.Wind->RatioShear));
             pen.mark(o.OkShear[j]);
             y += step;
         }

@@ -49,6 +49,17 @@ std::vector<double> previewZoomLevels(const PreviewViewport& view, const Preview
     return levels;
 }
 
+int scrollAfterZoom(const PreviewAxis& axis, int clicked, double oldZoom, double newZoom) {
+    const int maximum = std::max(axis.newImageLength - axis.viewportLength, 0);
+    if (!(oldZoom > 0) || !(newZoom > 0)) return 0;
+    // The paper point under the mouse, in paper pixels at zoom 1, and where
+    // the mouse stands in the viewport.
+    const double paperPoint = (clicked - axis.oldPaperOffset) / oldZoom;
+    const int inViewport = clicked - axis.oldScroll;
+    const double wanted = axis.newPaperOffset + paperPoint * newZoom - inViewport;
+    return static_cast<int>(std::clamp(roundToInteger(wanted), 0LL, static_cast<long long>(maximum)));
+}
+
 std::string zoomCaption(double zoom) {
     return "表示倍率　" + std::to_string(roundToInteger(zoom * 100.0)) + "%";
 }

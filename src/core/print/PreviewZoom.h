@@ -32,6 +32,23 @@ struct PreviewPaper {
 // to show any paper) are never offered.
 std::vector<double> previewZoomLevels(const PreviewViewport& view, const PreviewPaper& paper);
 
+// One axis of the preview image before and after a change of zoom: where
+// the paper starts on the image, the image and viewport lengths and the
+// scroll position (the image coordinate at the viewport's edge).
+struct PreviewAxis {
+    int oldPaperOffset = 0;
+    int oldScroll = 0;
+    int newPaperOffset = 0;
+    int newImageLength = 0;
+    int viewportLength = 0;
+};
+
+// The scroll position after zooming from `oldZoom` to `newZoom` about the
+// image point `clicked` (old image coordinates): the point of the paper under
+// it stays under the mouse where the new image allows, the position held
+// within 0 … image length − viewport length.
+int scrollAfterZoom(const PreviewAxis& axis, int clicked, double oldZoom, double newZoom);
+
 // The zoom as the preview's tool bar shows it: "表示倍率　100%".
 std::string zoomCaption(double zoom);
 

@@ -4,7 +4,8 @@
 // value that replaces 0. The window's fields are made from this table, and
 // values that enter an item by another way than typing (a CSV import) are
 // checked against it. The upper limits lie far beyond any real column; they
-// keep absurd values (1e300) out of the check.
+// keep absurd values (1e300) out of the check, and a field refuses a typed
+// value outside them (or text that is no number) and keeps its value.
 #include "core/text/NumberFieldModel.h"
 
 namespace tarvo {
@@ -43,6 +44,8 @@ inline void applyFieldFormat(NumberFieldModel& model, const NumberFieldFormat& f
     model.setZeroValue(format.zeroValue);
     model.setUseMax(true);
     model.setValueMax(format.max);
+    // A value outside the table's limits is refused, never held to a limit.
+    model.setRefusesOutOfRange(true);
 }
 
 } // namespace tarvo

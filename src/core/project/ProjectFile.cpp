@@ -295,13 +295,15 @@ int LoadProject(const std::filesystem::path& path, CommonData& common, ColumnsDa
 int SaveProject(const std::filesystem::path& path, const CommonData& common, const ColumnsData& columns,
                 MessageSink& messages) {
     const std::string bytes = serializeProject(common.input(), columns);
+    // The message names the file and, on a line of its own, the reason.
+    const std::string failed = std::string(kSaveFailed) + "\n" + path.string();
     if (bytes.size() > kMaxProjectFileBytes) {
-        messages.showMessage(MessageKind::Error, withReason(std::string(kSaveFailed), projectTooLargeMessage()));
+        messages.showMessage(MessageKind::Error, withReason(failed, projectTooLargeMessage()));
         return 1;
     }
     const SafeWriteResult result = SafeFileWriter::replace(path, bytes);
     if (!result.ok()) {
-        messages.showMessage(MessageKind::Error, withReason(std::string(kSaveFailed), describeWriteFailure(result)));
+        messages.showMessage(MessageKind::Error, withReason(failed, describeWriteFailure(result)));
         return 1;
     }
     return 0;

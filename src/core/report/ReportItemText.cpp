@@ -56,7 +56,7 @@ void appendNumberAndSection(const ItemPresentation& p, int number, ReportLines& 
     const std::string material = materialText(p);
     // Summed wide: a damaged file may hold piece counts whose int sum overflows.
     const long long count = static_cast<long long>(item.Members) + item.SubMembers;
-    std::string line = formatText("&#0%2d. ", number);
+    std::string line = formatReportText("&#0%2d. ", number);
     if (!item.Name.empty()) {
         line += reportNameText(item.Name);
         list.push_back(line);
@@ -64,13 +64,13 @@ void appendNumberAndSection(const ItemPresentation& p, int number, ReportLines& 
     }
     line += "@";
     if (item.SizeCode != 0) {
-        if (count > 1) appendFormat(line, "%lld-", count);
-        appendFormat(line, "%d(b×D=%.0f×%.0f)　%s", item.SizeCode, item.B, item.D, material.c_str());
+        if (count > 1) appendReportFormat(line, "%lld-", count);
+        appendReportFormat(line, "%d(b×D=%.0f×%.0f)　%s", item.SizeCode, item.B, item.D, material.c_str());
     } else if (item.Shape == kRound) {
-        appendFormat(line, "%.0fφ　%s", item.D, material.c_str());
+        appendReportFormat(line, "%.0fφ　%s", item.D, material.c_str());
     } else {
-        appendFormat(line, "b×D=%.0f×%.0f", item.B, item.D);
-        if (count > 1) appendFormat(line, "×%lld本", count);
+        appendReportFormat(line, "b×D=%.0f×%.0f", item.B, item.D);
+        if (count > 1) appendReportFormat(line, "×%lld本", count);
         line += "　" + material;
     }
     list.push_back(line);
@@ -79,7 +79,7 @@ void appendNumberAndSection(const ItemPresentation& p, int number, ReportLines& 
 void appendOptionLine(const ItemPresentation& p, ReportLines& list) {
     if (!p.unevaluatedLaminae && p.serviceClass == nullptr) return;
     std::string line = p.unevaluatedLaminae ? "#2幅はぎ未評価ラミナを含む　　　" : "#2";
-    if (p.serviceClass != nullptr) appendFormat(line, "使用環境区分 %s", p.serviceClass);
+    if (p.serviceClass != nullptr) appendReportFormat(line, "使用環境区分 %s", p.serviceClass);
     list.push_back(line);
 }
 
@@ -88,15 +88,15 @@ void appendAreaLine(const ItemPresentation& p, ReportLines& list) {
     const SectionProperties& s = *o.Section;
     std::string line = "#2";
     if (!p.bearing) {
-        appendFormat(line, "A＝%.1fcm^2", o.A);
+        appendReportFormat(line, "A＝%.1fcm^2", o.A);
     } else if (p.tenonShown) {
-        appendFormat(line, "A＝%.1fcm^2", o.A);
-        appendFormat(line, ",　Acv＝%.1fcm^2", s.Acv);
-        appendFormat(line, "（ほぞ寸法 %.0f×%.0f）", o.Used.TenonB, o.Used.TenonD);
+        appendReportFormat(line, "A＝%.1fcm^2", o.A);
+        appendReportFormat(line, ",　Acv＝%.1fcm^2", s.Acv);
+        appendReportFormat(line, "（ほぞ寸法 %.0f×%.0f）", o.Used.TenonB, o.Used.TenonD);
     } else {
-        appendFormat(line, "A＝Acv＝%.1fcm^2", o.A);
+        appendReportFormat(line, "A＝Acv＝%.1fcm^2", o.A);
     }
-    if (p.wallWidth) appendFormat(line, ",　As＝%.1fcm^2,　 Z＝%.1fcm^3", s.As, s.SectionModulus);
+    if (p.wallWidth) appendReportFormat(line, ",　As＝%.1fcm^2,　 Z＝%.1fcm^3", s.As, s.SectionModulus);
     list.push_back(line);
 }
 
@@ -109,15 +109,16 @@ void appendSlendernessLine(const ItemPresentation& p, ReportLines& list) {
     const double eta = o.Buckling->Eta;
     switch (p.radiusForm) {
     case RadiusForm::Governing:
-        list.push_back(formatText("#2i＝%.2fcm,　Lk＝%.1fcm,　λ＝%.0f,　η＝%.3f", p.governingRadius, lkx, lambda, eta));
+        list.push_back(
+            formatReportText("#2i＝%.2fcm,　Lk＝%.1fcm,　λ＝%.0f,　η＝%.3f", p.governingRadius, lkx, lambda, eta));
         break;
     case RadiusForm::Same:
-        list.push_back(
-            formatText("#2i＝%.2fcm,　 Lkx＝%.1fcm,　Lky＝%.1fcm,　 λ＝%.0f,　η＝%.3f", s.Ix, lkx, lky, lambda, eta));
+        list.push_back(formatReportText("#2i＝%.2fcm,　 Lkx＝%.1fcm,　Lky＝%.1fcm,　 λ＝%.0f,　η＝%.3f", s.Ix, lkx, lky,
+                                        lambda, eta));
         break;
     case RadiusForm::Both:
-        list.push_back(formatText("#2ix＝%.2fcm,　 iy＝%.2fcm,　 Lkx＝%.1fcm,　Lky＝%.1fcm,　 λ＝%.0f,　η＝%.3f", s.Ix,
-                                  s.Iy, lkx, lky, lambda, eta));
+        list.push_back(formatReportText("#2ix＝%.2fcm,　 iy＝%.2fcm,　 Lkx＝%.1fcm,　Lky＝%.1fcm,　 λ＝%.0f,　η＝%.3f",
+                                        s.Ix, s.Iy, lkx, lky, lambda, eta));
         break;
     }
 }
@@ -127,9 +128,9 @@ void appendSlendernessLine(const ItemPresentation& p, ReportLines& list) {
 // own.
 void appendStrengthLines(const ItemPresentation& p, const StrengthNames& names, ReportLines& list) {
     const ColumnOutcome& o = p.outcome;
-    std::string line = formatText("#2基準強度(N/mm^2)　　Fc＝%.2f", o.ColumnStrength.Fc);
+    std::string line = formatReportText("#2基準強度(N/mm^2)　　Fc＝%.2f", o.ColumnStrength.Fc);
     if (p.bearing) {
-        appendFormat(line, ",　Fcv＝%.2f", o.BaseStrength->Fcv);
+        appendReportFormat(line, ",　Fcv＝%.2f", o.BaseStrength->Fcv);
         if (p.endPosition) line += "（材端）";
     }
     if (!p.windBending) {
@@ -137,13 +138,13 @@ void appendStrengthLines(const ItemPresentation& p, const StrengthNames& names, 
         return;
     }
     const StrengthsInUse& inUse = *o.Strengths;
-    appendFormat(line, ",　%s＝%.2f", names.shearLabel, inUse.Fs);
+    appendReportFormat(line, ",　%s＝%.2f", names.shearLabel, inUse.Fs);
     if (!p.sizeFactorLine) {
-        appendFormat(line, ",　%s＝%.2f", names.bendingLabel, inUse.Fb);
+        appendReportFormat(line, ",　%s＝%.2f", names.bendingLabel, inUse.Fb);
     } else {
         list.push_back(line);
-        line = formatText("#3寸法効果係数 Kz＝%.3f", inUse.Kz);
-        appendFormat(line, ",　%s＝%.3f×%.1f＝%.2f", names.bendingLabel, inUse.Kz, p.bendingBase, inUse.Fb);
+        line = formatReportText("#3寸法効果係数 Kz＝%.3f", inUse.Kz);
+        appendReportFormat(line, ",　%s＝%.3f×%.1f＝%.2f", names.bendingLabel, inUse.Kz, p.bendingBase, inUse.Fb);
     }
     list.push_back(line);
 }
@@ -151,16 +152,16 @@ void appendStrengthLines(const ItemPresentation& p, const StrengthNames& names, 
 void appendWindDataLine(const ItemPresentation& p, ReportLines& list) {
     if (!p.windDataLine) return;
     const ColumnOutcome& o = p.outcome;
-    std::string line = formatText("#2地盤面からの高さ Z＝%.2fm,", p.item.HeightZ);
+    std::string line = formatReportText("#2地盤面からの高さ Z＝%.2fm,", p.item.HeightZ);
     if (p.autoCfShown) {
         const AutoCfCoefficients& c = *o.AutoCf;
         if (c.Cpe && c.Gpe) {
-            appendFormat(line, "　Cpe･Gpe＝%.3f,", *c.Cpe * *c.Gpe);
+            appendReportFormat(line, "　Cpe･Gpe＝%.3f,", *c.Cpe * *c.Gpe);
         } else if (c.KzArt87) {
-            appendFormat(line, "　kz＝%.3f,", *c.KzArt87);
+            appendReportFormat(line, "　kz＝%.3f,", *c.KzArt87);
         }
     }
-    appendFormat(line, "　Cf＝%.3f,　風圧の負担巾 W＝%.2fm", o.Used.Cf, p.item.WindWidth);
+    appendReportFormat(line, "　Cf＝%.3f,　風圧の負担巾 W＝%.2fm", o.Used.Cf, p.item.WindWidth);
     list.push_back(line);
 }
 
@@ -177,16 +178,16 @@ void appendWindBendingLines(const ItemPresentation& p, const StrengthNames& name
     const double fk = fkBase * factor * kThird;
     const double fb = inUse.Fb * factor * kThird;
     const double fs = inUse.Fs * factor * kThird;
-    list.push_back(formatText("#4面外曲げ　ω＝%.3f×%.3f×%.2f＝%.2fkN/m,　　Lb＝%.1fcm", p.q / 1000.0, o.Used.Cf,
-                              p.item.WindWidth, w.Omega, o.Used.Lb / 10.0));
-    list.push_back(formatText("#5M＝%.2fkN･m,　Q＝%.2fkN", w.M, w.Q));
-    list.push_back(formatText("#4fk＝%.2f×%s/3＝%.2fN/mm^2, 　%s＝%.2f×%s/3＝%.2fN/mm^2", fkBase, factorText.c_str(),
-                              fk, names.bendingName, inUse.Fb, factorText.c_str(), fb));
-    list.push_back(formatText("#4%s＝%.2f×%s/3＝%.2f N/mm^2", names.shearName, inUse.Fs, factorText.c_str(), fs));
-    list.push_back(formatText("#4　σc/fk＋σb/%s＝%.2f/%.2f＋%.2f/%.2f＝%.2f　%s", names.bendingName, o.SigmaC[wind], fk,
-                              w.SigmaB, fb, w.RatioCombined, verdict(o.OkCombined[wind])));
-    list.push_back(formatText("#4　τ/%s＝%.2f/%.2f＝%.2f　%s", names.shearName, w.Tau, fs, w.RatioShear,
-                              verdict(o.OkShear[wind])));
+    list.push_back(formatReportText("#4面外曲げ　ω＝%.3f×%.3f×%.2f＝%.2fkN/m,　　Lb＝%.1fcm", p.q / 1000.0, o.Used.Cf,
+                                    p.item.WindWidth, w.Omega, o.Used.Lb / 10.0));
+    list.push_back(formatReportText("#5M＝%.2fkN･m,　Q＝%.2fkN", w.M, w.Q));
+    list.push_back(formatReportText("#4fk＝%.2f×%s/3＝%.2fN/mm^2, 　%s＝%.2f×%s/3＝%.2fN/mm^2", fkBase,
+                                    factorText.c_str(), fk, names.bendingName, inUse.Fb, factorText.c_str(), fb));
+    list.push_back(formatReportText("#4%s＝%.2f×%s/3＝%.2f N/mm^2", names.shearName, inUse.Fs, factorText.c_str(), fs));
+    list.push_back(formatReportText("#4　σc/fk＋σb/%s＝%.2f/%.2f＋%.2f/%.2f＝%.2f　%s", names.bendingName,
+                                    o.SigmaC[wind], fk, w.SigmaB, fb, w.RatioCombined, verdict(o.OkCombined[wind])));
+    list.push_back(formatReportText("#4　τ/%s＝%.2f/%.2f＝%.2f　%s", names.shearName, w.Tau, fs, w.RatioShear,
+                                    verdict(o.OkShear[wind])));
 }
 
 void appendLoadCaseLines(const ItemPresentation& p, const StrengthNames& names, ReportLines& list) {
@@ -194,21 +195,23 @@ void appendLoadCaseLines(const ItemPresentation& p, const StrengthNames& names, 
     const double fkBase = o.Buckling->Fk;
     for (std::size_t k = 0; k < static_cast<std::size_t>(kLoadCaseCount); ++k) {
         if (!p.caseShown(k)) continue;
-        list.push_back("#2" + std::string(kLoadCaseNames[k]) + "： #4" + formatText("N＝%.1fkN", p.item.AxialForce[k]));
+        list.push_back("#2" + std::string(kLoadCaseNames[k]) + "： #4" +
+                       formatReportText("N＝%.1fkN", p.item.AxialForce[k]));
         if (!p.windBendingCase(k)) {
             const std::string factorText = shortestDecimal(StressFactors[k]);
             const double fk = fkBase * StressFactors[k] * kThird;
-            list.push_back(formatText("#4fk＝%.2f×%s/3＝%.2fN/mm^2,　", fkBase, factorText.c_str(), fk) +
-                           formatText("　σc/fk＝%.2f/%.2f＝%.2f　%s", o.SigmaC[k], fk, o.RatioC[k], verdict(o.OkC[k])));
+            list.push_back(
+                formatReportText("#4fk＝%.2f×%s/3＝%.2fN/mm^2,　", fkBase, factorText.c_str(), fk) +
+                formatReportText("　σc/fk＝%.2f/%.2f＝%.2f　%s", o.SigmaC[k], fk, o.RatioC[k], verdict(o.OkC[k])));
         }
         if (p.bearing) {
             const double fcvBase = o.BaseStrength->Fcv;
             const double factor = (*o.BearingFactors)[k];
             const std::string factorText = shortestDecimal(factor);
             const double fcv = fcvBase * factor * kThird;
-            list.push_back(
-                formatText("#4fcv＝%.2f×%s/3＝%.2fN/mm^2,　", fcvBase, factorText.c_str(), fcv) +
-                formatText("　σcv/fcv＝%.2f/%.2f＝%.2f　%s", o.SigmaCv[k], fcv, o.RatioCv[k], verdict(o.OkCv[k])));
+            list.push_back(formatReportText("#4fcv＝%.2f×%s/3＝%.2fN/mm^2,　", fcvBase, factorText.c_str(), fcv) +
+                           formatReportText("　σcv/fcv＝%.2f/%.2f＝%.2f　%s", o.SigmaCv[k], fcv, o.RatioCv[k],
+                                            verdict(o.OkCv[k])));
         }
         if (p.windBendingCase(k)) appendWindBendingLines(p, names, list);
     }
@@ -240,11 +243,11 @@ void buildItemText(const ItemPresentation& p, ReportLines& list, int number) {
     appendOptionLine(p, list);
     if (p.bearing)
         list.push_back(
-            formatText("#2%s  %s", std::string(p.outcome.BaseDisplayName).c_str(), p.base.speciesName.c_str()));
+            formatReportText("#2%s  %s", std::string(p.outcome.BaseDisplayName).c_str(), p.base.speciesName.c_str()));
     appendAreaLine(p, list);
     appendSlendernessLine(p, list);
     appendStrengthLines(p, names, list);
-    list.push_back(formatText("#3Fk＝η･Fc＝%.2f", p.outcome.Buckling->Eta * p.outcome.ColumnStrength.Fc));
+    list.push_back(formatReportText("#3Fk＝η･Fc＝%.2f", p.outcome.Buckling->Eta * p.outcome.ColumnStrength.Fc));
     appendWindDataLine(p, list);
     appendLoadCaseLines(p, names, list);
 }

@@ -267,6 +267,38 @@ bool NumberFieldModel::keyPress(char32_t ch, std::string_view text, int caret, i
     return acceptsKey(ch, text, caret, selStart, selLength);
 }
 
+std::string NumberFieldModel::refusal(std::string_view text) const {
+    if (!refusesOutOfRange_) return {};
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    if (text.empty()) return {};
+    const double low = useMin_ ? min_ : 0.0;
+    const std::string range = "入力できる値は " + format(low) + " 〜 " + format(max_) + " です。";
+    const std::optional<double> parsed = parseNumber(text);
+    if (!parsed) {
+        // A number too long for a double ("1" and 400 zeros) is out of range;
+        // anything else is no number.
+        std::string_view digits = text;
+        if (digits.front() == '+') digits.remove_prefix(1);
+        double ignored = 0.0;
+        const auto [end, ec] =
+            std::from_chars(digits.data(), digits.data() + digits.size(), ignored, std::chars_format::general);
+        const bool tooLong = ec == std::errc::result_out_of_range && end == digits.data() + digits.size();
+        return tooLong ? range : "数値ではありません。" + range;
+    }
+    NumberFieldModel rounded = *this;
+    rounded.link_ = std::monostate{};
+    rounded.value_ = sign_ == NumSign::Unsigned ? std::fabs(*parsed) : *parsed;
+    rounded.numRound();
+    const double v = rounded.value_;
+    if (useMax_ && v > max_) return range;
+    if (useMin_ && v != 0 && v < min_) return range;
+    if (sign_ == NumSign::Unsigned && v < 0) return range;
+    return {};
+}
+
 std::optional<double> NumberFieldModel::parseNumber(std::string_view text) {
     while (!text.empty() && isBlank(text.front()))
         text.remove_prefix(1);

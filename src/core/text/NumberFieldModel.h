@@ -54,6 +54,14 @@ public:
     [[nodiscard]] double valueMin() const { return min_; }
     void setUseMin(bool use) { useMin_ = use; }
     [[nodiscard]] bool useMin() const { return useMin_; }
+    // True: text that is no number, or a number outside the limits, is
+    // refused (see `refusal`) instead of being read as 0 or held to a limit.
+    void setRefusesOutOfRange(bool refuses) { refusesOutOfRange_ = refuses; }
+    [[nodiscard]] bool refusesOutOfRange() const { return refusesOutOfRange_; }
+    // Why a field that refuses out-of-range values does not take `text`, as
+    // a short message naming its range; empty when it takes it. An empty
+    // text is always taken (a blank field).
+    [[nodiscard]] std::string refusal(std::string_view text) const;
     void setReadOnly(bool readOnly) { readOnly_ = readOnly; }
     [[nodiscard]] bool readOnly() const { return readOnly_; }
 
@@ -114,6 +122,7 @@ private:
     bool useMax_ = false;
     bool useMin_ = false;
     bool readOnly_ = false;
+    bool refusesOutOfRange_ = false;
     double max_ = 0.0;
     double min_ = 0.0;
     double zero_ = 0.0;

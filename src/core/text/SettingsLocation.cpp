@@ -22,16 +22,23 @@ SettingsLocation SettingsLocation::besideProgram(std::filesystem::path programDi
     return SettingsLocation(std::move(programDir), std::move(folder));
 }
 
+std::filesystem::path SettingsLocation::windowStateFile() const {
+    return (userFolder_.empty() ? folder_ : userFolder_) / kWindowStateFileName;
+}
+
 SettingsLocation SettingsLocation::choose(const std::filesystem::path& programDir, bool settingsBesideProgram,
                                           const SettingsEnvironment& environment) {
-    if (settingsBesideProgram) return besideProgram(programDir);
     std::filesystem::path configHome = absoluteFolder(environment.xdgConfigHome);
     if (configHome.empty()) {
         const std::filesystem::path home = absoluteFolder(environment.home);
         if (!home.empty()) configHome = home / ".config";
     }
     if (configHome.empty()) return besideProgram(programDir);
-    return SettingsLocation(programDir, configHome / kConfigFolderName);
+    SettingsLocation location = settingsBesideProgram ? besideProgram(programDir)
+                                                      : SettingsLocation(programDir, configHome / kConfigFolderName);
+    // The window's own state belongs to the user, also in portable use.
+    location.userFolder_ = configHome / kConfigFolderName;
+    return location;
 }
 
 SettingsLocation SettingsLocation::find(const std::filesystem::path& programDir) {

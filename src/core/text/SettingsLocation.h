@@ -21,6 +21,8 @@ namespace tarvo {
 inline constexpr std::string_view kSettingsFileName = "Tarvo.ini";
 inline constexpr std::string_view kHistoryFileName = "Tarvo_File.history";
 inline constexpr std::string_view kLatexHeaderFile = "LatexHeader.txt";
+// The window's size, position and preview zoom: the user's, never shared.
+inline constexpr std::string_view kWindowStateFileName = "Window.ini";
 // The name of the program's own folder under the configuration folder.
 inline constexpr std::string_view kConfigFolderName = "tarvo-posts";
 
@@ -56,6 +58,11 @@ public:
     [[nodiscard]] std::filesystem::path settingsFile() const { return folder_ / kSettingsFileName; }
     [[nodiscard]] std::filesystem::path historyFile() const { return folder_ / kHistoryFileName; }
     [[nodiscard]] std::filesystem::path latexHeaderFile() const { return folder_ / kLatexHeaderFile; }
+    // The state of the window (Window.ini) lives in the user's configuration
+    // folder even in portable use, where the other files are shared by
+    // everyone who starts the program; beside the program only when there
+    // is no user folder.
+    [[nodiscard]] std::filesystem::path windowStateFile() const;
 
 private:
     SettingsLocation(std::filesystem::path programDir, std::filesystem::path folder)
@@ -63,6 +70,7 @@ private:
 
     std::filesystem::path programDir_;
     std::filesystem::path folder_;
+    std::filesystem::path userFolder_; // empty: none
 };
 
 // The environment of the running process (platform adapter).

@@ -158,17 +158,9 @@ void appendUnsigned(std::string& out, const Conversion& c, std::va_list& args) {
     // NOLINTEND(bugprone-branch-clone)
 }
 
-} // namespace
-
-std::string formatTextV(const char* format, std::va_list args) {
-    std::string out;
-    if (format == nullptr) return out;
-    out.reserve(std::strlen(format) + 32);
-    appendFormatV(out, format, args);
-    return out;
-}
-
-void appendFormatV(std::string& out, const char* format, std::va_list args) {
+// The whole of appendFormatV; a fixed-point number wider than
+// `maxFixedWidth` characters (0: any width) is written compactly.
+void appendWith(int maxFixedWidth, std::string& out, const char* format, std::va_list args) {
     if (format == nullptr) return;
     std::va_list ap;
     va_copy(ap, args);
@@ -215,7 +207,12 @@ void appendFormatV(std::string& out, const char* format, std::va_list args) {
                 break;
             }
             const double value = va_arg(ap, double);
+            const std::size_t start = out.size();
             appendFixed(out, c, roundHalfAway(value, c.precision < 0 ? 6 : c.precision));
+            if (maxFixedWidth > 0 && c.plain && out.size() - start > static_cast<std::size_t>(maxFixedWidth)) {
+                out.resize(start);
+                out += compactNumber(value, maxFixedWidth);
+            }
             break;
         }
         case 'e':
@@ -237,6 +234,56 @@ void appendFormatV(std::string& out, const char* format, std::va_list args) {
         }
     }
     va_end(ap);
+}
+
+} // namespace
+
+std::string formatTextV(const char* format, std::va_list args) {
+    std::string out;
+    if (format == nullptr) return out;
+    out.reserve(std::strlen(format) + 32);
+    appendWith(0, out, format, args);
+    return out;
+}
+
+void appendFormatV(std::string& out, const char* format, std::va_list args) {
+    appendWith(0, out, format, args);
+}
+
+std::string formatReportText(const char* format, ...) {
+    std::va_list args;
+    va_start(args, format);
+    std::string out;
+    appendWith(kReportNumberWidth, out, format, args);
+    va_end(args);
+    return out;
+}
+
+void appendReportFormat(std::string& out, const char* format, ...) {
+    std::va_list args;
+    va_start(args, format);
+    appendWith(kReportNumberWidth, out, format, args);
+    va_end(args);
+}
+
+std::string compactNumber(double value, int width) {
+    std::string text;
+    for (int decimals = 3; decimals >= 0; --decimals) {
+        std::array<char, 64> buffer{};
+        std::snprintf(buffer.data(), buffer.size(), "%.*e", decimals, value);
+        // "1.182e+09" is written "1.182e9", "2.5e-07" "2.5e-7".
+        std::string raw(buffer.data());
+        const std::size_t e = raw.find('e');
+        if (e == std::string::npos) return raw;
+        std::string exponent = raw.substr(e + 1);
+        const bool negative = !exponent.empty() && exponent.front() == '-';
+        if (!exponent.empty() && (exponent.front() == '+' || negative)) exponent.erase(0, 1);
+        while (exponent.size() > 1 && exponent.front() == '0')
+            exponent.erase(0, 1);
+        text = raw.substr(0, e) + "e" + (negative ? "-" : "") + exponent;
+        if (static_cast<int>(text.size()) <= width) break;
+    }
+    return text;
 }
 
 std::string formatText(const char* format, ...) {

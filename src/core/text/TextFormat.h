@@ -21,6 +21,22 @@ std::string formatTextV(const char* format, std::va_list args);
 void appendFormat(std::string& out, const char* format, ...) TARVO_PRINTF_FORMAT(2, 3);
 void appendFormatV(std::string& out, const char* format, std::va_list args);
 
+// The widest a fixed-point number of a report line or the result sheet is
+// printed; ordinary values of any column fit ("12345.67").
+inline constexpr int kReportNumberWidth = 8;
+
+// As formatText, but a plain fixed-point conversion ("%.2f") whose text
+// would be wider than kReportNumberWidth characters is written by
+// `compactNumber` instead, so that a line keeps its width whatever its values.
+std::string formatReportText(const char* format, ...) TARVO_PRINTF_FORMAT(1, 2);
+// The same, appended to `out`.
+void appendReportFormat(std::string& out, const char* format, ...) TARVO_PRINTF_FORMAT(2, 3);
+
+// `value` in exponent form without a plus sign or leading zeros of the
+// exponent ("1.182e9", "-2.5e-7"), with the most decimals (3 at most) that
+// keep it within `width` characters.
+std::string compactNumber(double value, int width);
+
 // Shortest decimal text that reads back as the same double ("0.7", "1.43",
 // "12000"); the report prints factors and table values this way.
 std::string shortestDecimal(double value);

@@ -89,8 +89,17 @@ void ItemListCommands::addItem(bool keepForcesAndName) {
 void ItemListCommands::DeleteButtonClick() {
     window_.commitPendingEdit();
     const int index = window_.currentIndex();
+    if (index <= 0) {
+        // The button is off there; a click that still arrives is told why.
+        QApplication::beep();
+        controls_.messageBord->setText(QStringLiteral("先頭のデータは削除できません。"));
+        return;
+    }
     window_.history().beginListChange();
-    if (!window_.columns().Delete(index)) return;
+    if (!window_.columns().Delete(index)) {
+        window_.history().dropListChange();
+        return;
+    }
     window_.releaseItemLinks();
     {
         const QSignalBlocker blocker(controls_.nameList);

@@ -22,9 +22,12 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "core/project/ColumnInputRules.h"
 #include "core/project/ProjectFile.h"
+#include "core/text/IniFile.h"
 #include "gui/app/AboutBox.h"
 #include "gui/app/CsvCommands.h"
 #include "gui/app/DesignCommands.h"
@@ -39,6 +42,7 @@
 #include "gui/ui/ColumnDesignPage.h"
 #include "gui/ui/ColumnMaterialPage.h"
 #include "gui/ui/CommonPage.h"
+#include "gui/ui/DesktopOpener.h"
 #include "gui/ui/LatexForm.h"
 #include "gui/ui/LatexOutput.h"
 #include "gui/ui/NumberEdit.h"
@@ -53,6 +57,8 @@ namespace tarvo::gui {
 namespace {
 
 constexpr int kNameListMaxLength = 30;
+// Pixels kept free around the window for a window manager's frame.
+constexpr int kFrameAllowance = 16;
 
 // Counts a nested show of an item or of the project for its duration.
 class ShowingScope {
@@ -87,11 +93,7 @@ MainForm::MainForm(const SettingsLocation& settings, QWidget* parent)
     new DesignCommands(*this); // the section design, owned by the window
     buildItemAndFileCommands();
     buildPrintCommands();
-    resize(592, 561 + menuBar()->sizeHint().height());
-    if (const QScreen* screen = QApplication::primaryScreen()) {
-        const QRect available = screen->availableGeometry();
-        move(available.center() - rect().center());
-    }
+    restoreWindowState();
     NewProject();
     pageControl_->setCurrentWidget(columnPage_);
     lastPage_ = pageControl_->currentIndex();
@@ -208,7 +210,7 @@ void MainForm::buildEditMenu(QMenu* menu) {
     connect(&stack, &QUndoStack::cleanChanged, this, [this](bool clean) {
         // Back at the state of the last save: nothing is left to save or to recover.
         if (!clean) return;
-        modifiedCount_ = 0;
+        setModifiedCount(0);
         recovery_->discard();
     });
     updateUndoEntries();
@@ -231,7 +233,7 @@ void MainForm::undo() {
     QUndoStack& stack = history_->stack();
     if (!stack.canUndo()) return;
     stack.undo();
-    if (!stack.isClean()) ++modifiedCount_;
+    if (!stack.isClean()) setModifiedCount(modifiedCount_ + 1);
     recovery_->changed();
 }
 
@@ -241,7 +243,7 @@ void MainForm::redo() {
     QUndoStack& stack = history_->stack();
     if (!stack.canRedo()) return;
     stack.redo();
-    if (!stack.isClean()) ++modifiedCount_;
+    if (!stack.isClean()) setModifiedCount(modifiedCount_ + 1);
     recovery_->changed();
 }
 
@@ -277,7 +279,7 @@ void MainForm::writeRecoveryCopy() {
 
 void MainForm::projectRestored(const std::filesystem::path& originalFile) {
     setCurrentFile(originalFile);
-    modifiedCount_ = 1;
+    setModifiedCount(1);
     history_->markNeverSaved();
     recovery_->changed();
 }
@@ -394,14 +396,17 @@ void MainForm::buildPrintCommands() {
     });
     connect(print_, &QAction::triggered, this, [this] {
         commitPendingEdit();
+        printing_->access().setProposedPdfFor(currentFile_);
         printing_->print();
     });
     connect(previewButton_, &QToolButton::clicked, this, [this] {
         commitPendingEdit();
+        printing_->access().setProposedPdfFor(currentFile_);
         printing_->preview();
     });
     connect(selectPrint_, &QAction::triggered, this, [this] {
         commitPendingEdit();
+        printing_->access().setProposedPdfFor(currentFile_);
         printing_->selectPrint();
     });
     connect(latexSettings_, &QAction::triggered, this, [this] {
@@ -435,7 +440,7 @@ void MainForm::setCurrentFile(const std::filesystem::path& file) {
 }
 
 void MainForm::projectSaved() {
-    modifiedCount_ = 0;
+    setModifiedCount(0);
     history_->markSaved();
     recovery_->discard();
 }
@@ -470,7 +475,10 @@ void MainForm::ShowProject() {
         FillNameList();
     }
     ShowItem(0, true);
-    modifiedCount_ = 0;
+    // A new or opened project is worked on from its first column.
+    if (pageControl_->currentWidget() != columnPage_) pageControl_->setCurrentWidget(columnPage_);
+    columnPage_->focusFirstField();
+    setModifiedCount(0);
     history_->clear();
 }
 
@@ -524,6 +532,8 @@ void MainForm::UpdateNavigation() {
         for (QToolButton* button : {firstButton_, lastButton_, nextButton_, beforButton_, deleteButton_})
             button->setEnabled(true);
         const int selected = nameList_->currentIndex();
+        // The first item is never deleted.
+        deleteButton_->setEnabled(current_ != 0);
         if (selected != 0) {
             if (selected == count - 1) {
                 lastButton_->setEnabled(false);
@@ -539,7 +549,7 @@ void MainForm::UpdateNavigation() {
 
 void MainForm::markChanged() {
     if (showing_ != 0) return;
-    ++modifiedCount_;
+    setModifiedCount(modifiedCount_ + 1);
     recovery_->changed();
     history_->scheduleCapture();
 }
@@ -572,8 +582,16 @@ void MainForm::updatePrintEntries() {
     selectPrint_->setEnabled(any && columns_.Count() > 1);
 }
 
+void MainForm::setModifiedCount(int count) {
+    const bool markChange = (count != 0) != (modifiedCount_ != 0);
+    modifiedCount_ = count;
+    if (markChange) updateCaption();
+}
+
 void MainForm::updateCaption() {
-    setWindowTitle(baseCaption() + (currentFile_.empty() ? QStringLiteral("(無題)") : fromPath(currentFile_)));
+    // The usual mark of unsaved edits follows the file's name.
+    setWindowTitle(baseCaption() + (currentFile_.empty() ? QStringLiteral("(無題)") : fromPath(currentFile_)) +
+                   (modifiedCount_ != 0 ? QStringLiteral("*") : QString()));
 }
 
 void MainForm::pageChanged(int index) {
@@ -600,8 +618,17 @@ void MainForm::navigate(int tag) {
 }
 
 void MainForm::showHelp() {
+    // Nothing fails silently: a missing guide or viewer is told.
     const std::filesystem::path document = findHelpDocument(programDir_);
-    if (!document.empty()) QDesktopServices::openUrl(QUrl::fromLocalFile(fromPath(document)));
+    if (document.empty()) {
+        messages_.showMessage(MessageKind::Error, std::string("ヘルプファイル ") + kHelpDocumentName +
+                                                      " が見つかりません。\n" + programDir_.string());
+        return;
+    }
+    const QString why = openWithDesktop(document, QStringLiteral("application/pdf"));
+    if (!why.isEmpty())
+        messages_.showMessage(MessageKind::Error,
+                              "ヘルプファイルを表示できません。\n" + document.string() + "\n" + why.toStdString());
 }
 
 void MainForm::showVersion() {
@@ -615,7 +642,65 @@ void MainForm::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    saveWindowState();
     event->accept();
+}
+
+QSize MainForm::openingSize(const QSize& available) {
+    // The window's natural size with the result box holding the widest
+    // sheet, at least the classic opening size, at most the screen.
+    columnPage_->reserveSheetRoom(true);
+    const QSize wanted = sizeHint().expandedTo(QSize(592, 561 + menuBar()->sizeHint().height()));
+    columnPage_->reserveSheetRoom(false);
+    // Room for the frame a window manager puts around the window.
+    const QSize room = (available - QSize(kFrameAllowance, 3 * kFrameAllowance)).expandedTo(QSize(320, 240));
+    return wanted.boundedTo(room);
+}
+
+namespace {
+
+constexpr const char* kWindowSection = "Window";
+
+std::vector<IniFile::Entry> windowEntries(const QRect& frame, bool maximised, int previewZoom) {
+    const auto number = [](int value) { return std::to_string(value); };
+    return {{"Left", number(frame.x())},          {"Top", number(frame.y())},
+            {"Width", number(frame.width())},     {"Height", number(frame.height())},
+            {"Maximized", maximised ? "1" : "0"}, {"PreviewZoom", number(previewZoom)}};
+}
+
+} // namespace
+
+void MainForm::restoreWindowState() {
+    const QScreen* screen = QApplication::primaryScreen();
+    const QRect available = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1280, 800);
+    IniFile state;
+    state.load(settings_.windowStateFile());
+    const int width = state.getInt(kWindowSection, "Width", 0);
+    const int height = state.getInt(kWindowSection, "Height", 0);
+    const QRect stored(state.getInt(kWindowSection, "Left", 0), state.getInt(kWindowSection, "Top", 0), width, height);
+    if (width > 0 && height > 0 && available.intersects(stored)) {
+        // A size the screen has no room for any more shrinks to it.
+        resize(stored.size().boundedTo(available.size()));
+        move(stored.topLeft());
+    } else {
+        resize(openingSize(available.size()));
+        move(available.center() - rect().center());
+    }
+    if (state.getBool(kWindowSection, "Maximized", false)) setWindowState(windowState() | Qt::WindowMaximized);
+    printing_->setPreviewZoom(std::max(state.getInt(kWindowSection, "PreviewZoom", 0), 0));
+    storedWindowState_ = windowEntries(QRect(pos(), size()), isMaximized(), printing_->previewZoom());
+}
+
+void MainForm::saveWindowState() {
+    // Maximised, the size to go back to is kept.
+    const QRect normal =
+        isMaximized() ? QRect(normalGeometry().topLeft(), normalGeometry().size()) : QRect(pos(), size());
+    const auto entries = windowEntries(normal, isMaximized(), printing_->previewZoom());
+    // Unchanged, nothing is written: the exit waits for no disk.
+    if (entries == storedWindowState_) return;
+    // Where the user's folder cannot be written the window opens at its
+    // opening size next time; nothing else depends on it.
+    if (IniFile::writeSection(settings_.windowStateFile(), kWindowSection, entries)) storedWindowState_ = entries;
 }
 
 bool MainForm::eventFilter(QObject* watched, QEvent* event) {

@@ -7,11 +7,13 @@
 
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 #include "core/check/ColumnCheck.h"
 #include "core/material/MatDataBase.h"
 #include "core/project/ColumnsData.h"
 #include "core/project/CommonData.h"
+#include "core/text/IniFile.h"
 #include "core/text/SettingsLocation.h"
 #include "gui/ui/PageContext.h"
 #include "gui/ui/WidgetMessageSink.h"
@@ -104,6 +106,11 @@ public:
     // project `originalFile` (empty: untitled): it is unsaved work.
     void projectRestored(const std::filesystem::path& originalFile);
 
+    // The size the window opens at on a screen whose available area is
+    // `available`: the whole column page with room for the widest result
+    // sheet, never larger than the screen.
+    QSize openingSize(const QSize& available);
+
     // Writes a number being typed into its field's item before a command
     // acts, as leaving the field would.
     void commitPendingEdit();
@@ -128,6 +135,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Size, position, maximised state and the preview's zoom, from the
+    // user's Window.ini (or the opening size), and back into it at the end.
+    void restoreWindowState();
+    void saveWindowState();
     void buildActions();
     void buildMenus();
     void buildToolBars();
@@ -136,6 +147,8 @@ private:
     void buildPrintCommands();
     void buildEditMenu(QMenu* menu);
     void updateUndoEntries();
+    // The edit counter; the caption's mark of unsaved edits follows it.
+    void setModifiedCount(int count);
     void updateCaption();
     void updatePrintEntries();
     void pageChanged(int index);
@@ -157,6 +170,7 @@ private:
     int showing_ = 0;
     bool windAtLastFloorList_ = false;
     int lastPage_ = -1;
+    std::vector<IniFile::Entry> storedWindowState_;
 
     QAction* fileNew_ = nullptr;
     QAction* fileOpen_ = nullptr;

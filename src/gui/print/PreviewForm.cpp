@@ -226,7 +226,7 @@ void PreviewForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     statusBar_->setFixedHeight(QFontInfo(statusBar_->font()).pixelSize() + 10);
     currentPage_ = 1;
-    zoomIndex_ = 0;
+    zoomIndex_ = std::max(startZoomIndex_, 0);
     computeZoomLevels();
     updatePageTotal();
     drawBackground();
@@ -349,13 +349,24 @@ void PreviewForm::goTo(int page) {
     drawCurrentPage();
 }
 
-void PreviewForm::zoomBy(int step) {
+void PreviewForm::zoomBy(int step, QPoint about) {
     const int next = zoomIndex_ + step;
     if (next < 0 || next >= static_cast<int>(zoomLevels_.size())) return;
+    const double oldZoom = zoom();
+    const QPoint oldOffset = pageOffset_;
+    QScrollBar* horizontal = scrollBox_->horizontalScrollBar();
+    QScrollBar* vertical = scrollBox_->verticalScrollBar();
+    const QPoint oldScroll(horizontal->value(), vertical->value());
     zoomIndex_ = next;
     drawBackground();
     showZoomText();
     drawCurrentPage();
+    // The paper point that was clicked stays under the mouse.
+    const QSize view = scrollBox_->viewport()->size();
+    const PreviewAxis x{oldOffset.x(), oldScroll.x(), pageOffset_.x(), image_.width(), view.width()};
+    const PreviewAxis y{oldOffset.y(), oldScroll.y(), pageOffset_.y(), image_.height(), view.height()};
+    horizontal->setValue(scrollAfterZoom(x, about.x(), oldZoom, zoom()));
+    vertical->setValue(scrollAfterZoom(y, about.y(), oldZoom, zoom()));
 }
 
 void PreviewForm::relayout() {
@@ -468,7 +479,7 @@ bool PreviewForm::eventFilter(QObject* watched, QEvent* event) {
         if (watched == preview_) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             scrollBox_->setFocus(Qt::MouseFocusReason);
-            zoomBy(mouse->button() == Qt::LeftButton ? 1 : -1);
+            zoomBy(mouse->button() == Qt::LeftButton ? 1 : -1, mouse->position().toPoint());
             return true;
         }
         if (watched == scrollBox_->viewport()) scrollBox_->setFocus(Qt::MouseFocusReason);

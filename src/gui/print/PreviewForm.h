@@ -42,6 +42,9 @@ public:
     [[nodiscard]] int pageCount() const;
     [[nodiscard]] const std::vector<double>& zoomLevels() const { return zoomLevels_; }
     [[nodiscard]] int zoomIndex() const { return zoomIndex_; }
+    // The zoom level the next showing starts at (0, the smallest, unless
+    // set; a level the window does not offer gives the smallest).
+    void setStartZoomIndex(int index) { startZoomIndex_ = index; }
     [[nodiscard]] double zoom() const;
     // The image the scroll box shows: grey background, shadow, frame, paper.
     [[nodiscard]] const QImage& image() const { return image_; }
@@ -68,7 +71,8 @@ private:
     void updateButtons();
     void relayout();
     void goTo(int page);
-    void zoomBy(int step);
+    // One zoom level up or down about `about`, a point of the image.
+    void zoomBy(int step, QPoint about);
     void openSettings();
     void printReport();
     [[nodiscard]] int screenPixelsPerInch() const;
@@ -82,6 +86,7 @@ private:
     int currentPage_ = 1;
     std::vector<double> zoomLevels_{1.0};
     int zoomIndex_ = 0;
+    int startZoomIndex_ = 0;
     QPoint pageOffset_;
     QImage image_;
     bool laidOut_ = false;

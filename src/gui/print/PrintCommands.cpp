@@ -38,14 +38,21 @@ PreviewForm& PrintCommands::previewForm() {
 }
 
 void PrintCommands::preview() {
-    previewForm().exec();
+    showPreview();
+}
+
+void PrintCommands::showPreview() {
+    PreviewForm& form = previewForm();
+    form.setStartZoomIndex(previewZoom_);
+    form.exec();
+    previewZoom_ = form.zoomIndex();
 }
 
 void PrintCommands::selectPrint() {
     if (select_ == nullptr) {
         select_ = new SelectDialog(
             columns_, check_, setup_->settings(), [this] { printer_.print(select_, columns_, source_); },
-            [this] { previewForm().exec(); }, window_);
+            [this] { showPreview(); }, window_);
     }
     select_->exec();
 }

@@ -52,7 +52,13 @@ public:
     [[nodiscard]] PrintSetup& setup() const;
     [[nodiscard]] PrinterAccess& access() { return access_; }
 
+    // The preview's zoom level: each showing starts at the one it was left at.
+    [[nodiscard]] int previewZoom() const { return previewZoom_; }
+    void setPreviewZoom(int index) { previewZoom_ = index; }
+
 private:
+    // The preview at the remembered zoom; its zoom is remembered afterwards.
+    void showPreview();
     PreviewForm& previewForm();
 
     QWidget* window_;
@@ -63,6 +69,7 @@ private:
     QPointer<PrintSetup> setup_;
     ReportPrinter printer_;
     QPointer<PreviewForm> preview_;
+    int previewZoom_ = 0;
     QPointer<SelectDialog> select_;
 };
 

@@ -175,9 +175,13 @@ QString PrinterAccess::outputFileName() const {
 
 bool PrinterAccess::printDialog(QWidget* parent, int pageCount, PrintRequest& request) {
     const int last = std::max(pageCount, 1);
-    // Without a printer the dialog proposes a PDF file in the home folder.
-    if (!hasPrinter() && printer_->outputFileName().isEmpty()) {
-        printer_->setOutputFileName(QDir::home().filePath(QStringLiteral("Tarvo Posts.pdf")));
+    // Without a printer the dialog proposes a PDF file named after the
+    // project, unless the user chose another one before.
+    if (!hasPrinter()) {
+        const QString proposed = proposedPdf_.isEmpty() ? proposedPdfFile({}) : proposedPdf_;
+        const QString current = printer_->outputFileName();
+        if (current.isEmpty() || current == lastProposed_) printer_->setOutputFileName(proposed);
+        lastProposed_ = proposed;
     }
     printer_->setPrintRange(QPrinter::AllPages);
     QPrintDialog dialog(printer_.get(), parent);
@@ -193,6 +197,17 @@ bool PrinterAccess::printDialog(QWidget* parent, int pageCount, PrintRequest& re
     request.copies = printer_->copyCount();
     request.collate = printer_->collateCopies();
     return true;
+}
+
+void PrinterAccess::setProposedPdfFor(const std::filesystem::path& project) {
+    proposedPdf_ = proposedPdfFile(project);
+}
+
+QString PrinterAccess::proposedPdfFile(const std::filesystem::path& project) {
+    if (project.empty()) return QDir::home().filePath(QStringLiteral("Tarvo Posts.pdf"));
+    std::filesystem::path pdf = project;
+    pdf.replace_extension(".pdf");
+    return fromPath(pdf);
 }
 
 bool PrinterAccess::printerSetupDialog(QWidget* parent) {

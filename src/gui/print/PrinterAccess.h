@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <filesystem>
 #include <memory>
 
 #include "core/print/PrintJobPlan.h"
@@ -74,6 +75,11 @@ public:
     // file. False when it was cancelled; otherwise `request` holds the
     // user's choice.
     bool printDialog(QWidget* parent, int pageCount, PrintRequest& request);
+    // The PDF file the print dialog proposes when there is no printer: the
+    // project's name beside it (`project` empty: "Tarvo Posts.pdf" in the
+    // home folder). A file the user chose in the dialog stays proposed.
+    void setProposedPdfFor(const std::filesystem::path& project);
+    [[nodiscard]] static QString proposedPdfFile(const std::filesystem::path& project);
     // The printer setup dialog: printer, paper and orientation. False when
     // it was cancelled (nothing changed).
     bool printerSetupDialog(QWidget* parent);
@@ -103,6 +109,8 @@ private:
     // A job into a file: the document in memory and its writer.
     std::unique_ptr<FileJob> fileJob_;
     SafeWriteResult fileResult_;
+    QString proposedPdf_;  // the file the dialog proposes without a printer
+    QString lastProposed_; // what it proposed last, replaced by a new proposal
 };
 
 } // namespace tarvo::gui

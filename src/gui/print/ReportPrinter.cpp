@@ -42,7 +42,12 @@ PrintOutcome ReportPrinter::print(QWidget* parent, ColumnsData& columns, ReportS
     const int pageCount = paginate(columns, settings_, printer_, source);
     const PrintJobPlan plan = planPrintJob(pageCount, request, access_.makesCopies());
     access_.setCopies(plan.deviceCopies);
-    return printJobs(columns, plan);
+    const PrintOutcome outcome = printJobs(columns, plan);
+    // A report printed into a file says where it is.
+    if (outcome == PrintOutcome::Printed && access_.printsToFile())
+        messages_.showMessage(MessageKind::Information,
+                              "PDF ファイルに印刷しました。\n" + toPath(access_.outputFileName()).string());
+    return outcome;
 }
 
 PrintOutcome ReportPrinter::printJobs(const ColumnsData& columns, const PrintJobPlan& plan) {

@@ -4,16 +4,19 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
+#include "core/check/CheckRefusal.h"
 #include "core/check/ColumnCheck.h"
 #include "core/material/DimensionLumberSize.h"
 #include "core/material/MatDataBase.h"
@@ -99,6 +102,7 @@ NumberEdit* ColumnDesignPage::makeField(const char* name, const NumberFieldForma
 }
 
 void ColumnDesignPage::connectField(NumberEdit* field, bool countsOnText) {
+    connect(field, &NumberEdit::entryRefused, this, [this](const QString& message) { refusedEntry_ = message; });
     if (countsOnText) {
         connect(field, &QLineEdit::textChanged, this, [this] { context_.markChanged(); });
         connect(field, &NumberEdit::exited, this, [this] { recomputeItem(); });
@@ -389,12 +393,64 @@ void ColumnDesignPage::recomputeItem() {
 
     for (NumberEdit* field : {cfEdit_, lkyEdit_, lbEdit_, sizeBs_, sizeDs_})
         field->showUpdate();
-    const std::string_view message = CheckResultMessage(outcome.ResultCode);
-    if (!message.empty()) {
+    // A refused entry says so first; every item that cannot be checked says
+    // why; an entry still missing is named without the beep of a refusal.
+    if (!refusedEntry_.isEmpty()) {
         QApplication::beep();
-        messageBord_->setText(QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
+        messageBord_->setText(refusedEntry_);
+        refusedEntry_.clear();
+        emit recomputed();
+        return;
+    }
+    const std::string message = CheckRefusalMessage(item, outcome.ResultCode);
+    if (!message.empty()) {
+        if (!CheckResultMessage(outcome.ResultCode).empty()) QApplication::beep();
+        messageBord_->setText(QString::fromStdString(message));
     }
     emit recomputed();
+}
+
+QSize ColumnDesignPage::sheetRoom() const {
+    // Sheet lines at their widest ordinary values, drawn in the window's font
+    // with the sheet's own margins (see DrawResultSheet).
+    const QFont sheetFont(QStringLiteral("ＭＳ Ｐゴシック"), -1);
+    QFont font = sheetFont;
+    font.setPixelSize(QFontInfo(this->font()).pixelSize());
+    const QFontMetrics metrics(font);
+    const int caseLabel =
+        metrics.horizontalAdvance(QStringLiteral("地震荷重時")) + metrics.horizontalAdvance(QStringLiteral("： "));
+    const int label = metrics.horizontalAdvance(QStringLiteral("横架材　"));
+    const int widest = std::max({
+        metrics.horizontalAdvance(QStringLiteral("λ=150,  η=0.133,  Fk=22.20 (Fc=22.20),  Fcv=10.00（材端）")),
+        metrics.horizontalAdvance(QStringLiteral("As=110.3,  Z=192.9,  Fsy=2.40,  Fby=28.20")),
+        metrics.horizontalAdvance(QStringLiteral("許容めり込み応力度を 1.5･Fcv/3, 2.0･Fcv/3 とする")),
+        label + metrics.horizontalAdvance(QStringLiteral("構造用集成材　E105-F300 対称異等級構成　すぎ")),
+        caseLabel + metrics.horizontalAdvance(QStringLiteral("σc/fk=0.99,  σc/fcv=0.99  NG")),
+    });
+    // Material, species, member below, its note and the service class; the
+    // section, slenderness and wind lines; four cases and the wind case's three.
+    const int step = QFontInfo(font).pixelSize() + 3;
+    const int height = 2 + 15 * step + 3 * 2 + 2;
+    const int frame = 2 * resultBox_->frameWidth();
+    return {7 + widest + 7 + frame, height + frame};
+}
+
+void ColumnDesignPage::reserveSheetRoom(bool reserve) {
+    resultBox_->setMinimumSize(reserve ? sheetRoom() : QSize(0, 0));
+    // The layouts above cache their children's sizes until their next pass:
+    // every level learns the new size at once.
+    for (QWidget* level = resultBox_; level != nullptr && !level->isWindow(); level = level->parentWidget()) {
+        if (QLayout* own = level->layout()) {
+            own->invalidate();
+            own->activate();
+        }
+        level->updateGeometry();
+    }
+}
+
+void ColumnDesignPage::focusFirstField() {
+    const int chosen = std::max(productKind_->itemIndex(), 0);
+    if (QWidget* first = productKind_->button(chosen)) first->setFocus(Qt::OtherFocusReason);
 }
 
 void ColumnDesignPage::refreshSizeControls() {

@@ -4,6 +4,7 @@
 // forces, wind data) with the result sheet and the message panel beside it.
 // Fields are linked to the item's fields; leaving a field, or choosing from
 // a list or check box, checks the item again and redraws the sheet.
+#include <QString>
 #include <QWidget>
 
 #include <string>
@@ -46,8 +47,16 @@ public:
     void syncFloorSelect();
     // The long-term snow load field is open only in heavy-snow areas.
     void setSnowFieldEnabled(int snowArea);
+    // Puts the focus on the page's first control, the column's product.
+    void focusFirstField();
 
     [[nodiscard]] ResultView* resultView() const { return resultView_; }
+    // The room the result box needs to show the sheet of a column with wind,
+    // bearing and all five load cases without scrolling, in the page's font.
+    [[nodiscard]] QSize sheetRoom() const;
+    // Holds the result box at least at `sheetRoom` (true) or lets it shrink
+    // again (false); the window sizes itself to the page in between.
+    void reserveSheetRoom(bool reserve);
 
 signals:
     // The current item was checked; the main window updates the entries
@@ -113,6 +122,8 @@ private:
     QScrollArea* resultBox_ = nullptr;
     ResultView* resultView_ = nullptr;
     QLabel* messageBord_ = nullptr;
+    // The message of an entry just refused, shown by the next recompute.
+    QString refusedEntry_;
 };
 
 } // namespace tarvo::gui

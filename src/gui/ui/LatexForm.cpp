@@ -3,6 +3,8 @@
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFont>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -49,6 +51,16 @@ LatexForm::LatexForm(std::filesystem::path settingsFile, std::filesystem::path h
     edit_ = new QPlainTextEdit(this);
     edit_->setObjectName(QStringLiteral("Edit"));
     edit_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // LaTeX is written with backslashes: a monospaced font whose 0x5C is a
+    // backslash (a Japanese font draws it as a yen sign); Japanese text in
+    // the header falls back to the window's font.
+    QFont code(QStringLiteral("DejaVu Sans Mono"));
+    code.setFamilies(
+        {QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono"), QStringLiteral("Noto Sans Mono")});
+    code.setStyleHint(QFont::Monospace);
+    code.setFixedPitch(true);
+    code.setPixelSize(QFontInfo(font()).pixelSize());
+    edit_->setFont(code);
     const LatexHeaderText header = loadLatexHeader(headerFile_);
     QString headerText = toQString(header.text);
     headerText.remove(QLatin1Char('\r'));

@@ -16,6 +16,7 @@
 #include "core/text/MessageSink.h"
 #include "core/text/SafeFileWriter.h"
 #include "gui/print/QtText.h"
+#include "gui/ui/DesktopOpener.h"
 #include "gui/ui/LatexForm.h"
 #include "gui/ui/QtLatexToolRunner.h"
 
@@ -89,11 +90,37 @@ bool LatexOutput::writeDocument(ColumnsData& columns, const LatexLayout& layout,
     return false;
 }
 
+void LatexOutput::startViewer(LatexTypesetRun& run, const std::filesystem::path& texFile) {
+    const std::string viewer = form_.settings().tools.viewer;
+    QString why;
+    if (viewer.empty()) {
+        why = QStringLiteral("ビュワーが見つかりません。xdg-utils と PDF ビューア（evince など）をインストールし、"
+                             "LaTeX の設定でビュワーを選んでください。");
+    } else if (std::filesystem::path(viewer).filename() == "xdg-open") {
+        // xdg-open reports nothing back: whether the desktop has a PDF
+        // program is asked first.
+        why = desktopCannotOpen(QStringLiteral("application/pdf"));
+    }
+    if (why.isEmpty() && !run.startViewer()) why = QStringLiteral("ビュワーを起動できません: ") + toQString(viewer);
+    if (why.isEmpty()) return;
+    messages_.showMessage(MessageKind::Error,
+                          "コンパイルした文書を表示できません。\n" + texFile.string() + "\n" + why.toStdString());
+}
+
 void LatexOutput::compileAndView(const std::filesystem::path& texFile) {
     QtLatexToolRunner runner;
     LatexTypesetRun run(runner, form_.settings().tools, texFile);
-    // A compiler that cannot be started leaves the .tex file for the user.
-    if (run.start() != LatexRunStatus::Running) return;
+    // A compiler that cannot be started leaves the .tex file for the user,
+    // who is told so and what to install.
+    if (run.start() != LatexRunStatus::Running) {
+        const std::string compiler = form_.settings().tools.compiler;
+        messages_.showMessage(MessageKind::Error,
+                              "LaTeX のコンパイラを起動できません。\n" + (compiler.empty() ? "platex" : compiler) +
+                                  "\nplatex（texlive-lang-japanese）をインストールし、LaTeX の設定でコンパイラを"
+                                  "選んでください。出力したファイル:\n" +
+                                  texFile.string());
+        return;
+    }
 
     QProgressDialog progress(QStringLiteral("LaTeX コンパイル中...\n") + fromPath(texFile.filename()),
                              QStringLiteral("キャンセル"), 0, 0, window_);
@@ -126,7 +153,7 @@ void LatexOutput::compileAndView(const std::filesystem::path& texFile) {
         return;
     }
     if (run.status() == LatexRunStatus::Compiled) {
-        run.startViewer();
+        startViewer(run, texFile);
         return;
     }
     if (run.status() == LatexRunStatus::CompileFailed) {

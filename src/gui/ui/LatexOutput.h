@@ -12,6 +12,7 @@ class QWidget;
 
 namespace tarvo {
 class ColumnCheck;
+class LatexTypesetRun;
 class ColumnsData;
 class MessageSink;
 } // namespace tarvo
@@ -38,6 +39,8 @@ private:
     bool choosePath(const std::filesystem::path& proposed, std::filesystem::path& chosen);
     bool writeDocument(ColumnsData& columns, const LatexLayout& layout, const std::filesystem::path& texFile);
     void compileAndView(const std::filesystem::path& texFile);
+    // Opens the compiled document, or says why it cannot and what to install.
+    void startViewer(LatexTypesetRun& run, const std::filesystem::path& texFile);
 
     QWidget* window_;
     const LatexForm& form_;

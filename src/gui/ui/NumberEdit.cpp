@@ -43,7 +43,15 @@ void NumberEdit::showUpdate() {
 }
 
 void NumberEdit::valueUpdate() {
-    display(QString::fromStdString(model_.valueUpdate(text().toStdString())));
+    const std::string typed = text().toStdString();
+    const std::string refused = model_.refusal(typed);
+    if (!refused.empty()) {
+        // The field keeps the value it had; its variable is not written.
+        display(QString::fromStdString(model_.text()));
+        emit entryRefused(QString::fromStdString(refused));
+        return;
+    }
+    display(QString::fromStdString(model_.valueUpdate(typed)));
 }
 
 void NumberEdit::setValue(double v) {

@@ -53,6 +53,10 @@ signals:
     // The field was left (any reason) or committed; the linked variable
     // already holds the new value.
     void exited();
+    // The text was refused (no number, or outside the field's limits, for
+    // a model that refuses those): the field shows its earlier value again.
+    // Emitted before `exited`.
+    void entryRefused(const QString& message);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

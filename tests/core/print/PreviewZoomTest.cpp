@@ -62,3 +62,33 @@ TEST(PreviewZoomCaption, PercentRoundedToAWholeNumber) {
 
 } // namespace
 } // namespace tarvo
+
+namespace tarvo {
+namespace {
+
+TEST(PreviewZoomAboutClick, ThePaperPointUnderTheMouseStaysUnderIt) {
+    // At zoom 1 the paper starts at 1; the viewport shows 300 … 800 and the
+    // mouse is 400 pixels into it, on paper point 699.
+    PreviewAxis axis{1, 300, 1, 1200, 500};
+    // Zoom 1.5: the point moves to 1 + 1048.5, less the 400 of the mouse.
+    EXPECT_EQ(scrollAfterZoom(axis, 700, 1.0, 1.5), 650);
+    // Back again from there: the same position as before.
+    PreviewAxis back{1, 650, 1, 800, 500};
+    EXPECT_EQ(scrollAfterZoom(back, 650 + 400, 1.5, 1.0), 300);
+}
+
+TEST(PreviewZoomAboutClick, PositionStaysWithinTheImage) {
+    // Near the paper's far end the image ends before the point can stay.
+    PreviewAxis axis{1, 300, 1, 1200, 500};
+    EXPECT_EQ(scrollAfterZoom(axis, 790, 1.0, 2.0), 700);
+    // Near its start the position cannot go below 0.
+    PreviewAxis start{1, 0, 1, 1200, 500};
+    EXPECT_EQ(scrollAfterZoom(start, 10, 1.0, 0.5), 0);
+    // A paper smaller than the viewport is centred and not scrolled.
+    PreviewAxis fitting{1, 300, 100, 500, 500};
+    EXPECT_EQ(scrollAfterZoom(fitting, 700, 1.0, 0.5), 0);
+    EXPECT_EQ(scrollAfterZoom(axis, 700, 0.0, 1.5), 0);
+}
+
+} // namespace
+} // namespace tarvo

@@ -311,8 +311,8 @@ TEST(ProjectFileSave, ReadOnlyFileIsRefusedAndKept) {
     EXPECT_EQ(SaveProject(path, common, columns, messages), 1);
     ASSERT_EQ(messages.entries.size(), 1u);
     EXPECT_EQ(messages.entries[0].kind, MessageKind::Error);
-    EXPECT_EQ(messages.entries[0].text,
-              "データの保存に失敗しました。\nthe file is marked read-only; it was left unchanged");
+    EXPECT_EQ(messages.entries[0].text, "データの保存に失敗しました。\n" + path.string() +
+                                            "\nthe file is marked read-only; it was left unchanged");
     EXPECT_EQ(readBytes(path), "old contents");
 }
 

@@ -11,6 +11,7 @@
 #include "core/project/ColumnMember.h"
 #include "core/project/ColumnsData.h"
 #include "core/project/CommonData.h"
+#include "core/text/TextFormat.h"
 
 namespace tarvo {
 namespace {
@@ -404,6 +405,34 @@ TEST_F(ReportTextTest, HugePieceCountsPrintWithoutOverflow) {
     ReportLines list;
     ASSERT_TRUE(buildItemText(item, list, 1, check));
     EXPECT_NE(list[0].find("×4000000000本"), std::string::npos) << list[0];
+}
+
+// Numbers of every place at the widest the field limits allow: a small
+// section under the largest forces, wind on a wall 1000 m wide. Every number
+// keeps the width of an ordinary one, in a form that says its size.
+TEST_F(ReportTextTest, WidestNumbersKeepTheirPlacesWidth) {
+    windArt87();
+    ColumnMember item = column("", 30, 30, 1200, {1000000, 0, 1000000, 1000000, 1000000});
+    inStorey(item, 1, 1000);
+    ReportLines list;
+    ASSERT_TRUE(buildItemText(item, list, 1, check));
+    bool anyCompact = false;
+    for (const std::string& line : list) {
+        // Runs of digits, points and exponents: one number each.
+        std::size_t pos = 0;
+        while ((pos = line.find_first_of("0123456789", pos)) != std::string::npos) {
+            const std::size_t end = line.find_first_not_of("0123456789.e-", pos);
+            const std::string number = line.substr(pos, end == std::string::npos ? std::string::npos : end - pos);
+            EXPECT_LE(number.size(), static_cast<std::size_t>(kReportNumberWidth)) << number << " in " << line;
+            anyCompact = anyCompact || number.find('e') != std::string::npos;
+            pos = end == std::string::npos ? line.size() : end;
+        }
+    }
+    EXPECT_TRUE(anyCompact);
+    const auto force =
+        std::find_if(list.begin(), list.end(), [](const std::string& l) { return l.find("N＝") != std::string::npos; });
+    ASSERT_NE(force, list.end());
+    EXPECT_NE(force->find("N＝1.000e6kN"), std::string::npos) << *force;
 }
 
 class ReportHeaderTest : public ReportTextTest {

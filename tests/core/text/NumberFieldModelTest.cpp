@@ -164,6 +164,38 @@ TEST(NumberFieldModel, ExtremeValuesStayFiniteAndFormattable) {
     EXPECT_EQ(field(NumType::Int, 18).setValue(1e300), "1" + std::string(300, '0'));
 }
 
+TEST(NumberFieldModel, AFieldThatRefusesOutOfRangeTextNamesItsRange) {
+    // An axial force: one decimal, unsigned, up to 1,000,000.
+    NumberFieldModel force;
+    force.setType(NumType::Double);
+    force.setDigits(1);
+    force.setSignState(NumSign::Unsigned);
+    force.setUseMax(true);
+    force.setValueMax(1000000);
+    EXPECT_EQ(force.refusal("1e12"), "") << "a field that clamps refuses nothing";
+    force.setRefusesOutOfRange(true);
+    const std::string range = "入力できる値は 0.0 〜 1000000.0 です。";
+    for (const char* taken : {"", "  ", "0", "12.5", "1000000", "1000000.04", "1e6"})
+        EXPECT_EQ(force.refusal(taken), "") << taken;
+    for (const char* refused : {"1e12", "1000000.1", "1e400"})
+        EXPECT_EQ(force.refusal(refused), range) << refused;
+    EXPECT_EQ(force.refusal(std::string(321, '9')), range) << "321 digits";
+    EXPECT_EQ(force.refusal("1e"), "数値ではありません。" + range);
+    EXPECT_EQ(force.refusal("1.2.3"), "数値ではありません。" + range);
+
+    // A piece count: 0 stands for the least, 1; nothing below it otherwise.
+    NumberFieldModel pieces;
+    pieces.setType(NumType::Int);
+    pieces.setUseMin(true);
+    pieces.setValueMin(1);
+    pieces.setZeroValue(1);
+    pieces.setUseMax(true);
+    pieces.setValueMax(1000);
+    pieces.setRefusesOutOfRange(true);
+    EXPECT_EQ(pieces.refusal("0"), "");
+    EXPECT_EQ(pieces.refusal("1001"), "入力できる値は 1 〜 1000 です。");
+}
+
 TEST(NumberFieldModel, DoubleLinkIsReadOnShowAndWrittenOnLeave) {
     double cf = 3.456;
     NumberFieldModel m = realField(2, NumSign::Unsigned);

@@ -39,6 +39,16 @@ TEST(SettingsLocationRule, ChoosesTheFolderOfAllThreeFiles) {
     }
 }
 
+TEST(SettingsLocationRule, TheWindowStateIsTheUsersAlsoInPortableUse) {
+    const path program = "/media/stick/tarvo";
+    EXPECT_EQ(SettingsLocation::choose(program, true, {"/home/u/cfg", "/home/u"}).windowStateFile(),
+              path("/home/u/cfg/tarvo-posts/Window.ini"));
+    EXPECT_EQ(SettingsLocation::choose(program, false, {"", "/home/u"}).windowStateFile(),
+              path("/home/u/.config/tarvo-posts/Window.ini"));
+    EXPECT_EQ(SettingsLocation::choose(program, true, {"", ""}).windowStateFile(), program / "Window.ini");
+    EXPECT_EQ(SettingsLocation::besideProgram(program).windowStateFile(), program / "Window.ini");
+}
+
 TEST(SettingsLocationRule, TheThreeFilesShareTheFolder) {
     const SettingsLocation location = SettingsLocation::choose("/usr/bin", false, {"/home/u/.config", ""});
     EXPECT_EQ(location.settingsFile(), path("/home/u/.config/tarvo-posts/Tarvo.ini"));

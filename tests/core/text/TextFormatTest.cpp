@@ -65,5 +65,17 @@ TEST(TextFormat, ShortestDecimalKeepsOnlyNeededDigits) {
     EXPECT_EQ(shortestDecimal(2.0), "2");
 }
 
+TEST(TextFormat, ReportNumbersWiderThanTheirPlaceTakeTheExponentForm) {
+    // Ordinary values print exactly as formatText prints them.
+    EXPECT_EQ(formatReportText("σc/fk＝%.2f/%.2f＝%.2f", 12.345, 8.0, 0.125),
+              formatText("σc/fk＝%.2f/%.2f＝%.2f", 12.345, 8.0, 0.125));
+    EXPECT_EQ(formatReportText("%.2f", 12345.678), "12345.68");
+    EXPECT_EQ(formatReportText("%.2f|%.1f", 1182033096.93, 1e300), "1.182e9|1.00e300");
+    EXPECT_EQ(formatReportText("%.2f", -123456.78), "-1.235e5");
+    // Integers and widths given in the format are left alone.
+    EXPECT_EQ(formatReportText("%lld %8.2f", 4000000000LL, 123456.5), "4000000000 123456.50");
+    EXPECT_EQ(compactNumber(-1.75e-300, 8), "-2e-300");
+}
+
 } // namespace
 } // namespace tarvo

@@ -9,10 +9,12 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QToolButton>
+#include <QUndoStack>
 
 #include <memory>
 
 #include "gui/ModalDialog.h"
+#include "gui/app/EditHistory.h"
 #include "gui/app/MainForm.h"
 #include "gui/ui/ArrangeListBox.h"
 #include "gui/ui/InputDlg.h"
@@ -141,6 +143,7 @@ TEST_F(ItemListCommandsTest, ACopyThatWouldTakeTheProjectPastTheReadersLimitIsRe
     EXPECT_EQ(columns().Count(), 5);
     EXPECT_EQ(nameList()->count(), 5);
     // Adding goes on working once the project has room again.
+    columns().Item(0).Name = names_[0];
     click("AddButton");
     EXPECT_EQ(columns().Count(), 6);
 }
@@ -166,6 +169,20 @@ TEST_F(ItemListCommandsTest, DeleteOfFirstMiddleAndLastItem) {
     EXPECT_GT(window_->modifiedCount(), 0);
 }
 
+TEST_F(ItemListCommandsTest, DeleteIsOffOnTheFirstItemAndARefusalSaysWhy) {
+    openSample();
+    window_->ShowItem(1, true);
+    EXPECT_TRUE(find<QToolButton>("DeleteButton")->isEnabled());
+    window_->ShowItem(0, true);
+    EXPECT_FALSE(find<QToolButton>("DeleteButton")->isEnabled());
+    // The command reached by another way than the button is refused aloud.
+    window_->itemCommands().DeleteButtonClick();
+    EXPECT_EQ(columns().Count(), 5);
+    EXPECT_EQ(find<QLabel>("MessageBord")->text(), QStringLiteral("先頭のデータは削除できません。"));
+    EXPECT_EQ(window_->modifiedCount(), 0);
+    EXPECT_FALSE(window_->history().stack().canUndo());
+}
+
 TEST_F(ItemListCommandsTest, NavigationButtonsAtBothEnds) {
     const auto enabled = [this](const char* name) { return find<QToolButton>(name)->isEnabled(); };
     openSample();
@@ -173,9 +190,10 @@ TEST_F(ItemListCommandsTest, NavigationButtonsAtBothEnds) {
     EXPECT_FALSE(enabled("BeforButton"));
     EXPECT_TRUE(enabled("NextButton"));
     EXPECT_TRUE(enabled("LastButton"));
-    EXPECT_TRUE(enabled("DeleteButton"));
+    EXPECT_FALSE(enabled("DeleteButton")); // the first item is never deleted
     EXPECT_TRUE(enabled("ArrangeButton"));
     click("LastButton");
+    EXPECT_TRUE(enabled("DeleteButton"));
     EXPECT_EQ(panel(), QStringLiteral("5/5"));
     EXPECT_TRUE(enabled("FirstButton"));
     EXPECT_TRUE(enabled("BeforButton"));

@@ -18,6 +18,7 @@
 
 #include "core/text/IniFile.h"
 #include "gui/app/MainForm.h"
+#include "gui/print/PrintCommands.h"
 #include "support/ScopedEnv.h"
 #include "support/TestFiles.h"
 
@@ -99,6 +100,30 @@ TEST_F(MainFormSettingsTest, PortableProgramSavesBesideItself) {
     EXPECT_EQ(saveCommonDefaults(*window, 5), QStringLiteral("設定を保存しました"));
     EXPECT_EQ(storedV0Index(program() / "Tarvo.ini"), 5);
     EXPECT_FALSE(std::filesystem::exists(config()));
+}
+
+TEST_F(MainFormSettingsTest, WindowStateIsKeptInTheUsersFolderAlsoInPortableUse) {
+    test::writeBytes(program() / "Tarvo.ini", "");
+    // A size the offscreen screen (800 × 600) has room for.
+    QSize chosen;
+    {
+        auto window = startWindow();
+        chosen = QSize(700, window->minimumSizeHint().height());
+        window->resize(chosen);
+        window->move(20, 30);
+        window->printCommands().setPreviewZoom(1);
+        EXPECT_TRUE(window->close());
+    }
+    const path state = config() / "tarvo-posts" / "Window.ini";
+    IniFile ini;
+    ASSERT_TRUE(ini.load(state));
+    EXPECT_EQ(ini.getInt("Window", "Width", 0), 700);
+    EXPECT_FALSE(std::filesystem::exists(program() / "Window.ini"));
+
+    auto again = startWindow();
+    EXPECT_EQ(again->size(), chosen);
+    EXPECT_EQ(again->pos(), QPoint(20, 30));
+    EXPECT_EQ(again->printCommands().previewZoom(), 1);
 }
 
 TEST_F(MainFormSettingsTest, AFolderThatCannotBeMadeStillReportsTheFailedSave) {

@@ -1,6 +1,10 @@
 #include "gui/app/MainForm.h"
 
 #include <QMenuBar>
+#include <QScrollArea>
+
+#include "gui/ModalDialog.h"
+#include "gui/app/FileCommands.h"
 
 #include "MainFormFixture.h"
 
@@ -17,10 +21,10 @@ TEST_F(MainFormTest, NewWindowShowsAnUntitledProjectOnTheColumnPage) {
     EXPECT_EQ(window_->modifiedCount(), 0);
     for (const char* name : {"FirstButton", "BeforButton", "NextButton", "LastButton", "DeleteButton", "ArrangeButton"})
         EXPECT_FALSE(find<QToolButton>(name)->isEnabled()) << name;
-    // The default item has no section yet: code 1, which has no message,
-    // and nothing to print.
+    // The default item has no section yet: code 1, the message line names
+    // the entries, and there is nothing to print.
     EXPECT_EQ(window_->check().CheckColumn(window_->currentItem()).ResultCode, 1);
-    EXPECT_TRUE(message().isEmpty());
+    EXPECT_EQ(message(), QStringLiteral("断面寸法 b, D が入力されていません。"));
     EXPECT_FALSE(find<QToolButton>("PrintButton")->isEnabled());
 }
 
@@ -191,6 +195,46 @@ TEST_F(MainFormTest, ResultSheetFollowsTheCode) {
     EXPECT_FALSE(find<QToolButton>("PrintButton")->isEnabled());
 }
 
+TEST_F(MainFormTest, EveryColumnThatCannotBeCheckedSaysWhichEntryIsMissing) {
+    const auto clear = [this](const char* field) {
+        NumberEdit* edit = find<NumberEdit>(field);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClick(edit, Qt::Key_Tab);
+    };
+    type("SizeB", "105");
+    EXPECT_EQ(message(), QStringLiteral("断面寸法 D が入力されていません。"));
+    type("SizeD", "105");
+    EXPECT_EQ(message(), QStringLiteral("座屈長さ Lkx が入力されていません。"));
+    type("LkxEdit", "2800");
+    EXPECT_EQ(message(), QStringLiteral("軸圧縮力が入力されていません。"));
+    type("NL1", "20");
+    EXPECT_TRUE(message().isEmpty());
+    clear("SizeB");
+    EXPECT_EQ(message(), QStringLiteral("断面寸法 b が入力されていません。"));
+    clickRadio("ShapeSelect", 1);
+    clear("SizeD");
+    EXPECT_EQ(message(), QStringLiteral("断面寸法 D（直径）が入力されていません。"));
+}
+
+TEST_F(MainFormTest, ARefusedEntryKeepsTheFieldsValueAndSaysWhy) {
+    type("NL1", "20");
+    for (const char* refused : {"1e12", "1e", "9999999999999999999999999999999999999999"}) {
+        type("NL1", refused);
+        EXPECT_EQ(item().AxialForce[0], 20) << refused;
+        EXPECT_EQ(find<NumberEdit>("NL1")->text(), QStringLiteral("20.0")) << refused;
+        EXPECT_TRUE(message().contains(QStringLiteral("入力できる値は 0.0 〜 1000000.0 です。"))) << refused;
+    }
+    type("SizeB", "200000");
+    EXPECT_EQ(item().B, 0);
+    EXPECT_EQ(message(), QStringLiteral("入力できる値は 0 〜 100000 です。"));
+    // The next accepted entry clears the message.
+    type("SizeB", "105");
+    EXPECT_EQ(item().B, 105);
+    EXPECT_FALSE(message().contains(QStringLiteral("入力できる値")));
+}
+
 TEST_F(MainFormTest, WindCaseShowsBendingAndShearLines) {
     windOnTwoStoreys();
     type("SizeB", "120");
@@ -229,6 +273,83 @@ TEST_F(MainFormTest, OpeningAProjectShowsItsCommonConditions) {
     EXPECT_EQ(find<RadioGroup>("RadioGroup1")->itemIndex(), window_->common().WindCalcStandard);
     EXPECT_EQ(window_->common().WindCalcStandard, 1);
     EXPECT_EQ(window_->modifiedCount(), 0);
+}
+
+TEST_F(MainFormTest, NewAndOpenShowTheColumnPageWithTheFocusOnItsFirstField) {
+    auto* pages = find<QTabWidget>("PageControl");
+    const auto expectColumnPageFocused = [&](const char* after) {
+        EXPECT_EQ(pages->currentWidget()->objectName(), QStringLiteral("TabSheet3")) << after;
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr) << after;
+        EXPECT_EQ(focus, find<RadioGroup>("ProductKind")->button(item().ColumnMaterial.SelectProduct)) << after;
+        EXPECT_EQ(window_->modifiedCount(), 0) << after;
+    };
+    pages->setCurrentIndex(0);
+    find<NumberEdit>("BuildingHeight")->setFocus();
+    openSample("glulam-wind-1458.tvp");
+    expectColumnPageFocused("open");
+
+    find<NumberEdit>("NS")->setFocus();
+    pages->setCurrentIndex(1);
+    window_->fileCommands().MenuFileNewClick();
+    expectColumnPageFocused("new");
+}
+
+TEST_F(MainFormTest, TitleCarriesTheModifiedMarkWhileEditsAreUnsaved) {
+    const QString untitled = QStringLiteral("木造柱の設計　(無題)");
+    type("SizeB", "105");
+    EXPECT_EQ(window_->windowTitle(), untitled + QLatin1Char('*'));
+    window_->undo();
+    EXPECT_EQ(window_->windowTitle(), untitled);
+    type("SizeB", "120");
+    const auto file = dir_ / "marked.tvp";
+    EXPECT_EQ(window_->fileCommands().SaveProjectFile(file), 0);
+    window_->setCurrentFile(file);
+    EXPECT_EQ(window_->windowTitle(), QStringLiteral("木造柱の設計　") + QString::fromStdString(file.string()));
+}
+
+TEST_F(MainFormTest, OpeningSizeShowsTheWholeColumnPageAndEverySheetOfAWindProject) {
+    openSample("sawn-lumber-wind.tvp");
+    // A 1280 × 800 screen less a panel.
+    const QSize available(1280, 770);
+    const QSize opening = window_->openingSize(available);
+    EXPECT_LE(opening.width(), available.width());
+    EXPECT_LE(opening.height(), available.height());
+    window_->resize(opening);
+    QTest::qWait(20);
+    QWidget* page = find<QWidget>("TabSheet3");
+    EXPECT_GE(page->width(), page->minimumSizeHint().width());
+    EXPECT_GE(page->height(), page->minimumSizeHint().height());
+    auto* box = find<QScrollArea>("ResultBox");
+    for (int i = 0; i < window_->columns().Count(); ++i) {
+        window_->ShowItem(i, true);
+        const QSize sheet = find<ResultView>("ResultView")->size();
+        EXPECT_LE(sheet.width(), box->viewport()->width()) << "item " << i + 1;
+        EXPECT_LE(sheet.height(), box->viewport()->height()) << "item " << i + 1;
+    }
+    // Never larger than a small screen.
+    EXPECT_LE(window_->openingSize(QSize(640, 480)).height(), 480);
+}
+
+TEST_F(MainFormTest, HelpWithoutAProgramForPdfSaysWhatToInstall) {
+    const auto guide = dir_ / "Tarvo_Help.pdf";
+    {
+        FILE* file = std::fopen(guide.c_str(), "wb");
+        std::fputs("%PDF-1.4", file);
+        std::fclose(file);
+    }
+    // A desktop without xdg-open.
+    const std::string path = std::getenv("PATH") != nullptr ? std::getenv("PATH") : "";
+    ::setenv("PATH", dir_.c_str(), 1);
+    QString said;
+    test::answerModal<QMessageBox>([&](QMessageBox* box) {
+        said = box->text();
+        box->accept();
+    });
+    window_->findChild<QAction*>(QStringLiteral("N1"))->trigger();
+    ::setenv("PATH", path.c_str(), 1);
+    EXPECT_TRUE(said.startsWith(QStringLiteral("ヘルプファイルを表示できません。\n"))) << said.toStdString();
+    EXPECT_TRUE(said.contains(QStringLiteral("xdg-utils"))) << said.toStdString();
 }
 
 TEST_F(MainFormTest, UnreadableFileOnStartKeepsTheNewProject) {

@@ -201,6 +201,8 @@ TEST_F(PreviewFormTest, ClicksZoomInAndOutAndTheWheelScrollsEightPixels) {
     EXPECT_TRUE(find<QScrollArea>("ScrollBox")->hasFocus());
 
     QScrollBar* bar = find<QScrollArea>("ScrollBox")->verticalScrollBar();
+    // The zoom about the image's corner scrolled to near the top.
+    bar->setValue(0);
     ASSERT_GT(bar->maximum(), 16);
     QWheelEvent down(QPointF(10, 10), viewport()->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -120), Qt::NoButton,
                      Qt::NoModifier, Qt::NoScrollPhase, false);
@@ -212,10 +214,31 @@ TEST_F(PreviewFormTest, ClicksZoomInAndOutAndTheWheelScrollsEightPixels) {
     QApplication::sendEvent(viewport(), &up);
     EXPECT_EQ(bar->value(), 8);
 
-    QTest::mouseClick(preview, Qt::RightButton, {}, QPoint(5, 5));
+    // Zooming out about the view's top-left corner: the view stays at the
+    // top of what it showed.
+    QTest::mouseClick(preview, Qt::RightButton, {}, QPoint(5, bar->value() + 5));
     EXPECT_EQ(form_->zoomIndex(), levels - 2);
-    // A new zoom starts at the top.
-    EXPECT_EQ(bar->value(), 0);
+    EXPECT_LE(bar->value(), 8);
+}
+
+TEST_F(PreviewFormTest, AClickZoomsAboutThePointClicked) {
+    open(3);
+    const QSizeF paper = paperOnScreen();
+    resizeClient(QSize(static_cast<int>(paper.width() * 0.5), static_cast<int>(paper.height() * 0.4)));
+    auto* preview = find<QLabel>("Preview");
+    QScrollBar* vertical = find<QScrollArea>("ScrollBox")->verticalScrollBar();
+    // The paper point under the middle of the window stays under the mouse.
+    const QPoint middle(viewport()->width() / 2, viewport()->height() / 2);
+    const QPoint offset = form_->pageOffset();
+    const double before = form_->zoom();
+    const QPoint clicked = middle + QPoint(0, vertical->value());
+    QTest::mouseClick(preview, Qt::LeftButton, {}, clicked);
+    const double after = form_->zoom();
+    ASSERT_GT(after, before);
+    const double paperY = (clicked.y() - offset.y()) / before;
+    const double underMouse = (middle.y() + vertical->value() - form_->pageOffset().y()) / after;
+    EXPECT_NEAR(underMouse, paperY, 1.0 / after + 0.5);
+    EXPECT_GT(vertical->value(), 0);
 }
 
 TEST_F(PreviewFormTest, ClipboardPictureOfPageOneWithTitleIncludesTheIndent) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QDir>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
@@ -92,6 +93,11 @@ TEST(NoPrinterAccess, PrintsIntoAnA4PdfFileWithThePdfLayout) {
     EXPECT_EQ(facts.pageH, pdf.pageH);
     EXPECT_EQ(facts.offX, 0);
     EXPECT_EQ(facts.paperName, "A4");
+}
+
+TEST(PrinterAccessProposal, ThePdfFileWithoutAPrinterIsNamedAfterTheProject) {
+    EXPECT_EQ(PrinterAccess::proposedPdfFile("/work/site/X1 通り.tvp"), QStringLiteral("/work/site/X1 通り.pdf"));
+    EXPECT_EQ(PrinterAccess::proposedPdfFile({}), QDir::home().filePath(QStringLiteral("Tarvo Posts.pdf")));
 }
 
 } // namespace

@@ -119,7 +119,10 @@ TEST_F(ReportPrinterTest, PdfFileHoldsTheRangeAndTheCollatedCopiesTheProgramMade
     EXPECT_TRUE(access_.printsToFile());
     // Pages 2 and 3, twice.
     EXPECT_EQ(pdfPages(file), 4);
-    EXPECT_TRUE(messages_.entries.empty());
+    // The report says where it went.
+    ASSERT_EQ(messages_.entries.size(), 1u);
+    EXPECT_EQ(messages_.entries[0].kind, MessageKind::Information);
+    EXPECT_EQ(messages_.entries[0].text, "PDF ファイルに印刷しました。\n" + file.toStdString());
 }
 
 TEST_F(ReportPrinterTest, AFifoNamedAsThePdfFileIsRefusedAndLeftAlone) {
@@ -140,7 +143,9 @@ TEST_F(ReportPrinterTest, APdfFileReplacedThroughALinkKeepsTheLinkAndTheMode) {
     ASSERT_EQ(::chmod((dir_ / "real.pdf").c_str(), 0600), 0);
     std::filesystem::create_symlink(dir_ / "real.pdf", dir_ / "link.pdf");
     ASSERT_EQ(printIntoFile(dir_ / "link.pdf"), PrintOutcome::Printed);
-    EXPECT_TRUE(messages_.entries.empty());
+    // Only the message that says where the report went.
+    ASSERT_EQ(messages_.entries.size(), 1u);
+    EXPECT_EQ(messages_.entries[0].kind, MessageKind::Information);
     EXPECT_TRUE(std::filesystem::is_symlink(dir_ / "link.pdf"));
     EXPECT_EQ(test::modeOf(dir_ / "real.pdf"), 0600u);
     EXPECT_EQ(pdfPages(QString::fromStdString((dir_ / "real.pdf").string())), settings_.pageCount);
@@ -206,7 +211,8 @@ TEST_F(NoPrinterReport, PrintsIntoThePdfFileOfTheDialog) {
     ASSERT_EQ(print(), PrintOutcome::Printed);
     EXPECT_EQ(offered, file);
     EXPECT_EQ(pdfPages(file), settings_.pageCount);
-    EXPECT_TRUE(messages_.entries.empty());
+    ASSERT_EQ(messages_.entries.size(), 1u);
+    EXPECT_EQ(messages_.entries[0].text, "PDF ファイルに印刷しました。\n" + file.toStdString());
 }
 
 TEST_F(NoPrinterReport, NoFileNamedDoesNothingAndSaysNothing) {

@@ -4,6 +4,8 @@
 
 #include <QCheckBox>
 #include <QFileDialog>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -74,6 +76,16 @@ TEST_F(LatexFormTest, DefaultHeaderWithoutFileAndTheSavedHeaderAfterwards) {
     EXPECT_EQ(edit->toPlainText(), QStringLiteral("\\documentclass[a4j]{jarticle}\n% 見出し"));
     EXPECT_FALSE(edit->document()->isModified());
     EXPECT_EQ(form->headerText(), "\\documentclass[a4j]{jarticle}\n% 見出し");
+}
+
+TEST_F(LatexFormTest, HeaderEditorShowsBackslashesInAMonospacedFont) {
+    const auto form = makeForm();
+    const QFont font = find<QPlainTextEdit>(form.get(), "Edit")->font();
+    const QFontInfo shown(font);
+    EXPECT_TRUE(shown.fixedPitch()) << shown.family().toStdString();
+    // Not a Japanese font, whose 0x5C is a yen sign.
+    EXPECT_FALSE(shown.family().startsWith(QStringLiteral("IPA"))) << shown.family().toStdString();
+    EXPECT_TRUE(QFontMetrics(font).inFont(QLatin1Char('\\')));
 }
 
 TEST_F(LatexFormTest, FailedHeaderSaveSaysSoWithThePath) {
