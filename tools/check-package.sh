@@ -15,8 +15,9 @@ set -euo pipefail
 self=$(realpath "$0")
 
 # Starts the program on the virtual screen of xvfb-run, clicks the page tab
-# "共通条件" and the page's button "設定の保存" (at the page's lower right
-# corner), takes a screenshot and ends the program.
+# "共通条件" and the page's button "設定の保存" (below the storey heights at
+# the page's right edge: its place is fixed from the window's top, whatever
+# height the window opens with), takes a screenshot and ends the program.
 if [ "${1:-}" = --press-save-defaults ]; then # program config-home home screenshot
   XDG_CONFIG_HOME=$3 HOME=$4 "$2" 2>/dev/null &
   pid=$!
@@ -25,7 +26,7 @@ if [ "${1:-}" = --press-save-defaults ]; then # program config-home home screens
   eval "$(xdotool getwindowgeometry --shell "$window")"
   xdotool mousemove $((X + 37)) $((Y + 93)) click 1
   sleep 1
-  xdotool mousemove $((X + WIDTH - 56)) $((Y + HEIGHT - 34)) click 1
+  xdotool mousemove $((X + WIDTH - 56)) $((Y + 554)) click 1
   sleep 2
   import -window root "$5" 2>/dev/null || true
   kill "$pid"
