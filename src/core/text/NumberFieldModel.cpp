@@ -275,7 +275,7 @@ std::string NumberFieldModel::refusal(std::string_view text) const {
         text.remove_suffix(1);
     if (text.empty()) return {};
     const double low = useMin_ ? min_ : 0.0;
-    const std::string range = "入力できる値は " + format(low) + " 〜 " + format(max_) + " です。";
+    std::string range = "入力できる値は " + format(low) + " 〜 " + format(max_) + " です。";
     const std::optional<double> parsed = parseNumber(text);
     if (!parsed) {
         // A number too long for a double ("1" and 400 zeros) is out of range;

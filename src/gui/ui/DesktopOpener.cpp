@@ -37,7 +37,7 @@ QString desktopCannotOpen(const QString& mimeType) {
 }
 
 QString openWithDesktop(const std::filesystem::path& file, const QString& mimeType) {
-    if (const QString why = desktopCannotOpen(mimeType); !why.isEmpty()) return why;
+    if (QString why = desktopCannotOpen(mimeType); !why.isEmpty()) return why;
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(fromPath(file))))
         return QStringLiteral("デスクトップがファイルを開けませんでした。");
     return {};
