@@ -1,4 +1,3 @@
-#include "gui/app/EditHistory.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -34,7 +33,7 @@ std::string difference(const std::string& expected, const std::string& actual) {
 
 class EditHistoryTest : public MainFormFixture {
 protected:
-    QUndoStack& stack() { return window_->history().stack(); }
+    QUndoStack& stack() { return window_->undoStack(); }
     QAction* action(const char* name) { return window_->findChild<QAction*>(QLatin1String(name)); }
     QStringList stepTexts() {
         QStringList texts;
