@@ -120,7 +120,7 @@ void ColumnDesignPage::showField(NumberEdit* field) {
 void ColumnDesignPage::connectField(NumberEdit* field, bool countsOnText) {
     connect(field, &NumberEdit::entryRefused, this, [this](const QString& message) { refusedEntry_ = message; });
     if (countsOnText) {
-        connect(field, &QLineEdit::textChanged, this, [this] { context_.markChanged(); });
+        connect(field, &QLineEdit::textEdited, this, [this] { context_.markChanged(); });
         connect(field, &NumberEdit::exited, this, [this] { recomputeItem(); });
     } else {
         // The depth counts its edit when it is left, and only when it was
