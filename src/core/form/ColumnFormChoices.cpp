@@ -42,6 +42,11 @@ std::optional<MemberInputData> finish(const MemberInputData& shown, MemberInputD
 
 } // namespace
 
+void RefillColumnLists(MemberInputData& item, const FormContext& context) {
+    (void)context.catalogue.fillGradeList(item.ColumnMaterial);
+    refreshSizes(item, context);
+}
+
 MemberInputData ShownItem(const MemberInputData& item, const FormContext& context) {
     MemberInputData shown = item;
     (void)context.catalogue.fillSpeciesList(shown.ColumnMaterial);

@@ -25,6 +25,12 @@ namespace tarvo {
 // column.
 [[nodiscard]] MemberInputData ShownItem(const MemberInputData& item, const FormContext& context);
 
+// The grade and size lists refilled for the column's material, as a change
+// of the material on the material page does when it concerns the column's
+// product: a grade beyond its list becomes 0, then the size rules on the
+// size entry of the item's code (the first entry when the list lacks it).
+void RefillColumnLists(MemberInputData& item, const FormContext& context);
+
 // The column's product (0 to 4): the size code follows b × D, the grade list
 // and the size list are those of the new product, a round section becomes
 // rectangular for a product without round sections, then the size rules.
