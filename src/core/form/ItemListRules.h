@@ -1,11 +1,12 @@
 #pragma once
 // The rules of the item list's commands: what a new item ("追加") and a
-// copy ("コピー") of the shown item start as, and when they, or a delete,
-// are refused.
+// copy ("コピー") of the shown item start as, when they, or a delete, are
+// refused, and which of the list's buttons are open.
 #include <optional>
 #include <string>
 
 #include "core/check/ColumnOutcome.h"
+#include "core/form/FormControls.h"
 #include "core/project/ColumnMember.h"
 
 namespace tarvo {
@@ -37,5 +38,19 @@ struct NewItem {
 // Why the item at `index` cannot be deleted (the first item never is), or
 // nothing when it can.
 [[nodiscard]] std::optional<std::string> DeleteRefusal(const ColumnsData& list, int index);
+
+// The item list's buttons and position for the item at `current` of
+// `count` items.
+struct ItemListControls {
+    ButtonControl firstButton; // "FirstButton"
+    ButtonControl beforButton; // "BeforButton"
+    ButtonControl nextButton;  // "NextButton"
+    ButtonControl lastButton;  // "LastButton"
+    ButtonControl deleteButton;
+    ButtonControl arrangeButton;
+    LabelControl pagePanel; // "PagePanel": "2/5"
+};
+
+[[nodiscard]] ItemListControls MakeItemListControls(int count, int current);
 
 } // namespace tarvo

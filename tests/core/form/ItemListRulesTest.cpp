@@ -64,5 +64,22 @@ TEST_F(ItemListRulesTest, TheFirstItemIsNeverDeleted) {
     EXPECT_TRUE(DeleteRefusal(list, 2));
 }
 
+TEST(ItemListControls, EndsCloseTheirWayOnAndOneItemClosesAll) {
+    ItemListControls c = MakeItemListControls(1, 0);
+    for (const ButtonControl* button :
+         {&c.firstButton, &c.beforButton, &c.nextButton, &c.lastButton, &c.deleteButton, &c.arrangeButton})
+        EXPECT_FALSE(button->enabled) << button->id;
+    EXPECT_EQ(c.pagePanel.text, "1/1");
+
+    c = MakeItemListControls(3, 0);
+    EXPECT_FALSE(c.firstButton.enabled || c.beforButton.enabled || c.deleteButton.enabled);
+    EXPECT_TRUE(c.nextButton.enabled && c.lastButton.enabled && c.arrangeButton.enabled);
+
+    c = MakeItemListControls(3, 2);
+    EXPECT_FALSE(c.nextButton.enabled || c.lastButton.enabled);
+    EXPECT_TRUE(c.firstButton.enabled && c.beforButton.enabled && c.deleteButton.enabled);
+    EXPECT_EQ(c.pagePanel.text, "3/3");
+}
+
 } // namespace
 } // namespace tarvo
