@@ -297,17 +297,6 @@ TEST(SizeList, AnyOtherTwoByFourOffersEleven) {
     EXPECT_EQ(list.selected, 10);
 }
 
-TEST(SizeList, EveryEntryCarriesTheCodeItStandsFor) {
-    MatInputData selection = product(kGlulam);
-    ChoiceList list = MatDataBase{}.fillSizeList(selection, 0);
-    EXPECT_EQ(list.codes, (std::vector<int>{0, 404, 406, 408, 410, 412, 606, 610, 612, 614}));
-    selection = product(kDimensionLumber);
-    selection.SelectGrade[1] = 7;
-    list = MatDataBase{}.fillSizeList(selection, 0);
-    EXPECT_EQ(list.codes, (std::vector<int>{104, 204, 206, 208, 210, 212, 406, 408}));
-    EXPECT_EQ(MatDataBase{}.fillSizeList(product(kLvl), 0).codes, std::vector<int>{0});
-}
-
 TEST(SizeList, TwoByFourWithoutMatchingCodeSelectsEntryZero) {
     MatInputData selection = product(kDimensionLumber);
     selection.SelectGrade[1] = 7;

@@ -37,16 +37,6 @@ TEST(SizeToDims, LeadingSpacesAsTheListWritesThem) {
     EXPECT_EQ(d.D, 140);
 }
 
-TEST(SizeToDims, TheCodeItselfGivesTheSameSection) {
-    Dims d;
-    EXPECT_TRUE(sizeCodeToDims(206, d.b, d.D));
-    EXPECT_EQ(d.b, 38);
-    EXPECT_EQ(d.D, 140);
-    EXPECT_FALSE(sizeCodeToDims(999, d.b, d.D));
-    EXPECT_EQ(d.b, 38); // left as it was
-    EXPECT_FALSE(sizeCodeToDims(0, d.b, d.D));
-}
-
 TEST(SizeToDims, Code408IsAdded) {
     Dims d;
     EXPECT_TRUE(sizeToDims(" 408", d.b, d.D));

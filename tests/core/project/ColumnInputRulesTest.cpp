@@ -113,30 +113,6 @@ TEST(SizeRules, TypedNumberThatIsNoSizeCodeLeavesTheSection) {
     EXPECT_EQ(item.D, 240);
 }
 
-TEST(SizeCodeRules, TheChosenEntrysCodeSetsTheSectionWithoutReadingItsText) {
-    ColumnMember item;
-    item.ColumnMaterial.SelectProduct = kDimensionLumber;
-    item.SubMembers = 2;
-    SizeControlState state = ApplySizeCodeRules(item, 206, 11, 4, true);
-    EXPECT_EQ(item.SizeCode, 206);
-    EXPECT_EQ(item.B, 38);
-    EXPECT_EQ(item.D, 140);
-    EXPECT_TRUE(state.subMembersEnabled);
-    EXPECT_FALSE(state.sizeBEnabled);
-    state = ApplySizeCodeRules(item, 406, 11, 9, true);
-    EXPECT_EQ(item.SubMembers, 0);
-    EXPECT_FALSE(state.subMembersEnabled);
-
-    ColumnMember glulam;
-    glulam.ColumnMaterial.SelectProduct = kGlulam;
-    glulam.D = 150;
-    state = ApplySizeCodeRules(glulam, 0, 10, 0, false);
-    EXPECT_EQ(glulam.SizeCode, 0);
-    EXPECT_EQ(glulam.B, 150);
-    EXPECT_TRUE(state.sizeBEnabled);
-    EXPECT_TRUE(state.sizeSelectEnabled);
-}
-
 TEST(RoundPieceRule, RoundSawnColumnIsOneFixedPiece) {
     ColumnMember item;
     item.Shape = kRound;
@@ -188,30 +164,6 @@ TEST(FloorEntries, WithoutWindListsEveryWoodenStoreyAndNoDirectEntry) {
 TEST(FloorEntries, WithWindStopsAtTheFirstStoreyWithoutHeight) {
     const CommonData common = commonWith(9.0, {2.8, 2.7, 0, 3.0}, {true, true, true, true});
     EXPECT_EQ(FloorEntries(common), (Entries{"直接", "  1", "  2"}));
-}
-
-TEST(FloorValues, StandForTheEntriesOfTheFloorList) {
-    const CommonData windy = commonWith(9.0, {2.8, 2.7, 0, 3.0}, {true, false, true, true});
-    EXPECT_EQ(FloorValues(windy), (std::vector<int>{0, 1}));
-    const CommonData calm = commonWith(0, {2.8, 0, 0, 0}, {true, true, false, true});
-    EXPECT_EQ(FloorValues(calm), (std::vector<int>{1, 2, 4}));
-}
-
-TEST(FloorSync, ValuesSelectLikeTheirEntries) {
-    const CommonData common = commonWith(9.0, {2.8, 2.7, 2.6, 0}, {true, false, true, false});
-    ColumnMember item;
-    item.FloorIndex = 3;
-    FloorSelection selection = SyncFloorValue(FloorValues(common), item, common);
-    EXPECT_EQ(selection.selected, 2);
-    EXPECT_DOUBLE_EQ(item.HeightZ, common.MidHeight[2]);
-    item.FloorIndex = 2; // no longer wooden: the first storey entry
-    selection = SyncFloorValue(FloorValues(common), item, common);
-    EXPECT_EQ(selection.selected, 1);
-    EXPECT_EQ(item.FloorIndex, 1);
-    const CommonData none = commonWith(0, {2.8, 0, 0, 0}, {false, false, false, false});
-    selection = SyncFloorValue(FloorValues(none), item, none);
-    EXPECT_FALSE(selection.enabled);
-    EXPECT_EQ(item.FloorIndex, 0);
 }
 
 TEST(FloorSync, SelectsTheItemsStoreyAndTakesItsMidHeight) {
