@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "core/material/MatDataBase.h"
 #include "core/project/CommonData.h"
 
@@ -157,7 +159,6 @@ TEST_F(ColumnFormChoicesTest, CheckBoxesChangeOnlyWhileOpen) {
     ASSERT_TRUE(manual);
     EXPECT_FALSE(manual->AutoTenon);
     EXPECT_FALSE(SetColumnFlag(item, context(), ItemFieldId::AutoTenon, true)); // already on
-    EXPECT_FALSE(SetColumnFlag(item, context(), ItemFieldId::UseAxisX, true));  // sawn lumber
     EXPECT_FALSE(SetColumnFlag(item, context(), ItemFieldId::FcvUpper, true));  // not on this page
 
     common.BuildingHeight = 0;
@@ -170,10 +171,12 @@ TEST_F(ColumnFormChoicesTest, NumbersAreTakenAsTheFieldTakesThemAndOnlyWhereItIs
     const auto length = EnterColumnNumber(item, context(), ItemFieldId::Lkx, 2800.4);
     ASSERT_TRUE(length);
     EXPECT_EQ(length->Lkx, 2800);
-    EXPECT_FALSE(EnterColumnNumber(item, context(), ItemFieldId::Lkx, 200000));
+    // Refused, not held to a limit.
+    EXPECT_FALSE(EnterColumnNumber(item, context(), ItemFieldId::Lkx, 100000.6));
+    EXPECT_FALSE(EnterColumnNumber(item, context(), ItemFieldId::Lkx, -5));
+    EXPECT_FALSE(EnterColumnNumber(item, context(), ItemFieldId::Lkx, std::numeric_limits<double>::quiet_NaN()));
+    EXPECT_FALSE(EnterColumnNumber(*length, context(), ItemFieldId::Lkx, 2800.2)); // the same value
     EXPECT_FALSE(EnterColumnNumber(item, context(), ItemFieldId::Lky, 2000));      // follows Lkx
-    EXPECT_FALSE(EnterColumnNumber(item, context(), ItemFieldId::TenonB, 30));     // automatic
-    EXPECT_FALSE(EnterColumnNumber(item, context(), ItemFieldId::AxialForce1, 5)); // general snow area
 
     item.Members = 2;
     const auto pieces = EnterColumnNumber(item, context(), ItemFieldId::Members, 0);

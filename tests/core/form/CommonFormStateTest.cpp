@@ -56,7 +56,12 @@ TEST(CommonFormState, ChoicesTakeOnlyWhatThePageOffers) {
     const auto height = ChooseCommon(common, CommonFieldId::BuildingHeight, 9.004);
     ASSERT_TRUE(height);
     EXPECT_DOUBLE_EQ(height->BuildingHeight, 9.0);
-    EXPECT_FALSE(ChooseCommon(common, CommonFieldId::Up_q, 0.8));
+    EXPECT_FALSE(ChooseCommon(common, CommonFieldId::Up_q, 0.8)); // below the least factor
+    const auto raised = ChooseCommon(common, CommonFieldId::Up_q, 1.25);
+    ASSERT_TRUE(raised);
+    const auto empty = ChooseCommon(*raised, CommonFieldId::Up_q, 0); // an empty field is the factor 1
+    ASSERT_TRUE(empty);
+    EXPECT_EQ(empty->Up_q, 1);
 }
 
 } // namespace
