@@ -16,16 +16,13 @@
 
 #include <algorithm>
 
-#include "core/check/CheckRefusal.h"
 #include "core/check/ColumnCheck.h"
-#include "core/material/DimensionLumberSize.h"
-#include "core/material/MatDataBase.h"
+#include "core/form/ColumnFormChoices.h"
+#include "core/form/tables/FormChoiceTexts.h"
 #include "core/project/ColumnFieldFormats.h"
-#include "core/project/ColumnInputRules.h"
-#include "core/project/ColumnsData.h"
-#include "core/project/CommonData.h"
 #include "core/report/ItemPresentation.h"
 #include "gui/print/QtText.h"
+#include "gui/ui/FormDrawing.h"
 #include "gui/ui/NumLabeledEdit.h"
 #include "gui/ui/NumberEdit.h"
 #include "gui/ui/PageContext.h"
@@ -36,13 +33,6 @@
 namespace tarvo::gui {
 
 namespace {
-
-void fillCombo(QComboBox* combo, const QStringList& entries, int selected) {
-    const QSignalBlocker blocker(combo);
-    combo->clear();
-    combo->addItems(entries);
-    combo->setCurrentIndex(entries.isEmpty() ? -1 : std::clamp(selected, 0, static_cast<int>(entries.size()) - 1));
-}
 
 QLabel* caption(const QString& text, QWidget* parent, const char* name = nullptr) {
     auto* label = new QLabel(text, parent);
@@ -93,11 +83,10 @@ ColumnDesignPage::ColumnDesignPage(PageContext& context, QWidget* parent) : QWid
     layout->addWidget(messageBord_);
 }
 
-NumberEdit* ColumnDesignPage::makeField(const char* name, ItemFieldId id, bool zeroVisible) {
+NumberEdit* ColumnDesignPage::makeField(const char* name, ItemFieldId id) {
     auto* field = new NumberEdit(this);
     field->setObjectName(QLatin1String(name));
     bindField(field, id);
-    field->model().setZeroVisible(zeroVisible);
     return field;
 }
 
@@ -106,33 +95,14 @@ void ColumnDesignPage::bindField(NumberEdit* field, ItemFieldId id) {
     applyFieldFormat(field->model(), *entry.format);
     field->holdValue(entry.whole);
     fields_.emplace_back(field, id);
-    // A typed value goes into the shown item; the exit handler then counts
-    // the edit and checks the item again.
-    connect(field, &NumberEdit::valueEdited, this,
-            [this, id](double v) { itemField(id).set(context_.currentItem(), v); });
-}
-
-void ColumnDesignPage::showField(NumberEdit* field) {
-    for (const auto& [bound, id] : fields_)
-        if (bound == field) field->showValue(itemField(id).get(context_.currentItem()));
-}
-
-void ColumnDesignPage::connectField(NumberEdit* field, bool countsOnText) {
+    connect(field, &NumberEdit::valueEdited, this, [this, id](double v) {
+        if (const std::optional<MemberInputData> after = EnterColumnNumber(shown(), formContext(), id, v)) {
+            shown() = *after;
+            context_.markChanged();
+        }
+    });
     connect(field, &NumberEdit::entryRefused, this, [this](const QString& message) { refusedEntry_ = message; });
-    if (countsOnText) {
-        connect(field, &QLineEdit::textEdited, this, [this] { context_.markChanged(); });
-        connect(field, &NumberEdit::exited, this, [this] { recomputeItem(); });
-    } else {
-        // The depth counts its edit when it is left, and only when it was
-        // typed in, so that tabbing through it raises no save prompt.
-        connect(field, &NumberEdit::exited, this, [this, field] {
-            if (field->isModified()) {
-                field->setModified(false);
-                context_.markChanged();
-            }
-            recomputeItem();
-        });
-    }
+    connect(field, &NumberEdit::exited, this, [this] { recomputeItem(); });
 }
 
 void ColumnDesignPage::buildLeftHalf(QWidget* panel) {
@@ -142,10 +112,9 @@ void ColumnDesignPage::buildLeftHalf(QWidget* panel) {
     productKind_->setObjectName(QStringLiteral("ProductKind"));
     productKind_->setFlat(true);
     productKind_->setStyleSheet(kFramelessGroup);
-    productKind_->setItems({QStringLiteral("構造用製材"), QStringLiteral("２×４製材"), QStringLiteral("集成材"),
-                            QStringLiteral("LVL"), QStringLiteral("集成柱")});
+    productKind_->setItems(textsOf(form::kProductKindTexts));
     productKind_->setColumns(2);
-    label6_ = caption(QStringLiteral("等級"), materialBox, "Label6");
+    label6_ = caption(toQString(form::kGradeCaption), materialBox, "Label6");
     gradeSelect_ = new QComboBox(materialBox);
     gradeSelect_->setObjectName(QStringLiteral("GradeSelect"));
     gradeSelect_->setMaxVisibleItems(10);
@@ -163,7 +132,7 @@ void ColumnDesignPage::buildLeftHalf(QWidget* panel) {
     shapeSelect_->setObjectName(QStringLiteral("ShapeSelect"));
     shapeSelect_->setFlat(true);
     shapeSelect_->setStyleSheet(kFramelessGroup);
-    shapeSelect_->setItems({QStringLiteral("矩形"), QStringLiteral("円形")});
+    shapeSelect_->setItems(textsOf(form::kShapeTexts));
     shapeSelect_->setColumns(2);
     auto* label7 = caption(QStringLiteral("Size"), sizeBox, "Label7");
     sizeSelect_ = new QComboBox(sizeBox);
@@ -171,8 +140,8 @@ void ColumnDesignPage::buildLeftHalf(QWidget* panel) {
     sizeSelect_->setEditable(true);
     sizeSelect_->setInsertPolicy(QComboBox::NoInsert);
     sizeSelect_->setMinimumContentsLength(5);
-    sizeB_ = makeField("SizeB", ItemFieldId::B, false);
-    sizeD_ = makeField("SizeD", ItemFieldId::D, false);
+    sizeB_ = makeField("SizeB", ItemFieldId::B);
+    sizeD_ = makeField("SizeD", ItemFieldId::D);
     members_ = new NumLabeledEdit(QStringLiteral(" 本数"), this);
     members_->setObjectName(QStringLiteral("Members"));
     bindField(members_, ItemFieldId::Members);
@@ -185,8 +154,8 @@ void ColumnDesignPage::buildLeftHalf(QWidget* panel) {
     subUpDown_->setObjectName(QStringLiteral("SubUpDown"));
     autoDeduct_ = new QCheckBox(QStringLiteral("ほぞ寸法自動計算"), sizeBox);
     autoDeduct_->setObjectName(QStringLiteral("Auto_Deduct"));
-    sizeBs_ = makeField("SizeBs", ItemFieldId::TenonB, true);
-    sizeDs_ = makeField("SizeDs", ItemFieldId::TenonD, true);
+    sizeBs_ = makeField("SizeBs", ItemFieldId::TenonB);
+    sizeDs_ = makeField("SizeDs", ItemFieldId::TenonD);
 
     auto* sizeLayout = new QGridLayout(sizeBox);
     sizeLayout->setContentsMargins(4, 2, 4, 4);
@@ -222,9 +191,8 @@ void ColumnDesignPage::buildLeftHalf(QWidget* panel) {
     lkxEdit_ = new NumLabeledEdit(QStringLiteral("せい方向 Lkx"), this);
     lkxEdit_->setObjectName(QStringLiteral("LkxEdit"));
     bindField(lkxEdit_, ItemFieldId::Lkx);
-    lkxEdit_->model().setZeroVisible(false);
     labelLky_ = caption(QStringLiteral("巾方向 Lky"), lengthBox, "LabelLky");
-    lkyEdit_ = makeField("LkyEdit", ItemFieldId::Lky, false);
+    lkyEdit_ = makeField("LkyEdit", ItemFieldId::Lky);
     lkyDirect_ = new QCheckBox(lengthBox);
     lkyDirect_->setObjectName(QStringLiteral("LkyDirect"));
     lkyDirect_->setToolTip(QStringLiteral("Lky直接入力"));
@@ -238,7 +206,7 @@ void ColumnDesignPage::buildLeftHalf(QWidget* panel) {
     lengthLayout->setColumnStretch(3, 1);
 
     labelLb_ = caption(QStringLiteral("曲げ長さ Lb (mm)"), panel, "LabelLb");
-    lbEdit_ = makeField("LbEdit", ItemFieldId::Lb, false);
+    lbEdit_ = makeField("LbEdit", ItemFieldId::Lb);
     lbDirect_ = new QCheckBox(panel);
     lbDirect_->setObjectName(QStringLiteral("LbDirect"));
     lbDirect_->setToolTip(QStringLiteral("Lb直接入力"));
@@ -260,22 +228,40 @@ void ColumnDesignPage::buildLeftHalf(QWidget* panel) {
     layout->addWidget(useAxisX_);
     layout->addStretch(1);
 
-    for (NumberEdit* field :
-         {static_cast<NumberEdit*>(sizeB_), static_cast<NumberEdit*>(members_), static_cast<NumberEdit*>(subMembers_),
-          static_cast<NumberEdit*>(lkxEdit_), lkyEdit_, lbEdit_, sizeBs_, sizeDs_})
-        connectField(field, true);
-    connectField(sizeD_, false);
-
-    connect(productKind_, &RadioGroup::itemClicked, this, &ColumnDesignPage::productKindClick);
-    connect(gradeSelect_, &QComboBox::activated, this, &ColumnDesignPage::gradeSelectSelect);
-    connect(shapeSelect_, &RadioGroup::itemClicked, this, &ColumnDesignPage::shapeSelectClick);
-    connect(sizeSelect_, &QComboBox::activated, this, &ColumnDesignPage::sizeSelectSelect);
-    connect(mainUpDown_, &UpDownButtons::stepped, this, &ColumnDesignPage::mainUpDownClick);
-    connect(subUpDown_, &UpDownButtons::stepped, this, &ColumnDesignPage::subUpDownClick);
-    connect(lkyDirect_, &QCheckBox::toggled, this, &ColumnDesignPage::lkyDirectClick);
-    connect(lbDirect_, &QCheckBox::toggled, this, &ColumnDesignPage::lbDirectClick);
-    connect(autoDeduct_, &QCheckBox::toggled, this, &ColumnDesignPage::autoDeductClick);
-    connect(useAxisX_, &QCheckBox::toggled, this, &ColumnDesignPage::useAxisXClick);
+    // Every choice goes to the form as the value its entry stands for.
+    connect(productKind_, &RadioGroup::itemClicked, this,
+            [this](int index) { take(ChooseProduct(shown(), formContext(), valueAt(state_.productKind, index))); });
+    connect(gradeSelect_, &QComboBox::activated, this,
+            [this](int index) { take(ChooseGrade(shown(), formContext(), valueAt(state_.gradeSelect, index))); });
+    connect(shapeSelect_, &RadioGroup::itemClicked, this,
+            [this](int index) { take(ChooseShape(shown(), formContext(), valueAt(state_.shapeSelect, index))); });
+    connect(sizeSelect_, &QComboBox::activated, this,
+            [this](int index) { take(ChooseSize(shown(), formContext(), valueAt(state_.sizeSelect, index))); });
+    // A size typed into the list counts when the list is left or Enter is pressed.
+    connect(sizeSelect_->lineEdit(), &QLineEdit::editingFinished, this, [this] {
+        if (sizeSelect_->currentText() == toQString(state_.sizeSelect.text)) return;
+        take(TypeSize(shown(), formContext(), sizeSelect_->currentText().toStdString()));
+    });
+    connect(mainUpDown_, &UpDownButtons::stepped, this,
+            [this](int position) { take(EnterColumnNumber(shown(), formContext(), ItemFieldId::Members, position)); });
+    connect(subUpDown_, &UpDownButtons::stepped, this, [this](int position) {
+        take(EnterColumnNumber(shown(), formContext(), ItemFieldId::SubMembers, position));
+    });
+    // A length entered directly, or a tenon no longer computed, is typed next.
+    connect(lkyDirect_, &QCheckBox::toggled, this, [this](bool checked) {
+        take(SetColumnFlag(shown(), formContext(), ItemFieldId::LkyDirect, checked));
+        if (checked) focusIfOpen(lkyEdit_);
+    });
+    connect(lbDirect_, &QCheckBox::toggled, this, [this](bool checked) {
+        take(SetColumnFlag(shown(), formContext(), ItemFieldId::LbDirect, checked));
+        if (checked) focusIfOpen(lbEdit_);
+    });
+    connect(autoDeduct_, &QCheckBox::toggled, this, [this](bool checked) {
+        take(SetColumnFlag(shown(), formContext(), ItemFieldId::AutoTenon, checked));
+        if (!checked) focusIfOpen(sizeBs_);
+    });
+    connect(useAxisX_, &QCheckBox::toggled, this,
+            [this](bool checked) { take(SetColumnFlag(shown(), formContext(), ItemFieldId::UseAxisX, checked)); });
 }
 
 void ColumnDesignPage::buildRightHalf(QWidget* panel) {
@@ -287,11 +273,9 @@ void ColumnDesignPage::buildRightHalf(QWidget* panel) {
         auto* field = new NumLabeledEdit(QString::fromUtf8(kForceCaptions[j]), this);
         field->setObjectName(QLatin1String(kForceNames[j]));
         bindField(field, static_cast<ItemFieldId>(static_cast<int>(ItemFieldId::AxialForce0) + j));
-        field->model().setZeroVisible(false);
         forces_[j] = field;
         forceLayout->addWidget(field->editLabel(), j, 0);
         forceLayout->addWidget(field, j, 1);
-        connectField(field, true);
     }
     forceLayout->setColumnStretch(2, 1);
 
@@ -306,11 +290,11 @@ void ColumnDesignPage::buildRightHalf(QWidget* panel) {
 
     auto* windBox = new QGroupBox(QStringLiteral("風圧力計算条件"), panel);
     windLabel2_ = caption(QStringLiteral("地盤面からの高さ  Z(m)"), windBox, "WindLabel2");
-    objectHeight_ = makeField("ObjectHeight", ItemFieldId::HeightZ, false);
+    objectHeight_ = makeField("ObjectHeight", ItemFieldId::HeightZ);
     windLabel3_ = caption(QStringLiteral("風圧の負担巾      W(m)"), windBox, "WindLabel3");
-    objectWidth_ = makeField("ObjectWidth", ItemFieldId::WindWidth, false);
+    objectWidth_ = makeField("ObjectWidth", ItemFieldId::WindWidth);
     windLabel4_ = caption(QStringLiteral("風力係数"), windBox, "WindLabel4");
-    cfEdit_ = makeField("CfEdit", ItemFieldId::Cf, false);
+    cfEdit_ = makeField("CfEdit", ItemFieldId::Cf);
     cfDirect_ = new QCheckBox(QStringLiteral("風力係数の直接入力"), windBox);
     cfDirect_->setObjectName(QStringLiteral("CfDirect"));
     auto* windLayout = new QGridLayout(windBox);
@@ -324,8 +308,6 @@ void ColumnDesignPage::buildRightHalf(QWidget* panel) {
     windLayout->addWidget(cfEdit_, 2, 1);
     windLayout->addWidget(cfDirect_, 3, 0, 1, 3);
     windLayout->setColumnStretch(2, 1);
-    for (NumberEdit* field : {objectHeight_, objectWidth_, cfEdit_})
-        connectField(field, true);
 
     auto* resultGroup = new QGroupBox(QStringLiteral("計算結果"), panel);
     resultBox_ = new QScrollArea(resultGroup);
@@ -352,78 +334,105 @@ void ColumnDesignPage::buildRightHalf(QWidget* panel) {
     layout->addWidget(windBox);
     layout->addWidget(resultGroup, 1);
 
-    connect(floorSelect_, &QComboBox::activated, this, &ColumnDesignPage::floorSelectSelect);
-    connect(cfDirect_, &QCheckBox::toggled, this, &ColumnDesignPage::cfDirectClick);
+    connect(floorSelect_, &QComboBox::activated, this, [this](int index) {
+        take(ChooseFloor(shown(), formContext(), valueAt(state_.floorSelect, index)));
+        focusIfOpen(objectHeight_);
+    });
+    connect(cfDirect_, &QCheckBox::toggled, this, [this](bool checked) {
+        take(SetColumnFlag(shown(), formContext(), ItemFieldId::CfDirect, checked));
+        if (checked) focusIfOpen(cfEdit_);
+    });
+}
+
+FormContext ColumnDesignPage::formContext() {
+    return {context_.common(), context_.catalogue()};
+}
+
+MemberInputData& ColumnDesignPage::shown() {
+    return context_.currentItem().input();
+}
+
+const ColumnFormState* ColumnDesignPage::drawnState() const {
+    // Before the first drawing the page shows the shapes as built.
+    return state_.productKind.entries.empty() ? nullptr : &state_;
 }
 
 void ColumnDesignPage::showItem() {
-    ColumnMember& item = context_.currentItem();
-    productKind_->setItemIndex(item.ColumnMaterial.SelectProduct);
-    refillGrades();
-    showField(sizeB_);
-    showField(sizeD_);
-    applyShapeEntries();
-    refreshSizeControls();
-    showField(members_);
-    showField(subMembers_);
-    mainUpDown_->setPosition(item.Members);
-    subUpDown_->setPosition(item.SubMembers);
-    lkyDirect_->setChecked(item.LkyDirect);
-    lbDirect_->setChecked(item.LbDirect);
-    showField(objectHeight_);
-    showField(objectWidth_);
-    autoDeduct_->setChecked(item.AutoTenon);
-    showField(sizeBs_);
-    showField(sizeDs_);
-    showField(lkxEdit_);
-    showField(lkyEdit_);
-    showField(lbEdit_);
-    for (NumLabeledEdit* force : forces_)
-        showField(force);
-    showField(cfEdit_);
-    cfDirect_->setChecked(item.CfDirect);
-    lkyEdit_->setEnabled(lkyDirect_->isChecked());
-    lkyEdit_->model().setZeroVisible(lkyEdit_->isEnabled());
-    showField(lkyEdit_);
-    useAxisX_->setChecked(item.UseAxisX);
-    syncFloorSelect();
+    shown() = ShownItem(shown(), formContext());
+    redraw();
 }
 
 void ColumnDesignPage::recomputeItem() {
-    ColumnMember& item = context_.currentItem();
-    useAxisX_->setEnabled(UseAxisXAllowed(item, labelLb_->isEnabled()));
-    const bool piecesEditable = ApplyRoundPieceRule(item);
-    showField(members_);
-    mainUpDown_->setPosition(item.Members);
-    subUpDown_->setPosition(item.SubMembers);
-    members_->setEnabled(piecesEditable);
-    mainUpDown_->setEnabled(piecesEditable);
-    messageBord_->clear();
-
     // The inputs the check derives (automatic Cf and tenon, the lengths that
     // follow Lkx) are shown in their fields and kept with the item.
     const ColumnCheck& check = context_.check();
-    const ColumnOutcome outcome = check.CheckColumn(item);
-    ApplyDerivedInputs(item, outcome);
-    resultView_->drawSheet(PresentItem(item, outcome, check), QFontInfo(font()).pixelSize());
+    const ColumnOutcome outcome = check.CheckColumn(shown());
+    ApplyDerivedInputs(shown(), outcome);
+    resultView_->drawSheet(PresentItem(shown(), outcome, check), QFontInfo(font()).pixelSize());
+    state_ = MakeColumnFormState(shown(), formContext(), outcome, drawnState());
+    draw(state_);
 
-    for (NumberEdit* field : {cfEdit_, lkyEdit_, lbEdit_, sizeBs_, sizeDs_})
-        showField(field);
-    // A refused entry says so first; every item that cannot be checked says
-    // why; an entry still missing is named without the beep of a refusal.
+    // A refused entry says so first, with the beep; then the form's message.
     if (!refusedEntry_.isEmpty()) {
         QApplication::beep();
         messageBord_->setText(refusedEntry_);
         refusedEntry_.clear();
-        emit recomputed();
-        return;
-    }
-    const std::string message = CheckRefusalMessage(item, outcome.ResultCode);
-    if (!message.empty()) {
-        if (!CheckResultMessage(outcome.ResultCode).empty()) QApplication::beep();
-        messageBord_->setText(QString::fromStdString(message));
+    } else {
+        if (state_.messageBord.beep) QApplication::beep();
+        messageBord_->setText(toQString(state_.messageBord.text));
     }
     emit recomputed();
+}
+
+void ColumnDesignPage::redraw() {
+    state_ = MakeColumnFormState(shown(), formContext(), ColumnOutcome{}, drawnState());
+    draw(state_);
+}
+
+void ColumnDesignPage::rebuildFloorList() {
+    shown() = ShownItem(shown(), formContext());
+    redraw();
+}
+
+void ColumnDesignPage::setSnowFieldEnabled(int /*snowArea*/) {
+    // The form reads the snow area from the common conditions.
+    redraw();
+}
+
+void ColumnDesignPage::take(const std::optional<MemberInputData>& after) {
+    if (after) {
+        shown() = *after;
+        context_.markChanged();
+    }
+    recomputeItem();
+}
+
+void ColumnDesignPage::focusIfOpen(NumberEdit* field) {
+    if (field->isEnabled()) context_.focusControl(field);
+}
+
+void ColumnDesignPage::draw(const ColumnFormState& state) {
+    drawChoice(*productKind_, state.productKind);
+    drawLabel(*label6_, state.label6);
+    drawChoice(*gradeSelect_, state.gradeSelect);
+    drawChoice(*shapeSelect_, state.shapeSelect);
+    drawChoice(*sizeSelect_, state.sizeSelect);
+    for (const auto& [field, id] : fields_)
+        if (const ItemNumberControl* control = state.numberField(id)) drawNumber(*field, *control);
+    drawSpin(*mainUpDown_, state.mainUpDown);
+    drawSpin(*subUpDown_, state.subUpDown);
+    drawFlag(*autoDeduct_, state.autoDeduct);
+    drawLabel(*labelLky_, state.labelLky);
+    drawFlag(*lkyDirect_, state.lkyDirect);
+    drawLabel(*labelLb_, state.labelLb);
+    drawFlag(*lbDirect_, state.lbDirect);
+    drawFlag(*useAxisX_, state.useAxisX);
+    drawLabel(*windLabel1_, state.windLabel1);
+    drawChoice(*floorSelect_, state.floorSelect);
+    drawLabel(*windLabel2_, state.windLabel2);
+    drawLabel(*windLabel3_, state.windLabel3);
+    drawLabel(*windLabel4_, state.windLabel4);
+    drawFlag(*cfDirect_, state.cfDirect);
 }
 
 QSize ColumnDesignPage::sheetRoom() const {
@@ -467,181 +476,6 @@ void ColumnDesignPage::reserveSheetRoom(bool reserve) {
 void ColumnDesignPage::focusFirstField() {
     const int chosen = std::max(productKind_->itemIndex(), 0);
     if (QWidget* first = productKind_->button(chosen)) first->setFocus(Qt::OtherFocusReason);
-}
-
-void ColumnDesignPage::refreshSizeControls() {
-    ColumnMember& item = context_.currentItem();
-    const SizeControlState state =
-        ApplySizeRules(item, sizeSelect_->currentText().toStdString(), sizeSelect_->count(),
-                       sizeSelect_->currentIndex(), productKind_->itemIndex() == kDimensionLumber);
-    sizeSelect_->setEnabled(state.sizeSelectEnabled);
-    showField(sizeB_);
-    showField(sizeD_);
-    sizeB_->setEnabled(state.sizeBEnabled);
-    sizeD_->setEnabled(state.sizeDEnabled);
-    showField(subMembers_);
-    subUpDown_->setPosition(item.SubMembers);
-    subMembers_->setEnabled(state.subMembersEnabled);
-    subUpDown_->setEnabled(state.subMembersEnabled);
-}
-
-void ColumnDesignPage::refillGrades() {
-    ColumnMember& item = context_.currentItem();
-    const MatDataBase& catalogue = context_.catalogue();
-    const ChoiceList grades = catalogue.fillGradeList(item.ColumnMaterial);
-    fillCombo(gradeSelect_, toQStringList(grades.entries), grades.selected);
-    gradeSelect_->setEnabled(grades.enabled);
-    const ChoiceList sizes = catalogue.fillSizeList(item.ColumnMaterial, item.SizeCode);
-    fillCombo(sizeSelect_, toQStringList(sizes.entries), sizes.selected);
-}
-
-void ColumnDesignPage::rebuildFloorList() {
-    floorEntries_ = FloorEntries(context_.common());
-    fillCombo(floorSelect_, toQStringList(floorEntries_), -1);
-    syncFloorSelect();
-}
-
-void ColumnDesignPage::syncFloorSelect() {
-    ColumnMember& item = context_.currentItem();
-    const FloorSelection selection = SyncFloor(floorEntries_, item, context_.common());
-    {
-        const QSignalBlocker blocker(floorSelect_);
-        floorSelect_->setCurrentIndex(selection.selected);
-    }
-    floorSelect_->setEnabled(selection.enabled);
-    showField(objectHeight_);
-    const bool wind = WindConsidered(context_.common());
-    for (QWidget* control : std::initializer_list<QWidget*>{windLabel2_, windLabel3_, windLabel4_, labelLb_,
-                                                            objectWidth_, lbDirect_, cfDirect_})
-        control->setEnabled(wind);
-    objectHeight_->setEnabled(wind && floorSelect_->currentIndex() == 0);
-    lbEdit_->setEnabled(wind && lbDirect_->isChecked());
-    cfEdit_->setEnabled(wind && cfDirect_->isChecked());
-}
-
-void ColumnDesignPage::setSnowFieldEnabled(int snowArea) {
-    forces_[1]->setEnabled(snowArea == 1);
-}
-
-void ColumnDesignPage::applyShapeEntries() {
-    const ColumnMember& item = context_.currentItem();
-    std::vector<std::string> current;
-    for (const QString& text : shapeSelect_->items())
-        current.push_back(text.toStdString());
-    const std::vector<std::string> wanted = ShapeEntries(current, item.ColumnMaterial.SelectProduct);
-    if (wanted != current) shapeSelect_->setItems(toQStringList(wanted));
-    shapeSelect_->setItemIndex(std::clamp(item.Shape, 0, shapeSelect_->count() - 1));
-}
-
-void ColumnDesignPage::productKindClick(int index) {
-    if (index < 0) return;
-    ColumnMember& item = context_.currentItem();
-    item.ColumnMaterial.SelectProduct = index;
-    item.SizeCode = dimsToSize(item.B, item.D);
-    refillGrades();
-    label6_->setText(index == kGlulamColumn ? QStringLiteral("樹種") : QStringLiteral("等級"));
-    applyShapeEntries();
-    item.Shape = std::max(shapeSelect_->itemIndex(), 0);
-    context_.markChanged();
-    refreshSizeControls();
-    if (!context_.showingItem()) recomputeItem();
-}
-
-void ColumnDesignPage::gradeSelectSelect(int index) {
-    ColumnMember& item = context_.currentItem();
-    const auto product = static_cast<std::size_t>(std::clamp(item.ColumnMaterial.SelectProduct, 0, 4));
-    item.ColumnMaterial.SelectGrade[product] = std::max(index, 0);
-    const ChoiceList sizes = context_.catalogue().fillSizeList(item.ColumnMaterial, item.SizeCode);
-    fillCombo(sizeSelect_, toQStringList(sizes.entries), sizes.selected);
-    context_.markChanged();
-    refreshSizeControls();
-    recomputeItem();
-}
-
-void ColumnDesignPage::shapeSelectClick(int index) {
-    if (index < 0) return;
-    context_.markChanged();
-    context_.currentItem().Shape = index;
-    refreshSizeControls();
-    if (!context_.showingItem()) recomputeItem();
-}
-
-void ColumnDesignPage::sizeSelectSelect(int /*index*/) {
-    context_.markChanged();
-    refreshSizeControls();
-    recomputeItem();
-}
-
-void ColumnDesignPage::mainUpDownClick(int position) {
-    members_->setText(QString::number(position));
-    context_.markChanged();
-    members_->valueUpdate();
-    recomputeItem();
-}
-
-void ColumnDesignPage::subUpDownClick(int position) {
-    subMembers_->setText(QString::number(position));
-    context_.markChanged();
-    subMembers_->valueUpdate();
-    recomputeItem();
-}
-
-void ColumnDesignPage::lkyDirectClick(bool checked) {
-    context_.currentItem().LkyDirect = checked;
-    lkyEdit_->setEnabled(checked);
-    lkyEdit_->model().setZeroVisible(checked);
-    showField(lkyEdit_);
-    context_.markChanged();
-    if (checked)
-        context_.focusControl(lkyEdit_);
-    else if (!context_.showingItem())
-        recomputeItem();
-}
-
-void ColumnDesignPage::lbDirectClick(bool checked) {
-    context_.markChanged();
-    context_.currentItem().LbDirect = checked;
-    lbEdit_->setEnabled(checked);
-    lbEdit_->model().setZeroVisible(checked);
-    showField(lbEdit_);
-    if (checked)
-        context_.focusControl(lbEdit_);
-    else if (!context_.showingItem())
-        recomputeItem();
-}
-
-void ColumnDesignPage::cfDirectClick(bool checked) {
-    context_.markChanged();
-    context_.currentItem().CfDirect = checked;
-    cfEdit_->setEnabled(checked);
-    if (checked) context_.focusControl(cfEdit_);
-    if (!context_.showingItem()) recomputeItem();
-}
-
-void ColumnDesignPage::autoDeductClick(bool checked) {
-    context_.markChanged();
-    sizeBs_->setEnabled(!checked);
-    sizeDs_->setEnabled(!checked);
-    context_.currentItem().AutoTenon = checked;
-    if (checked) {
-        if (!context_.showingItem()) recomputeItem();
-    } else {
-        context_.focusControl(sizeBs_);
-    }
-}
-
-void ColumnDesignPage::useAxisXClick(bool checked) {
-    context_.markChanged();
-    context_.currentItem().UseAxisX = checked;
-    if (!context_.showingItem()) recomputeItem();
-}
-
-void ColumnDesignPage::floorSelectSelect(int index) {
-    context_.markChanged();
-    context_.currentItem().FloorIndex = FloorIndexOfEntry(floorEntries_, index, WindConsidered(context_.common()));
-    syncFloorSelect();
-    if (objectHeight_->isEnabled()) context_.focusControl(objectHeight_);
-    recomputeItem();
 }
 
 } // namespace tarvo::gui

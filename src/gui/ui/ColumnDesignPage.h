@@ -2,13 +2,14 @@
 // The column design page: every input of the current column item (product,
 // grade, shape and size, pieces, buckling and bending lengths, tenon, axial
 // forces, wind data) with the result sheet and the message panel beside it.
-// Fields show the shown item's values by their field ids; leaving a field,
-// or choosing from a list or check box, changes the shown item, checks it
-// again and redraws the sheet, and the window commits the change.
+// The page draws the column form state of the shown item; a choice or a
+// number left in a field goes, as a value, to the form's choice functions,
+// whose item becomes the shown item (committed by the window), and the page
+// is checked and drawn again.
 #include <QString>
 #include <QWidget>
 
-#include <string>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -17,6 +18,7 @@ class QComboBox;
 class QLabel;
 class QScrollArea;
 
+#include "core/form/ColumnFormState.h"
 #include "core/project/ItemFields.h"
 
 namespace tarvo::gui {
@@ -33,19 +35,22 @@ class ColumnDesignPage : public QWidget {
 public:
     explicit ColumnDesignPage(PageContext& context, QWidget* parent = nullptr);
 
-    // Loads the page from the current item (product, lists, fields, check
-    // boxes, floor list); the main window recomputes afterwards.
+    // The shown item as the page shows it (what showing corrects, see
+    // ShownItem), drawn; the main window recomputes afterwards. No edit.
     void showItem();
-    // Checks the current item, redraws the sheet and the message panel.
+    // Checks the shown item, keeps what the check derives with it, redraws
+    // the sheet, the page and the message line.
     void recomputeItem();
-    // Applies the size list and shape rules to the current item.
-    void refreshSizeControls();
-    // Refills the grade list (and with it the size list) from the current
-    // item's column material.
-    void refillGrades();
+    // Draws the page from the shown item as it stands (the message line
+    // stays): after the common conditions changed what the page offers.
+    void redraw();
+    // The column material changed the item's grade or size lists: redrawn.
+    void refillGrades() { redraw(); }
+    void refreshSizeControls() { redraw(); }
+    // The storeys changed: the shown item is fitted to the floor list the
+    // common conditions now give (no edit) and drawn.
     void rebuildFloorList();
-    void syncFloorSelect();
-    // The long-term snow load field is open only in heavy-snow areas.
+    // The snow area changed what the long-term snow load field offers.
     void setSnowFieldEnabled(int snowArea);
     // Puts the focus on the page's first control, the column's product.
     void focusFirstField();
@@ -67,28 +72,25 @@ private:
     void buildLeftHalf(QWidget* panel);
     void buildRightHalf(QWidget* panel);
     // A field of the item's field `id`, formatted by the field table.
-    NumberEdit* makeField(const char* name, ItemFieldId id, bool zeroVisible);
+    NumberEdit* makeField(const char* name, ItemFieldId id);
+    // A typed value goes into the shown item as the field takes it; leaving
+    // the field checks the item again.
     void bindField(NumberEdit* field, ItemFieldId id);
-    // Shows the shown item's value of the field's id in it.
-    void showField(NumberEdit* field);
-    void connectField(NumberEdit* field, bool countsOnText);
-    void applyShapeEntries();
-
-    void productKindClick(int index);
-    void gradeSelectSelect(int index);
-    void shapeSelectClick(int index);
-    void sizeSelectSelect(int index);
-    void mainUpDownClick(int position);
-    void subUpDownClick(int position);
-    void lkyDirectClick(bool checked);
-    void lbDirectClick(bool checked);
-    void cfDirectClick(bool checked);
-    void autoDeductClick(bool checked);
-    void useAxisXClick(bool checked);
-    void floorSelectSelect(int index);
+    [[nodiscard]] FormContext formContext();
+    [[nodiscard]] MemberInputData& shown();
+    // What the page drew last, or null before it first drew.
+    [[nodiscard]] const ColumnFormState* drawnState() const;
+    // Puts `state` into the controls.
+    void draw(const ColumnFormState& state);
+    // The item a choice made, if any, into the shown item and committed;
+    // then the page is checked and drawn again (a refused choice puts the
+    // control back).
+    void take(const std::optional<MemberInputData>& after);
+    // Moves the focus to `field` when the page opened it.
+    void focusIfOpen(NumberEdit* field);
 
     PageContext& context_;
-    std::vector<std::string> floorEntries_;
+    ColumnFormState state_;
     std::vector<std::pair<NumberEdit*, ItemFieldId>> fields_;
 
     RadioGroup* productKind_ = nullptr;
