@@ -14,19 +14,18 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "core/material/MatDataBase.h"
+#include <type_traits>
+
+#include "core/form/ColumnFormChoices.h"
+#include "core/form/tables/FormChoiceTexts.h"
 #include "core/material/tables/SpeciesLists.h"
 #include "core/project/ColumnMember.h"
-#include "core/project/CommonData.h"
-#include "gui/ui/MaterialChoices.h"
+#include "gui/ui/FormDrawing.h"
 #include "gui/ui/PageContext.h"
 #include "gui/ui/RadioGroup.h"
 
 namespace tarvo::gui {
 namespace {
-
-// Lay-up "非対称異等級構成" (3) has no radio item; it comes only from stored data.
-constexpr int kSameGradeLayUp = 0;
 
 RadioGroup* makeRadioGroup(const QString& name, const QString& caption, const QStringList& items, int columns,
                            QWidget* parent) {
@@ -51,11 +50,6 @@ QPushButton* makeDefaultButton(const QString& name, QWidget* parent) {
     return button;
 }
 
-// A drop-down list shows a stored index outside its entries as no entry.
-void showIndex(QComboBox* combo, int index) {
-    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
-}
-
 } // namespace
 
 ColumnMaterialPage::ColumnMaterialPage(PageContext& context, QWidget* parent) : QWidget(parent), context_(context) {
@@ -77,10 +71,7 @@ QWidget* ColumnMaterialPage::buildSawnPage() {
 
     auto* sawn = new QGroupBox(QStringLiteral("構造用製材"), page);
     auto* sawnLayout = new QVBoxLayout(sawn);
-    productStandard_ = makeDropDown(QStringLiteral("ProductStandard"),
-                                    {QStringLiteral("日本農林規格（目視等級）"),
-                                     QStringLiteral("日本農林規格（機械等級）"), QStringLiteral("無等級材")},
-                                    sawn);
+    productStandard_ = makeDropDown(QStringLiteral("ProductStandard"), textsOf(form::kProductStandardTexts), sawn);
     timberKind_ = makeRadioGroup(QStringLiteral("TimberKind"), QStringLiteral("樹種"), {}, 1, sawn);
     sawnLayout->addWidget(productStandard_);
     sawnLayout->addWidget(timberKind_);
@@ -90,12 +81,10 @@ QWidget* ColumnMaterialPage::buildSawnPage() {
     auto* right = new QVBoxLayout;
     auto* dimension = new QGroupBox(QStringLiteral("２×４製材"), page);
     auto* dimensionLayout = new QVBoxLayout(dimension);
-    productStandard2x4_ = makeDropDown(
-        QStringLiteral("ProductStandard2x4"),
-        {QStringLiteral("日本農林規格"), QStringLiteral("アメリカ格付規格"), QStringLiteral("カナダ格付規格")},
-        dimension);
-    timberKind2x4_ =
-        makeRadioGroup(QStringLiteral("TimberKind2x4"), QStringLiteral("樹種"), speciesGroupItems2x4(), 2, dimension);
+    productStandard2x4_ =
+        makeDropDown(QStringLiteral("ProductStandard2x4"), textsOf(form::kProductStandard2x4Texts), dimension);
+    timberKind2x4_ = makeRadioGroup(QStringLiteral("TimberKind2x4"), QStringLiteral("樹種"),
+                                    textsOf(form::kSpeciesGroup2x4Texts), 2, dimension);
     useMSR_ = new QCheckBox(QStringLiteral("MSR製材"), dimension);
     useMSR_->setObjectName(QStringLiteral("UseMSR"));
     dimensionLayout->addWidget(productStandard2x4_);
@@ -107,11 +96,11 @@ QWidget* ColumnMaterialPage::buildSawnPage() {
     right->addWidget(defaultButton3_, 0, Qt::AlignRight);
     layout->addLayout(right, 1);
 
-    connect(productStandard_, &QComboBox::activated, this, &ColumnMaterialPage::ProductStandardChange);
-    connect(timberKind_, &RadioGroup::itemClicked, this, &ColumnMaterialPage::TimberKindClick);
-    connect(productStandard2x4_, &QComboBox::activated, this, &ColumnMaterialPage::ProductStandard2x4Change);
-    connect(timberKind2x4_, &RadioGroup::itemClicked, this, &ColumnMaterialPage::TimberKind2x4Click);
-    connect(useMSR_, &QCheckBox::clicked, this, &ColumnMaterialPage::UseMSRClick);
+    connectChoice(productStandard_, ItemFieldId::ProductStandardNormal, &ColumnMaterialFormState::productStandard);
+    connectChoice(timberKind_, ItemFieldId::KindOfWood0, &ColumnMaterialFormState::timberKind);
+    connectChoice(productStandard2x4_, ItemFieldId::ProductStandard2x4, &ColumnMaterialFormState::productStandard2x4);
+    connectChoice(timberKind2x4_, ItemFieldId::KindOfWood1, &ColumnMaterialFormState::timberKind2x4);
+    connectFlag(useMSR_, ItemFieldId::UseMSR);
     connect(defaultButton3_, &QPushButton::clicked, this, &ColumnMaterialPage::DefaultButtonClick);
     return page;
 }
@@ -125,12 +114,10 @@ QWidget* ColumnMaterialPage::buildGlulamPage() {
     auto* glulamLayout = new QGridLayout(glulam);
     glulamLayout->setContentsMargins(6, 4, 6, 4);
     glulamLayout->setVerticalSpacing(4);
-    laminaComposition_ = makeRadioGroup(
-        QStringLiteral("LaminaComposition"), QStringLiteral("ラミナ構成"),
-        {QStringLiteral("同一等級構成"), QStringLiteral("対称異等級構成"), QStringLiteral("特定対称異等級構成")}, 1,
-        glulam);
+    laminaComposition_ = makeRadioGroup(QStringLiteral("LaminaComposition"), QStringLiteral("ラミナ構成"),
+                                        textsOf(form::kLaminaCompositionTexts), 1, glulam);
     laminaCount_ = makeRadioGroup(QStringLiteral("LaminaCount"), QStringLiteral("挽き板の積層数"),
-                                  {QStringLiteral("4枚以上"), QStringLiteral("3枚"), QStringLiteral("2枚")}, 1, glulam);
+                                  textsOf(form::kLaminaCountTexts), 1, glulam);
     // The 36 species in two columns are taller than the page: they scroll.
     laminaKindScroll_ = new QScrollArea(glulam);
     laminaKindScroll_->setObjectName(QStringLiteral("LaminaKindScroll"));
@@ -138,7 +125,7 @@ QWidget* ColumnMaterialPage::buildGlulamPage() {
     laminaKindScroll_->setWidgetResizable(true);
     laminaKindScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     laminaKind_ = makeRadioGroup(QStringLiteral("LaminaKind"), QStringLiteral("挽き板の樹種"),
-                                 choiceItems(material::kLaminaSpecies), 2, nullptr);
+                                 textsOf(material::kLaminaSpecies), 2, nullptr);
     laminaKindScroll_->setWidget(laminaKind_);
     laminaKindScroll_->installEventFilter(this);
     unValuation_ = new QCheckBox(QStringLiteral("せん断面に幅はぎ未評価ラミナを含む（低減率 0.6）"), glulam);
@@ -156,10 +143,7 @@ QWidget* ColumnMaterialPage::buildGlulamPage() {
     auto* lvl = new QGroupBox(QStringLiteral("構造用単板積層材 ( LVL )"), page);
     auto* lvlLayout = new QVBoxLayout(lvl);
     lvlShearSelect_ = makeRadioGroup(QStringLiteral("LVL_ShearSelect"), QStringLiteral("水平せん断性能区分"),
-                                     {QStringLiteral("65V-55H"), QStringLiteral("60V-51H"), QStringLiteral("55V-47H"),
-                                      QStringLiteral("50V-43H"), QStringLiteral("45V-38H"), QStringLiteral("40V-34H"),
-                                      QStringLiteral("35V-30H")},
-                                     4, lvl);
+                                     textsOf(form::kLvlShearTexts), 4, lvl);
     lvlLayout->addWidget(lvlShearSelect_);
     bottom->addWidget(lvl);
     bottom->addStretch();
@@ -167,11 +151,11 @@ QWidget* ColumnMaterialPage::buildGlulamPage() {
     bottom->addWidget(defaultButton4_, 0, Qt::AlignBottom);
     layout->addLayout(bottom);
 
-    connect(laminaComposition_, &RadioGroup::itemClicked, this, &ColumnMaterialPage::LaminaCompositionClick);
-    connect(laminaCount_, &RadioGroup::itemClicked, this, &ColumnMaterialPage::LaminaCountClick);
-    connect(laminaKind_, &RadioGroup::itemClicked, this, &ColumnMaterialPage::LaminaKindClick);
-    connect(unValuation_, &QCheckBox::clicked, this, &ColumnMaterialPage::UnValuationClick);
-    connect(lvlShearSelect_, &RadioGroup::itemClicked, this, &ColumnMaterialPage::LVL_ShearSelectClick);
+    connectChoice(laminaComposition_, ItemFieldId::LaminaCompositionIndex, &ColumnMaterialFormState::laminaComposition);
+    connectChoice(laminaCount_, ItemFieldId::LaminaCountIndex, &ColumnMaterialFormState::laminaCount);
+    connectChoice(laminaKind_, ItemFieldId::KindOfWood2, &ColumnMaterialFormState::laminaKind);
+    connectFlag(unValuation_, ItemFieldId::UnValuationLamina);
+    connectChoice(lvlShearSelect_, ItemFieldId::LVL_Shear_Index, &ColumnMaterialFormState::lvlShearSelect);
     connect(defaultButton4_, &QPushButton::clicked, this, &ColumnMaterialPage::DefaultButtonClick);
     return page;
 }
@@ -180,14 +164,11 @@ QWidget* ColumnMaterialPage::buildEnvironPage() {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(6, 6, 6, 6);
-    environSelect_ =
-        makeRadioGroup(QStringLiteral("EnvironSelect"), QStringLiteral("使用環境区分による強度低減係数"),
-                       {QStringLiteral("Ⅰ 常時湿潤状態　  (0.7)"), QStringLiteral("Ⅱ 断続的湿潤状態 (0.8)"),
-                        QStringLiteral("Ⅲ 通常の使用環境 (1.0)")},
-                       1, page);
+    environSelect_ = makeRadioGroup(QStringLiteral("EnvironSelect"), QStringLiteral("使用環境区分による強度低減係数"),
+                                    textsOf(form::kEnvironTexts), 1, page);
     layout->addWidget(environSelect_, 0, Qt::AlignLeft);
     layout->addStretch();
-    connect(environSelect_, &RadioGroup::itemClicked, this, &ColumnMaterialPage::EnvironSelectClick);
+    connectChoice(environSelect_, ItemFieldId::UseEnvironIndex, &ColumnMaterialFormState::environSelect);
     return page;
 }
 
@@ -212,125 +193,64 @@ bool ColumnMaterialPage::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-MatInputData& ColumnMaterialPage::material() {
-    return context_.currentItem().ColumnMaterial;
+template <typename Widget>
+void ColumnMaterialPage::connectChoice(Widget* widget, ItemFieldId field,
+                                       ChoiceControl ColumnMaterialFormState::*list) {
+    const auto chosen = [this, field, list](int index) {
+        take(ChooseColumnMaterial(shown(), formContext(), field, valueAt(state_.*list, index)));
+    };
+    if constexpr (std::is_same_v<Widget, QComboBox>)
+        connect(widget, &QComboBox::activated, this, chosen);
+    else
+        connect(widget, &RadioGroup::itemClicked, this, chosen);
+}
+
+void ColumnMaterialPage::connectFlag(QCheckBox* box, ItemFieldId field) {
+    connect(box, &QCheckBox::clicked, this,
+            [this, field](bool checked) { take(SetColumnMaterialFlag(shown(), formContext(), field, checked)); });
+}
+
+FormContext ColumnMaterialPage::formContext() {
+    return {context_.common(), context_.catalogue()};
+}
+
+MemberInputData& ColumnMaterialPage::shown() {
+    return context_.currentItem().input();
 }
 
 void ColumnMaterialPage::showItem() {
-    loading_ = true;
-    const MatInputData& m = material();
-    showIndex(productStandard_, m.ProductStandardNormal);
-    fillSpecies();
-    showIndex(productStandard2x4_, m.ProductStandard2x4);
-    timberKind2x4_->setItemIndex(m.KindOfWood[kDimensionLumber]);
-    useMSR_->setChecked(m.UseMSR);
-    laminaComposition_->setItemIndex(m.LaminaCompositionIndex);
-    laminaCount_->setItemIndex(m.LaminaCountIndex);
-    laminaKind_->setItemIndex(m.KindOfWood[kGlulam]);
+    shown() = ShownItem(shown(), formContext());
+    redraw();
     revealLaminaKind();
-    unValuation_->setChecked(m.UnValuationLamina);
-    updateLayUpEnabling();
-    lvlShearSelect_->setItemIndex(m.LVL_Shear_Index);
-    environSelect_->setItemIndex(m.UseEnvironIndex);
-    loading_ = false;
 }
 
-void ColumnMaterialPage::fillSpecies() {
-    // The list corrects a stored species beyond it; choosing the entry is no
-    // user choice, so the group's handler does not run.
-    const QSignalBlocker blocker(timberKind_);
-    showChoices(*timberKind_, context_.catalogue().fillSpeciesList(material()));
+void ColumnMaterialPage::take(const std::optional<MemberInputData>& after) {
+    if (after) {
+        shown() = *after;
+        context_.markChanged();
+    }
+    redraw();
 }
 
-void ColumnMaterialPage::updateLayUpEnabling() {
-    const int layUp = material().LaminaCompositionIndex;
-    laminaCount_->setEnabled(layUp == kSameGradeLayUp);
-    // The reduction of un-evaluated laminae applies to every lay-up but the
-    // same-grade one, so the flag stays editable for all of them.
-    unValuation_->setEnabled(layUp != kSameGradeLayUp);
-}
-
-void ColumnMaterialPage::refillFor(ProductKind product) {
-    if (material().SelectProduct != product) return;
-    context_.refillGrades();
-    context_.refreshSizes();
-}
-
-void ColumnMaterialPage::ProductStandardChange(int index) {
-    if (index < 0) return;
-    material().ProductStandardNormal = index;
-    fillSpecies();
-    context_.markChanged();
-    refillFor(kSawnLumber);
-}
-
-void ColumnMaterialPage::TimberKindClick(int index) {
-    if (!userChoice(index)) return;
-    material().KindOfWood[kSawnLumber] = index;
-    context_.markChanged();
-    // Machine grades differ between the first six species and the others.
-    if (material().ProductStandardNormal == 1) refillFor(kSawnLumber);
-}
-
-void ColumnMaterialPage::ProductStandard2x4Change(int index) {
-    if (index < 0) return;
-    material().ProductStandard2x4 = index;
-    context_.markChanged();
-    refillFor(kDimensionLumber);
-}
-
-void ColumnMaterialPage::TimberKind2x4Click(int index) {
-    if (!userChoice(index)) return;
-    material().KindOfWood[kDimensionLumber] = index;
-    context_.markChanged();
-}
-
-void ColumnMaterialPage::UseMSRClick(bool checked) {
-    material().UseMSR = checked;
-    context_.markChanged();
-    refillFor(kDimensionLumber);
-}
-
-void ColumnMaterialPage::LaminaCompositionClick(int index) {
-    if (!userChoice(index)) return;
-    material().LaminaCompositionIndex = index;
-    updateLayUpEnabling();
-    refillFor(kGlulam);
-    context_.markChanged();
-}
-
-void ColumnMaterialPage::LaminaCountClick(int index) {
-    if (!userChoice(index)) return;
-    material().LaminaCountIndex = index;
-    refillFor(kGlulam);
-    context_.markChanged();
-}
-
-void ColumnMaterialPage::LaminaKindClick(int index) {
-    if (!userChoice(index)) return;
-    material().KindOfWood[kGlulam] = index;
-    context_.markChanged();
-}
-
-void ColumnMaterialPage::UnValuationClick(bool checked) {
-    material().UnValuationLamina = checked;
-    context_.markChanged();
-}
-
-void ColumnMaterialPage::LVL_ShearSelectClick(int index) {
-    if (!userChoice(index)) return;
-    material().LVL_Shear_Index = index;
-    context_.markChanged();
-}
-
-void ColumnMaterialPage::EnvironSelectClick(int index) {
-    if (!userChoice(index)) return;
-    material().UseEnvironIndex = index;
-    context_.markChanged();
+void ColumnMaterialPage::redraw() {
+    state_ = MakeColumnMaterialFormState(shown(), formContext());
+    drawChoice(*productStandard_, state_.productStandard);
+    drawChoice(*timberKind_, state_.timberKind);
+    drawChoice(*productStandard2x4_, state_.productStandard2x4);
+    drawChoice(*timberKind2x4_, state_.timberKind2x4);
+    drawFlag(*useMSR_, state_.useMSR);
+    drawChoice(*laminaComposition_, state_.laminaComposition);
+    drawChoice(*laminaCount_, state_.laminaCount);
+    drawChoice(*laminaKind_, state_.laminaKind);
+    drawFlag(*unValuation_, state_.unValuation);
+    drawChoice(*lvlShearSelect_, state_.lvlShearSelect);
+    drawChoice(*environSelect_, state_.environSelect);
+    drawButton(*defaultButton3_, state_.defaultButton3);
+    drawButton(*defaultButton4_, state_.defaultButton4);
 }
 
 void ColumnMaterialPage::DefaultButtonClick() {
-    context_.document().saveMaterialDefault(MaterialDefault::Column, material(), context_.messages());
+    context_.document().saveMaterialDefault(MaterialDefault::Column, shown().ColumnMaterial, context_.messages());
 }
 
 } // namespace tarvo::gui

@@ -1,13 +1,16 @@
 #pragma once
 // The page "柱材料（個別）": the column material of the current item, in the
 // inner pages "製　材" (sawn and 2x4 lumber), "集成材・LVL" and "使用環境区分".
-// Every control writes straight into the item's `ColumnMaterial`. Changes
-// that alter the grade list of the column's own product refill the column
-// design page's grade and size lists; nothing here recomputes the item (the
-// column design page does that when it is entered again).
+// The page draws the column material form state of the shown item; a choice
+// goes as a value to the form, whose item (with the grade and size lists of
+// the column design page refilled where the change concerns the column's
+// product) becomes the shown item. Nothing here checks the item: the column
+// design page does that, and draws its lists again, when it is entered.
 #include <QWidget>
 
-#include "core/material/MatInputData.h"
+#include <optional>
+
+#include "core/form/ColumnMaterialFormState.h"
 
 class QCheckBox;
 class QComboBox;
@@ -25,10 +28,8 @@ class ColumnMaterialPage : public QWidget {
 public:
     explicit ColumnMaterialPage(PageContext& context, QWidget* parent = nullptr);
 
-    // Loads every control from the current item's column material (the sawn
-    // species list refilled for its standard) and applies the enabling
-    // rules. Counts no edit and leaves the column design page's lists to the
-    // caller.
+    // The shown item as the pages show it (a species beyond the sawn
+    // standard's list becomes its first), drawn. Counts no edit.
     void showItem();
 
 protected:
@@ -39,36 +40,24 @@ private:
     QWidget* buildGlulamPage();
     QWidget* buildEnvironPage();
 
-    // Event handlers, named after their controls.
-    void ProductStandardChange(int index);
-    void TimberKindClick(int index);
-    void ProductStandard2x4Change(int index);
-    void TimberKind2x4Click(int index);
-    void UseMSRClick(bool checked);
-    void LaminaCompositionClick(int index);
-    void LaminaCountClick(int index);
-    void LaminaKindClick(int index);
-    void UnValuationClick(bool checked);
-    void LVL_ShearSelectClick(int index);
-    void EnvironSelectClick(int index);
+    // A list or radio group choosing the entry of a column material field.
+    template <typename Widget>
+    void connectChoice(Widget* widget, ItemFieldId field, ChoiceControl ColumnMaterialFormState::*list);
+    void connectFlag(QCheckBox* box, ItemFieldId field);
     void DefaultButtonClick();
 
-    [[nodiscard]] MatInputData& material();
-    // `TimberKind` from the species list of the sawn standard.
-    void fillSpecies();
-    // `LaminaCount` and `UnValuation` follow the stored lay-up.
-    void updateLayUpEnabling();
-    // The column design page's grade and size lists, when the column is of
-    // product `product` (other products do not show this choice).
-    void refillFor(ProductKind product);
+    [[nodiscard]] FormContext formContext();
+    [[nodiscard]] MemberInputData& shown();
+    // The item a choice made, if any, into the shown item and committed;
+    // the page is drawn again (a refused choice puts the control back).
+    void take(const std::optional<MemberInputData>& after);
+    void redraw();
     // The scrolled species list: its least size, and the chosen species in view.
     void fitLaminaKindScroll();
     void revealLaminaKind();
-    // A user's change (not the page being loaded) of a radio group.
-    [[nodiscard]] bool userChoice(int index) const { return !loading_ && index >= 0; }
 
     PageContext& context_;
-    bool loading_ = false;
+    ColumnMaterialFormState state_;
 
     QTabWidget* pages_ = nullptr;
     QComboBox* productStandard_ = nullptr;

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include "FakePageContext.h"
+#include "core/form/ColumnMaterialFormState.h"
 #include "gui/ui/RadioGroup.h"
 
 namespace tarvo::gui {
@@ -36,6 +37,11 @@ protected:
         return widget;
     }
     MatInputData& material() { return context.currentItem().ColumnMaterial; }
+    FormContext formContext() { return {context.common(), context.catalogue()}; }
+    // What the form makes of choosing `value` for `field` on the item `before`.
+    MemberInputData formChoice(const MemberInputData& before, ItemFieldId field, int value) {
+        return ChooseColumnMaterial(before, formContext(), field, value).value_or(before);
+    }
     void showItem() {
         context.showing = true;
         page.showItem();
@@ -131,19 +137,24 @@ TEST_F(ColumnMaterialPageTest, SawnStandardRefillsSpeciesAndRefillsGradesOnlyFor
     material().KindOfWood[0] = 9;
     showItem();
 
+    MemberInputData before = context.currentItem().input();
     chooseEntry(control<QComboBox>("ProductStandard"), 1);
     EXPECT_EQ(material().ProductStandardNormal, 1);
     EXPECT_EQ(control("TimberKind")->count(), 10);
     EXPECT_EQ(control("TimberKind")->itemIndex(), 9);
-    EXPECT_EQ(context.refills, 1);
-    EXPECT_EQ(context.sizeRefreshes, 1);
+    // The column's grade list followed the standard.
+    EXPECT_EQ(context.currentItem().input(), formChoice(before, ItemFieldId::ProductStandardNormal, 1));
     EXPECT_EQ(context.recomputes, 0);
 
     context.resetCounters();
     material().SelectProduct = kGlulam;
+    material().SelectGrade[0] = 5;
+    before = context.currentItem().input();
     chooseEntry(control<QComboBox>("ProductStandard"), 2);
     EXPECT_EQ(material().ProductStandardNormal, 2);
     EXPECT_EQ(control("TimberKind")->columns(), 2); // 21 ungraded species
+    EXPECT_EQ(context.currentItem().input(), formChoice(before, ItemFieldId::ProductStandardNormal, 2));
+    EXPECT_EQ(material().SelectGrade[0], 5);
     EXPECT_EQ(context.refills + context.sizeRefreshes, 0);
     EXPECT_GE(context.edits, 1);
 }
@@ -153,17 +164,19 @@ TEST_F(ColumnMaterialPageTest, SawnSpeciesRefillsGradesOnlyForMachineGrades) {
     material().ProductStandardNormal = 1;
     showItem();
 
+    MemberInputData before = context.currentItem().input();
     clickItem("TimberKind", 6); // からまつ: the six-grade list from E50
     EXPECT_EQ(material().KindOfWood[0], 6);
-    EXPECT_EQ(context.refills, 1);
-    EXPECT_EQ(context.sizeRefreshes, 1);
+    EXPECT_EQ(context.currentItem().input(), formChoice(before, ItemFieldId::KindOfWood0, 6));
     EXPECT_EQ(context.edits, 1);
 
     context.resetCounters();
     material().ProductStandardNormal = 0;
     showItem();
+    before = context.currentItem().input();
     clickItem("TimberKind", 2);
     EXPECT_EQ(material().KindOfWood[0], 2);
+    EXPECT_EQ(context.currentItem().input(), formChoice(before, ItemFieldId::KindOfWood0, 2));
     EXPECT_EQ(context.refills, 0);
     EXPECT_EQ(context.edits, 1);
 }
@@ -171,12 +184,15 @@ TEST_F(ColumnMaterialPageTest, SawnSpeciesRefillsGradesOnlyForMachineGrades) {
 TEST_F(ColumnMaterialPageTest, DimensionStandardAndMsrRefillOnlyForDimensionColumn) {
     material().SelectProduct = kDimensionLumber;
     showItem();
+    MemberInputData before = context.currentItem().input();
     chooseEntry(control<QComboBox>("ProductStandard2x4"), 1);
+    EXPECT_EQ(context.currentItem().input(), formChoice(before, ItemFieldId::ProductStandard2x4, 1));
+    before = context.currentItem().input();
     control<QCheckBox>("UseMSR")->click();
     EXPECT_EQ(material().ProductStandard2x4, 1);
     EXPECT_TRUE(material().UseMSR);
-    EXPECT_EQ(context.refills, 2);
-    EXPECT_EQ(context.sizeRefreshes, 2);
+    EXPECT_EQ(context.currentItem().input(),
+              SetColumnMaterialFlag(before, formContext(), ItemFieldId::UseMSR, true).value_or(before));
 
     context.resetCounters();
     material().SelectProduct = kLvl;
@@ -194,25 +210,27 @@ TEST_F(ColumnMaterialPageTest, LayUpEnablesLaminaCountOrUnValuation) {
     auto* count = control("LaminaCount");
     auto* unValuation = control<QCheckBox>("UnValuation");
 
+    MemberInputData before = context.currentItem().input();
     clickItem("LaminaComposition", 0);
     EXPECT_EQ(material().LaminaCompositionIndex, 0);
     EXPECT_TRUE(count->isEnabled());
     EXPECT_FALSE(unValuation->isEnabled());
-    EXPECT_EQ(context.refills, 1);
-    EXPECT_EQ(context.sizeRefreshes, 1);
+    EXPECT_EQ(context.currentItem().input(), formChoice(before, ItemFieldId::LaminaCompositionIndex, 0));
     EXPECT_EQ(context.edits, 1);
 
+    before = context.currentItem().input();
     clickItem("LaminaCount", 1);
     EXPECT_EQ(material().LaminaCountIndex, 1);
-    EXPECT_EQ(context.refills, 2);
+    EXPECT_EQ(context.currentItem().input(), formChoice(before, ItemFieldId::LaminaCountIndex, 1));
 
     for (int layUp : {1, 2}) {
+        before = context.currentItem().input();
         clickItem("LaminaComposition", layUp);
         EXPECT_EQ(material().LaminaCompositionIndex, layUp);
         EXPECT_FALSE(count->isEnabled());
         EXPECT_TRUE(unValuation->isEnabled());
+        EXPECT_EQ(context.currentItem().input(), formChoice(before, ItemFieldId::LaminaCompositionIndex, layUp));
     }
-    EXPECT_EQ(context.refills, 4);
 
     // Another product keeps its grade list.
     context.resetCounters();
