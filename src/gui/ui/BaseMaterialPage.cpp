@@ -10,10 +10,11 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "core/form/tables/FormChoiceTexts.h"
 #include "core/material/tables/SpeciesLists.h"
 #include "core/project/ColumnMember.h"
-#include "core/project/CommonData.h"
-#include "gui/ui/MaterialChoices.h"
+#include "gui/print/QtText.h"
+#include "gui/ui/FormDrawing.h"
 #include "gui/ui/PageContext.h"
 #include "gui/ui/RadioGroup.h"
 
@@ -28,31 +29,22 @@ RadioGroup* makeSpeciesGroup(const QString& name, const QStringList& items, QWid
     return group;
 }
 
-// The lamina-species slot shown by `BaseMatGroup3`: LVL has its own, every
-// other product shows the glulam one (the group is disabled for them).
-std::size_t laminaSlot(std::int32_t product) {
-    return product == kLvl ? kLvl : kGlulam;
-}
-
 } // namespace
 
 BaseMaterialPage::BaseMaterialPage(PageContext& context, QWidget* parent) : QWidget(parent), context_(context) {
     setObjectName(QStringLiteral("TabSheet2"));
 
-    const std::array<QString, kProductKindCount> productCaptions{
-        QStringLiteral("構造用製材"), QStringLiteral("２×４製材"), QStringLiteral("構造用集成材"),
-        QStringLiteral("LVL"), QStringLiteral("めり込みの検討を省略")};
     productButtons_ = new QButtonGroup(this);
     for (int tag = 0; tag < kProductKindCount; ++tag) {
-        auto* button = new QRadioButton(productCaptions[static_cast<std::size_t>(tag)], this);
+        auto* button = new QRadioButton(toQString(form::kBaseProductTexts[static_cast<std::size_t>(tag)]), this);
         button->setObjectName(QStringLiteral("BaseMatButton%1").arg(tag + 1));
         productButtons_->addButton(button, tag);
         baseMatButtons_[static_cast<std::size_t>(tag)] = button;
     }
 
-    baseMatGroup1_ = makeSpeciesGroup(QStringLiteral("BaseMatGroup1"), choiceItems(material::kUngradedSpecies), this);
-    baseMatGroup2_ = makeSpeciesGroup(QStringLiteral("BaseMatGroup2"), speciesGroupItems2x4(), this);
-    baseMatGroup3_ = makeSpeciesGroup(QStringLiteral("BaseMatGroup3"), choiceItems(material::kLaminaSpecies), this);
+    baseMatGroup1_ = makeSpeciesGroup(QStringLiteral("BaseMatGroup1"), textsOf(material::kUngradedSpecies), this);
+    baseMatGroup2_ = makeSpeciesGroup(QStringLiteral("BaseMatGroup2"), textsOf(form::kSpeciesGroup2x4Texts), this);
+    baseMatGroup3_ = makeSpeciesGroup(QStringLiteral("BaseMatGroup3"), textsOf(material::kLaminaSpecies), this);
 
     fcvUpper_ = new QCheckBox(QStringLiteral("土台その他に類する横架材"), this);
     fcvUpper_->setObjectName(QStringLiteral("Fcv_Upper"));
@@ -62,8 +54,7 @@ BaseMaterialPage::BaseMaterialPage(PageContext& context, QWidget* parent) : QWid
     endPosition_->setToolTip(QStringLiteral("めり込み強度の低減 0.75～0.80"));
     selectBaseName_ = new QComboBox(this);
     selectBaseName_->setObjectName(QStringLiteral("SelectBaseName"));
-    selectBaseName_->addItems({QStringLiteral("自動"), QStringLiteral("土台"), QStringLiteral("梁材"),
-                               QStringLiteral("下枠"), QStringLiteral("横架材")});
+    selectBaseName_->addItems(textsOf(form::kBaseNameTexts));
     auto* baseNameLabel = new QLabel(QStringLiteral("表示名称"), this);
     baseNameLabel->setBuddy(selectBaseName_);
     defaultButton2_ = new QPushButton(QStringLiteral("設定の保存"), this);
@@ -106,102 +97,61 @@ BaseMaterialPage::BaseMaterialPage(PageContext& context, QWidget* parent) : QWid
     layout->addLayout(right, 0, 1);
     layout->setColumnStretch(1, 1);
 
-    connect(productButtons_, &QButtonGroup::idClicked, this, &BaseMaterialPage::BaseMatButtonClick);
-    connect(baseMatGroup1_, &RadioGroup::itemClicked, this, &BaseMaterialPage::BaseMatGroup1Click);
-    connect(baseMatGroup2_, &RadioGroup::itemClicked, this, &BaseMaterialPage::BaseMatGroup2Click);
-    connect(baseMatGroup3_, &RadioGroup::itemClicked, this, &BaseMaterialPage::BaseMatGroup3Click);
-    connect(fcvUpper_, &QCheckBox::clicked, this, &BaseMaterialPage::Fcv_UpperClick);
-    connect(endPosition_, &QCheckBox::clicked, this, &BaseMaterialPage::EndPositionClick);
-    connect(selectBaseName_, &QComboBox::activated, this, &BaseMaterialPage::SelectBaseNameChange);
-    connect(defaultButton2_, &QPushButton::clicked, this, &BaseMaterialPage::DefaultButton2Click);
+    // The product buttons tell themselves apart by their tag, the product.
+    connect(productButtons_, &QButtonGroup::idClicked, this,
+            [this](int tag) { take(ChooseBaseMaterial(shown(), ItemFieldId::BaseSelectProduct, tag)); });
+    connect(baseMatGroup1_, &RadioGroup::itemClicked, this, [this](int index) {
+        take(ChooseBaseMaterial(shown(), ItemFieldId::BaseKindOfWood0, valueAt(state_.baseMatGroup1, index)));
+    });
+    connect(baseMatGroup2_, &RadioGroup::itemClicked, this, [this](int index) {
+        take(ChooseBaseMaterial(shown(), ItemFieldId::BaseKindOfWood1, valueAt(state_.baseMatGroup2, index)));
+    });
+    // Glulam and LVL share the lamina species group; the form names the slot.
+    connect(baseMatGroup3_, &RadioGroup::itemClicked, this, [this](int index) {
+        take(ChooseBaseMaterial(shown(), state_.baseMatGroup3Field, valueAt(state_.baseMatGroup3, index)));
+    });
+    connect(fcvUpper_, &QCheckBox::clicked, this,
+            [this](bool checked) { take(SetBaseMaterialFlag(shown(), ItemFieldId::FcvUpper, checked)); });
+    connect(endPosition_, &QCheckBox::clicked, this,
+            [this](bool checked) { take(SetBaseMaterialFlag(shown(), ItemFieldId::BaseUseEndPosFcv, checked)); });
+    connect(selectBaseName_, &QComboBox::activated, this, [this](int index) {
+        take(ChooseBaseMaterial(shown(), ItemFieldId::BaseNameIndex, valueAt(state_.selectBaseName, index)));
+    });
+    connect(defaultButton2_, &QPushButton::clicked, this, [this] {
+        context_.document().saveMaterialDefault(MaterialDefault::Base, shown().BaseMaterial, context_.messages());
+    });
 }
 
-MatInputData& BaseMaterialPage::material() {
-    return context_.currentItem().BaseMaterial;
+MemberInputData& BaseMaterialPage::shown() {
+    return context_.currentItem().input();
 }
 
 void BaseMaterialPage::showItem() {
-    loading_ = true;
-    const ColumnMember& item = context_.currentItem();
-    const MatInputData& m = item.BaseMaterial;
-    fcvUpper_->setChecked(item.FcvUpper);
-    endPosition_->setChecked(m.UseEndPosFcv);
-    const int name = item.BaseNameIndex;
-    selectBaseName_->setCurrentIndex(name >= 0 && name < selectBaseName_->count() ? name : -1);
-    baseMatGroup1_->setItemIndex(m.KindOfWood[kSawnLumber]);
-    baseMatGroup2_->setItemIndex(m.KindOfWood[kDimensionLumber]);
-    baseMatGroup3_->setItemIndex(m.KindOfWood[laminaSlot(m.SelectProduct)]);
-    updatePage();
-    loading_ = false;
+    redraw();
 }
 
-void BaseMaterialPage::updatePage() {
-    const std::int32_t product = material().SelectProduct;
-    const bool known = product >= 0 && product < kProductKindCount;
-    if (known) {
-        baseMatButtons_[static_cast<std::size_t>(product)]->setChecked(true);
-    } else if (QAbstractButton* checked = productButtons_->checkedButton()) {
-        // A stored product beyond the buttons checks none of them.
-        productButtons_->setExclusive(false);
-        checked->setChecked(false);
-        productButtons_->setExclusive(true);
+void BaseMaterialPage::take(const std::optional<MemberInputData>& after) {
+    if (after) {
+        shown() = *after;
+        context_.markChanged();
     }
-    baseMatGroup1_->setEnabled(product == kSawnLumber);
-    baseMatGroup2_->setEnabled(product == kDimensionLumber);
-    baseMatGroup3_->setEnabled(product == kGlulam || product == kLvl);
-    const bool bearingChecked = product != kGlulamColumn;
-    fcvUpper_->setEnabled(bearingChecked);
-    endPosition_->setEnabled(bearingChecked);
-    selectBaseName_->setEnabled(bearingChecked);
+    redraw();
 }
 
-void BaseMaterialPage::BaseMatButtonClick(int tag) {
-    MatInputData& m = material();
-    if (tag == m.SelectProduct) return;
-    m.SelectProduct = tag;
-    // Glulam and LVL share the species group, each with its own slot.
-    if (tag == kGlulam || tag == kLvl) baseMatGroup3_->setItemIndex(m.KindOfWood[static_cast<std::size_t>(tag)]);
-    context_.markChanged();
-    updatePage();
-}
-
-void BaseMaterialPage::BaseMatGroup1Click(int index) {
-    if (!userChoice(index)) return;
-    material().KindOfWood[kSawnLumber] = index;
-    context_.markChanged();
-}
-
-void BaseMaterialPage::BaseMatGroup2Click(int index) {
-    if (!userChoice(index)) return;
-    material().KindOfWood[kDimensionLumber] = index;
-    context_.markChanged();
-}
-
-void BaseMaterialPage::BaseMatGroup3Click(int index) {
-    MatInputData& m = material();
-    if (!userChoice(index) || (m.SelectProduct != kGlulam && m.SelectProduct != kLvl)) return;
-    m.KindOfWood[static_cast<std::size_t>(m.SelectProduct)] = index;
-    context_.markChanged();
-}
-
-void BaseMaterialPage::Fcv_UpperClick(bool checked) {
-    context_.currentItem().FcvUpper = checked;
-    context_.markChanged();
-}
-
-void BaseMaterialPage::EndPositionClick(bool checked) {
-    material().UseEndPosFcv = checked;
-    context_.markChanged();
-}
-
-void BaseMaterialPage::SelectBaseNameChange(int index) {
-    if (index < 0) return;
-    context_.currentItem().BaseNameIndex = index;
-    context_.markChanged();
-}
-
-void BaseMaterialPage::DefaultButton2Click() {
-    context_.document().saveMaterialDefault(MaterialDefault::Base, material(), context_.messages());
+void BaseMaterialPage::redraw() {
+    state_ = MakeBaseMaterialFormState(shown());
+    // A product beyond the buttons checks none of them.
+    productButtons_->setExclusive(false);
+    for (std::size_t tag = 0; tag < baseMatButtons_.size(); ++tag)
+        drawFlag(*baseMatButtons_[tag], state_.baseMatButtons[tag]);
+    productButtons_->setExclusive(true);
+    drawChoice(*baseMatGroup1_, state_.baseMatGroup1);
+    drawChoice(*baseMatGroup2_, state_.baseMatGroup2);
+    drawChoice(*baseMatGroup3_, state_.baseMatGroup3);
+    drawFlag(*fcvUpper_, state_.fcvUpper);
+    drawFlag(*endPosition_, state_.endPosition);
+    drawChoice(*selectBaseName_, state_.selectBaseName);
+    drawButton(*defaultButton2_, state_.defaultButton2);
 }
 
 } // namespace tarvo::gui

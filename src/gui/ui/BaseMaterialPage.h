@@ -2,13 +2,16 @@
 // The page "横架材材料（個別）": the material of the horizontal member under the
 // current column (the item's `BaseMaterial`), the column's bearing options and
 // the display name of the horizontal member. Sawn lumber is always judged as
-// ungraded here. Nothing here recomputes the item (the column design page
-// does that when it is entered again).
+// ungraded here. The page draws the horizontal-member form state of the
+// shown item and forwards each choice as a value to the form, whose item
+// becomes the shown item. Nothing here checks the item (the column design
+// page does that when it is entered again).
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
-#include "core/material/MatInputData.h"
+#include "core/form/BaseMaterialFormState.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -26,32 +29,19 @@ class BaseMaterialPage : public QWidget {
 public:
     explicit BaseMaterialPage(PageContext& context, QWidget* parent = nullptr);
 
-    // Loads every control from the current item (horizontal-member material,
-    // `FcvUpper`, `BaseNameIndex`) and applies the enabling rules. Counts no
-    // edit.
+    // Draws the shown item's horizontal member, bearing options and
+    // display name. Counts no edit.
     void showItem();
 
 private:
-    // Event handlers, named after their controls; the product buttons share
-    // one handler and tell themselves apart by their tag (the product kind).
-    void BaseMatButtonClick(int tag);
-    void BaseMatGroup1Click(int index);
-    void BaseMatGroup2Click(int index);
-    void BaseMatGroup3Click(int index);
-    void Fcv_UpperClick(bool checked);
-    void EndPositionClick(bool checked);
-    void SelectBaseNameChange(int index);
-    void DefaultButton2Click();
-
-    [[nodiscard]] MatInputData& material();
-    // Checks the product button of the stored product and enables the
-    // controls that belong to it.
-    void updatePage();
-    // A user's change (not the page being loaded) of a radio group.
-    [[nodiscard]] bool userChoice(int index) const { return !loading_ && index >= 0; }
+    [[nodiscard]] MemberInputData& shown();
+    // The item a choice made, if any, into the shown item and committed;
+    // the page is drawn again (a refused choice puts the control back).
+    void take(const std::optional<MemberInputData>& after);
+    void redraw();
 
     PageContext& context_;
-    bool loading_ = false;
+    BaseMaterialFormState state_;
 
     QButtonGroup* productButtons_ = nullptr;
     std::array<QRadioButton*, kProductKindCount> baseMatButtons_{};
