@@ -12,10 +12,10 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include <cmath>
-
+#include "core/form/tables/FormChoiceTexts.h"
 #include "core/project/CommonData.h"
 #include "core/project/CommonFields.h"
+#include "gui/ui/FormDrawing.h"
 #include "gui/ui/NumLabeledEdit.h"
 #include "gui/ui/PageContext.h"
 #include "gui/ui/RadioGroup.h"
@@ -51,21 +51,25 @@ CommonPage::CommonPage(PageContext& context, QWidget* parent) : QWidget(parent),
     auto* page = new QWidget(inner);
     page->setObjectName(QStringLiteral("LoadConditions"));
     buildPage(page);
+    // The lists hold their entries before a project is shown.
+    draw(MakeCommonFormState(CommonInputData{}));
     inner->addTab(page, QStringLiteral("荷重条件"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(inner);
 }
 
-void CommonPage::commit(CommonFieldId id, double value) {
-    CommonInputData after = context_.common().input();
-    commonField(id).set(after, value);
-    context_.commitCommon(after);
+bool CommonPage::choose(CommonFieldId id, double value) {
+    const std::optional<CommonInputData> after = ChooseCommon(context_.common().input(), id, value);
+    if (after) context_.commitCommon(*after);
+    // A refused choice puts the control back.
+    draw(MakeCommonFormState(context_.common().input()));
+    return after.has_value();
 }
 
 void CommonPage::bindField(NumLabeledEdit* field, CommonFieldId id) {
     fields_.emplace_back(field, id);
-    connect(field, &NumberEdit::valueEdited, this, [this, id](double v) { commit(id, v); });
+    connect(field, &NumberEdit::valueEdited, this, [this, id](double v) { (void)choose(id, v); });
 }
 
 void CommonPage::buildPage(QWidget* page) {
@@ -77,16 +81,13 @@ void CommonPage::buildPage(QWidget* page) {
 
     radioGroup1_ = new RadioGroup(QStringLiteral("風圧力算定規準"), page);
     radioGroup1_->setObjectName(QStringLiteral("RadioGroup1"));
-    radioGroup1_->setItems({QStringLiteral("建築基準法施行令第87条"), QStringLiteral("平成12年建設省告示第1458号")});
+    radioGroup1_->setItems(textsOf(form::kWindStandardTexts));
 
     auto* windBox = new QGroupBox(QStringLiteral("風圧力計算条件"), page);
     v0Select_ = new QComboBox(windBox);
     v0Select_->setObjectName(QStringLiteral("V0Select"));
-    for (int v0 = 30; v0 <= 46; v0 += 2)
-        v0Select_->addItem(QString::number(v0));
     roughSelect_ = new QComboBox(windBox);
     roughSelect_->setObjectName(QStringLiteral("RoughSelect"));
-    roughSelect_->addItems({QStringLiteral("Ⅰ"), QStringLiteral("Ⅱ"), QStringLiteral("Ⅲ"), QStringLiteral("Ⅳ")});
     buildingHeight_ =
         commonEntry(CommonFieldId::BuildingHeight, QStringLiteral("建物高さ H (m)　"), "BuildingHeight", windBox);
     upQ_ = commonEntry(CommonFieldId::Up_q, QStringLiteral("速度圧の割増率  "), "Up_q", windBox);
@@ -123,8 +124,7 @@ void CommonPage::buildPage(QWidget* page) {
         floorLayout->addWidget(floorHeights_[slot], row, 1);
         floorLayout->addWidget(wooden, row, 2);
         connect(wooden, &QCheckBox::toggled, this, [this, slot](bool checked) {
-            commit(kWoodenFields[slot], checked ? 1 : 0);
-            emit woodenStoreyChanged();
+            if (choose(kWoodenFields[slot], checked ? 1 : 0)) emit woodenStoreyChanged();
         });
     }
     floorLevel_ = commonEntry(CommonFieldId::FirstFloorLevel, QStringLiteral("床高"), "FirstFloorLevel", floorBox);
@@ -136,8 +136,6 @@ void CommonPage::buildPage(QWidget* page) {
 
     snowEriaSelect_ = new RadioGroup(QStringLiteral("積雪荷重条件"), page);
     snowEriaSelect_->setObjectName(QStringLiteral("SnowEriaSelect"));
-    snowEriaSelect_->setItems({QStringLiteral("一般の区域"), QStringLiteral("多雪区域")});
-    snowEriaSelect_->setColumns(2);
 
     defaultButton1_ = new QPushButton(QStringLiteral("設定の保存"), page);
     defaultButton1_->setObjectName(QStringLiteral("DefaultButton1"));
@@ -162,50 +160,51 @@ void CommonPage::buildPage(QWidget* page) {
     layout->addLayout(leftColumn, 0);
     layout->addLayout(column, 1);
 
+    // Every choice goes to the form as the value its entry stands for.
     connect(radioGroup1_, &RadioGroup::itemClicked, this, [this](int index) {
-        if (index < 0) return;
-        commit(CommonFieldId::WindCalcStandard, index);
+        (void)choose(CommonFieldId::WindCalcStandard, valueAt(state_.radioGroup1, index));
         emit velocityPressureChanged();
     });
     connect(v0Select_, &QComboBox::activated, this, [this](int index) {
-        commit(CommonFieldId::V0Index, index);
+        (void)choose(CommonFieldId::V0Index, valueAt(state_.v0Select, index));
         emit velocityPressureChanged();
     });
     connect(roughSelect_, &QComboBox::activated, this, [this](int index) {
-        commit(CommonFieldId::RoughIndex, index);
+        (void)choose(CommonFieldId::RoughIndex, valueAt(state_.roughSelect, index));
         emit velocityPressureChanged();
     });
     for (NumLabeledEdit* field : {buildingHeight_, upQ_})
         connect(field, &NumberEdit::exited, this, [this] { emit velocityPressureChanged(); });
     connect(snowEriaSelect_, &RadioGroup::itemClicked, this, [this](int index) {
-        if (index < 0) return;
-        commit(CommonFieldId::SnowEria, index);
-        emit snowAreaChanged(index);
+        (void)choose(CommonFieldId::SnowEria, valueAt(state_.snowEriaSelect, index));
+        emit snowAreaChanged(context_.common().SnowEria);
     });
     connect(defaultButton1_, &QPushButton::clicked, this,
             [this] { context_.document().saveCommonDefaults(context_.messages()); });
 }
 
 void CommonPage::showProject() {
-    const CommonData& common = context_.common();
-    for (const auto& [field, id] : fields_)
-        field->showValue(commonField(id).get(common));
-    v0Select_->setCurrentIndex(common.V0Index);
-    roughSelect_->setCurrentIndex(common.RoughIndex);
-    radioGroup1_->setItemIndex(common.WindCalcStandard);
+    draw(MakeCommonFormState(context_.common().input()));
     emit velocityPressureChanged();
-    snowEriaSelect_->setItemIndex(common.SnowEria);
-    emit snowAreaChanged(common.SnowEria);
-    for (std::size_t n = 0; n < 4; ++n)
-        structCheckBoxes_[n]->setChecked(common.WoodenStorey[n]);
+    emit snowAreaChanged(context_.common().SnowEria);
 }
 
 void CommonPage::refreshVelocityLabel() {
-    // The document keeps the velocity pressure up to date; none without a height.
-    const CommonData& common = context_.common();
-    const bool computed = common.VelocityPressure > 0;
-    const QString value = computed ? QString::number(std::llround(common.VelocityPressure)) : QStringLiteral("？");
-    velocity_->setText(QStringLiteral("速度圧 q = ") + value + QStringLiteral(" N/m2"));
+    draw(MakeCommonFormState(context_.common().input()));
+}
+
+void CommonPage::draw(const CommonFormState& state) {
+    state_ = state;
+    drawChoice(*radioGroup1_, state_.radioGroup1);
+    drawChoice(*v0Select_, state_.v0Select);
+    drawChoice(*roughSelect_, state_.roughSelect);
+    for (const auto& [field, id] : fields_)
+        if (const CommonNumberControl* control = state_.numberField(id)) drawNumber(*field, *control);
+    drawLabel(*velocity_, state_.velocity);
+    for (std::size_t n = 0; n < state_.structCheckBoxes.size(); ++n)
+        drawFlag(*structCheckBoxes_[n], state_.structCheckBoxes[n]);
+    drawChoice(*snowEriaSelect_, state_.snowEriaSelect);
+    drawButton(*defaultButton1_, state_.defaultButton1);
 }
 
 } // namespace tarvo::gui

@@ -2,13 +2,16 @@
 // The common conditions page: the basis of the wind pressure, wind speed,
 // roughness, building height and increase factor with the velocity pressure
 // they give, the floor level and storey heights with the wooden storeys,
-// and the snow area. Every change is committed to the project document at
-// once, as one command.
+// and the snow area. The page draws the common form state of the project's
+// conditions; a choice or a number left in a field goes as a value to the
+// form, and what it makes of the conditions is committed to the project
+// document at once, as one command.
 #include <QWidget>
 
 #include <utility>
 #include <vector>
 
+#include "core/form/CommonFormState.h"
 #include "core/project/CommonFields.h"
 
 class QCheckBox;
@@ -27,9 +30,10 @@ class CommonPage : public QWidget {
 public:
     explicit CommonPage(PageContext& context, QWidget* parent = nullptr);
 
-    // Puts the common conditions into the page (fields, choices, check boxes).
+    // Draws the project's common conditions (fields, choices, check boxes).
     void showProject();
-    // Recomputes the velocity pressure and shows it ("？" without a height).
+    // Draws the page again, the velocity pressure label with it ("？"
+    // without a height).
     void refreshVelocityLabel();
 
 signals:
@@ -43,10 +47,13 @@ signals:
 private:
     void buildPage(QWidget* page);
     void bindField(NumLabeledEdit* field, CommonFieldId id);
-    // The common conditions with `id` set to `value`, committed.
-    void commit(CommonFieldId id, double value);
+    // What the form makes of `value` chosen for `id`, committed; the page is
+    // drawn again. Whether the conditions changed.
+    bool choose(CommonFieldId id, double value);
+    void draw(const CommonFormState& state);
 
     PageContext& context_;
+    CommonFormState state_;
     RadioGroup* radioGroup1_ = nullptr;
     QComboBox* v0Select_ = nullptr;
     QComboBox* roughSelect_ = nullptr;
