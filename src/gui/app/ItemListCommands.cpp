@@ -9,14 +9,15 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "core/check/ColumnCheck.h"
+#include "core/form/ItemListRules.h"
 #include "core/project/ArrangeLine.h"
 #include "core/project/ColumnsData.h"
-#include "core/project/ProjectFile.h"
 #include "core/text/MessageSink.h"
 #include "gui/app/MainForm.h"
 #include "gui/print/QtText.h"
@@ -57,24 +58,20 @@ void ItemListCommands::AddCopyButtonClick() {
 
 void ItemListCommands::addItem(bool keepForcesAndName) {
     window_.commitPendingEdit();
-    if (!window_.check().CheckColumn(window_.currentItem()).computable()) {
-        QApplication::beep();
-        controls_.messageBord->setText(QStringLiteral("現在のデータが未入力です。"));
-        return;
-    }
     ProjectDocument& document = window_.document();
-    // The project must stay one its file can hold and the reader take back.
-    if (!projectWouldFit(document.columns(), {window_.currentItem()})) {
-        window_.messages().showMessage(MessageKind::Error, "データを追加できません。\n" + projectTooLargeMessage());
+    const MemberInputData& shown = window_.currentItem().input();
+    const NewItem made = MakeNewItem(document.columns(), shown, window_.check().CheckColumn(shown),
+                                     keepForcesAndName ? NewItemKind::Copy : NewItemKind::Add);
+    switch (made.refusal) {
+    case ItemListRefusal::NotCheckable:
+        QApplication::beep();
+        controls_.messageBord->setText(toQString(made.message));
         return;
-    }
-    MemberInputData added = window_.currentItem().input();
-    if (!keepForcesAndName) {
-        added.AxialForce = {};
-        added.Name.clear();
+    case ItemListRefusal::ProjectTooLarge: window_.messages().showMessage(MessageKind::Error, made.message); return;
+    case ItemListRefusal::None: break;
     }
     // The document shows the new item at the end of the list.
-    document.insertItem(document.count(), added,
+    document.insertItem(document.count(), made.item->input(),
                         keepForcesAndName ? QStringLiteral("データのコピー") : QStringLiteral("データの追加"),
                         window_.currentPage());
 }
@@ -82,10 +79,10 @@ void ItemListCommands::addItem(bool keepForcesAndName) {
 void ItemListCommands::DeleteButtonClick() {
     window_.commitPendingEdit();
     const int index = window_.currentIndex();
-    if (index <= 0) {
+    if (const std::optional<std::string> refusal = DeleteRefusal(window_.document().columns(), index)) {
         // The button is off there; a click that still arrives is told why.
         QApplication::beep();
-        controls_.messageBord->setText(QStringLiteral("先頭のデータは削除できません。"));
+        controls_.messageBord->setText(toQString(*refusal));
         return;
     }
     window_.document().removeItem(index, QStringLiteral("データの削除"), window_.currentPage());

@@ -25,6 +25,7 @@
 #include <string>
 #include <vector>
 
+#include "core/form/ItemListRules.h"
 #include "core/project/ColumnInputRules.h"
 #include "core/project/ProjectFile.h"
 #include "core/text/IniFile.h"
@@ -583,27 +584,14 @@ void MainForm::FillNameList() {
 }
 
 void MainForm::UpdateNavigation() {
-    const int count = nameList_->count();
-    if (count == 1) {
-        for (QToolButton* button : {firstButton_, lastButton_, nextButton_, beforButton_, deleteButton_})
-            button->setEnabled(false);
-    } else {
-        for (QToolButton* button : {firstButton_, lastButton_, nextButton_, beforButton_, deleteButton_})
-            button->setEnabled(true);
-        const int selected = nameList_->currentIndex();
-        // The first item is never deleted.
-        deleteButton_->setEnabled(document_->currentIndex() != 0);
-        if (selected != 0) {
-            if (selected == count - 1) {
-                lastButton_->setEnabled(false);
-                nextButton_->setEnabled(false);
-            }
-        } else {
-            firstButton_->setEnabled(false);
-            beforButton_->setEnabled(false);
-        }
-    }
-    arrangeButton_->setEnabled(document_->count() > 1);
+    const ItemListControls controls = MakeItemListControls(document_->count(), document_->currentIndex());
+    firstButton_->setEnabled(controls.firstButton.enabled);
+    beforButton_->setEnabled(controls.beforButton.enabled);
+    nextButton_->setEnabled(controls.nextButton.enabled);
+    lastButton_->setEnabled(controls.lastButton.enabled);
+    deleteButton_->setEnabled(controls.deleteButton.enabled);
+    arrangeButton_->setEnabled(controls.arrangeButton.enabled);
+    pagePanel_->setText(toQString(controls.pagePanel.text));
 }
 
 void MainForm::focusControl(QWidget* widget) {
