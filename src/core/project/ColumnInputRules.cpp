@@ -14,7 +14,6 @@ namespace tarvo {
 namespace {
 
 constexpr const char* kDirectFloor = "直接";
-constexpr const char* kRoundSawn = "円柱";
 
 std::string storeyEntry(int storey) {
     return "  " + std::to_string(storey);
@@ -42,45 +41,6 @@ int LeadingInteger(std::string_view text) {
 
 bool WindConsidered(const CommonData& common) {
     return common.VelocityPressure > 0;
-}
-
-std::vector<std::string> ShapeEntries(std::vector<std::string> current, int selectProduct) {
-    if (current.empty()) current.emplace_back("矩形");
-    if (selectProduct == kSawnLumber) {
-        if (current.size() < 2) current.emplace_back(kRoundSawn);
-    } else {
-        current.resize(1);
-    }
-    return current;
-}
-
-SizeControlState ApplySizeRules(MemberInputData& item, std::string_view sizeText, int sizeEntries, int sizeSelected,
-                                bool productShows2x4) {
-    SizeControlState state;
-    const bool round = item.Shape == kRound;
-    if (round) {
-        item.SizeCode = 0;
-        item.B = 0;
-    } else {
-        item.SizeCode = LeadingInteger(sizeText);
-        state.sizeSelectEnabled = sizeEntries > 1;
-    }
-    if (item.SizeCode > 0) {
-        (void)sizeToDims(sizeText, item.B, item.D);
-    } else if (!round && item.B == 0) {
-        item.B = item.D;
-    }
-    const bool freeSize = sizeSelected <= 0;
-    if (!productShows2x4) {
-        state.sizeBEnabled = !round && freeSize;
-        state.sizeDEnabled = freeSize;
-    }
-    if (item.ColumnMaterial.SelectProduct == kDimensionLumber && LeadingInteger(sizeText) < 400) {
-        state.subMembersEnabled = true;
-    } else {
-        item.SubMembers = 0;
-    }
-    return state;
 }
 
 SizeControlState ApplySizeCodeRules(MemberInputData& item, int chosenCode, int sizeEntries, int sizeSelected,
@@ -148,30 +108,6 @@ std::vector<int> FloorValues(const CommonData& common) {
     return values;
 }
 
-FloorSelection SyncFloor(const std::vector<std::string>& entries, MemberInputData& item, const CommonData& common) {
-    FloorSelection selection;
-    const int count = static_cast<int>(entries.size());
-    if (count == 0) {
-        item.FloorIndex = 0;
-    } else {
-        const std::string wanted = item.FloorIndex > 0 ? storeyEntry(item.FloorIndex) : kDirectFloor;
-        const auto found = std::find(entries.begin(), entries.end(), wanted);
-        if (found != entries.end()) {
-            selection.selected = static_cast<int>(found - entries.begin());
-        } else if (count < 2) {
-            selection.selected = 0;
-            item.FloorIndex = 0;
-        } else {
-            selection.selected = entries[0] == kDirectFloor ? 1 : 0;
-            item.FloorIndex = LeadingInteger(entries[static_cast<std::size_t>(selection.selected)]);
-        }
-    }
-    selection.enabled = count > 0;
-    if (WindConsidered(common) && selection.selected > 0 && item.FloorIndex >= 1 && item.FloorIndex <= kStoreyCount)
-        item.HeightZ = common.MidHeight[static_cast<std::size_t>(item.FloorIndex - 1)];
-    return selection;
-}
-
 FloorSelection SyncFloorValue(const std::vector<int>& values, MemberInputData& item, const CommonData& common) {
     FloorSelection selection;
     const int count = static_cast<int>(values.size());
@@ -194,12 +130,6 @@ FloorSelection SyncFloorValue(const std::vector<int>& values, MemberInputData& i
     if (WindConsidered(common) && selection.selected > 0 && item.FloorIndex >= 1 && item.FloorIndex <= kStoreyCount)
         item.HeightZ = common.MidHeight[static_cast<std::size_t>(item.FloorIndex - 1)];
     return selection;
-}
-
-int FloorIndexOfEntry(const std::vector<std::string>& entries, int chosen, bool windConsidered) {
-    if (chosen < 0 || chosen >= static_cast<int>(entries.size())) return 0;
-    if (windConsidered && chosen == 0) return 0;
-    return LeadingInteger(entries[static_cast<std::size_t>(chosen)]);
 }
 
 } // namespace tarvo

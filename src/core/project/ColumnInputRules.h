@@ -22,11 +22,6 @@ struct MemberInputData;
 // case exactly when the building height is not 0.
 [[nodiscard]] bool WindConsidered(const CommonData& common);
 
-// Entries of the shape choice for the column's product: sawn lumber keeps
-// two entries, the second added back as "円柱" when it was removed; every
-// other product has only the first, "矩形".
-[[nodiscard]] std::vector<std::string> ShapeEntries(std::vector<std::string> current, int selectProduct);
-
 // What the size rules leave enabled.
 struct SizeControlState {
     bool sizeSelectEnabled = false;
@@ -35,18 +30,13 @@ struct SizeControlState {
     bool subMembersEnabled = false;
 };
 
-// The size list and shape rules on `item`: size code from the list text
-// (0 and B = 0 for a round column), B and D from a 2x4 size code, B := D for
-// a rectangular section without width, no lintel-support pieces unless 2x4
-// below size 400. `sizeText` is the size list's text, `sizeEntries` its
-// entry count, `sizeSelected` its selected index (-1 for none);
-// `productShows2x4` tells whether the product choice shows 2x4 lumber.
-SizeControlState ApplySizeRules(MemberInputData& item, std::string_view sizeText, int sizeEntries, int sizeSelected,
-                                bool productShows2x4);
-
-// The same rules with the size code of the chosen entry (0 for "任意"):
-// the code and, for a code of the size table, B and D follow it. A code that
-// is no size of the table leaves B and D as they are.
+// The size list and shape rules on `item` with the size code of the chosen
+// entry (0 for "任意"): the code follows it (0 and B = 0 for a round column)
+// and, for a code of the size table, B and D; a code that is no size of the
+// table leaves B and D as they are. B := D for a rectangular section without
+// width, no lintel-support pieces unless 2x4 below size 400. `sizeEntries`
+// is the size list's entry count, `sizeSelected` its selected index (-1 for
+// none); `productShows2x4` tells whether the product choice shows 2x4 lumber.
 SizeControlState ApplySizeCodeRules(MemberInputData& item, int chosenCode, int sizeEntries, int sizeSelected,
                                     bool productShows2x4);
 
@@ -72,15 +62,10 @@ struct FloorSelection {
     bool enabled = false; // the list has entries
 };
 
-// Aligns the floor list with the item: selects the entry of its FloorIndex,
-// or corrects FloorIndex to the entry chosen in its place; with wind and a
-// storey entry selected, HeightZ becomes that storey's mid-height.
-FloorSelection SyncFloor(const std::vector<std::string>& entries, MemberInputData& item, const CommonData& common);
-// The same on the list of `FloorValues`.
+// Aligns the floor list of `FloorValues` with the item: selects the entry of
+// its FloorIndex, or corrects FloorIndex to the entry chosen in its place;
+// with wind and a storey entry selected, HeightZ becomes that storey's
+// mid-height.
 FloorSelection SyncFloorValue(const std::vector<int>& values, MemberInputData& item, const CommonData& common);
-
-// FloorIndex for the entry `chosen` of `entries`: 0 for "直接" (entry 0 with
-// wind), else the storey number written in the entry.
-[[nodiscard]] int FloorIndexOfEntry(const std::vector<std::string>& entries, int chosen, bool windConsidered);
 
 } // namespace tarvo

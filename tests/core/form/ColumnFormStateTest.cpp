@@ -64,6 +64,8 @@ TEST_F(ColumnFormStateTest, RoundSectionOnlyForSawnLumberAndNamedRoundColumnWhen
     const ColumnFormState glulam = state(item, kCheckOk, &sawn);
     ASSERT_EQ(glulam.shapeSelect.entries.size(), 1U);
     EXPECT_EQ(glulam.shapeSelect.selectedValue(), kRectangular);
+    item.ColumnMaterial.SelectProduct = kLvl; // drawn for the first time: "矩形" alone as well
+    EXPECT_EQ(state(item).shapeSelect.entries, (std::vector<ChoiceEntry>{{kRectangular, "矩形"}}));
 
     item.ColumnMaterial.SelectProduct = kSawnLumber;
     item.Shape = kRectangular;

@@ -35,20 +35,13 @@ TEST(LeadingInteger, ReadsTheNumberAtTheStartOfAListEntry) {
     EXPECT_EQ(LeadingInteger("-99999999999999999999"), INT_MIN);
 }
 
-TEST(ShapeEntries, SawnLumberGetsRoundBackAsRoundColumn) {
-    EXPECT_EQ(ShapeEntries({"矩形", "円形"}, kSawnLumber), (Entries{"矩形", "円形"}));
-    EXPECT_EQ(ShapeEntries({"矩形"}, kSawnLumber), (Entries{"矩形", "円柱"}));
-    EXPECT_EQ(ShapeEntries({"矩形", "円形"}, kGlulam), (Entries{"矩形"}));
-    EXPECT_EQ(ShapeEntries({}, kLvl), (Entries{"矩形"}));
-}
-
 TEST(SizeRules, RoundColumnHasNoWidthNoSizeCodeAndClosedSizeControls) {
     ColumnMember item;
     item.Shape = kRound;
     item.B = 120;
     item.D = 150;
     item.SizeCode = 204;
-    const SizeControlState state = ApplySizeRules(item, "任意", 1, 0, false);
+    const SizeControlState state = ApplySizeCodeRules(item, 0, 1, 0, false);
     EXPECT_EQ(item.SizeCode, 0);
     EXPECT_EQ(item.B, 0);
     EXPECT_EQ(item.D, 150);
@@ -61,7 +54,7 @@ TEST(SizeRules, RectangularSectionWithoutWidthTakesTheDepth) {
     ColumnMember item;
     item.D = 105;
     item.B = 0;
-    const SizeControlState state = ApplySizeRules(item, "任意", 1, 0, false);
+    const SizeControlState state = ApplySizeCodeRules(item, 0, 1, 0, false);
     EXPECT_EQ(item.B, 105);
     EXPECT_TRUE(state.sizeBEnabled);
     EXPECT_TRUE(state.sizeDEnabled);
@@ -73,7 +66,7 @@ TEST(SizeRules, DimensionLumberSizeCodesSetTheSectionAndTheLintelPieces) {
     ColumnMember item;
     item.ColumnMaterial.SelectProduct = kDimensionLumber;
     item.SubMembers = 2;
-    SizeControlState state = ApplySizeRules(item, " 204", 11, 3, true);
+    SizeControlState state = ApplySizeCodeRules(item, 204, 11, 3, true);
     EXPECT_EQ(item.SizeCode, 204);
     EXPECT_EQ(item.B, 38);
     EXPECT_EQ(item.D, 89);
@@ -83,7 +76,7 @@ TEST(SizeRules, DimensionLumberSizeCodesSetTheSectionAndTheLintelPieces) {
     EXPECT_TRUE(state.subMembersEnabled);
     EXPECT_EQ(item.SubMembers, 2);
 
-    state = ApplySizeRules(item, " 404", 11, 8, true);
+    state = ApplySizeCodeRules(item, 404, 11, 8, true);
     EXPECT_EQ(item.SizeCode, 404);
     EXPECT_EQ(item.B, 89);
     EXPECT_EQ(item.D, 89);
@@ -94,7 +87,7 @@ TEST(SizeRules, DimensionLumberSizeCodesSetTheSectionAndTheLintelPieces) {
 TEST(SizeRules, GlulamSizeChosenFromTheListClosesBothSides) {
     ColumnMember item;
     item.ColumnMaterial.SelectProduct = kGlulam;
-    const SizeControlState state = ApplySizeRules(item, " 406", 10, 2, false);
+    const SizeControlState state = ApplySizeCodeRules(item, 406, 10, 2, false);
     EXPECT_EQ(item.SizeCode, 406);
     EXPECT_EQ(item.B, 89);
     EXPECT_EQ(item.D, 140);
@@ -102,12 +95,12 @@ TEST(SizeRules, GlulamSizeChosenFromTheListClosesBothSides) {
     EXPECT_FALSE(state.sizeDEnabled);
 }
 
-TEST(SizeRules, TypedNumberThatIsNoSizeCodeLeavesTheSection) {
+TEST(SizeRules, CodeThatIsNoSizeOfTheTableLeavesTheSection) {
     ColumnMember item;
     item.ColumnMaterial.SelectProduct = kGlulam;
     item.B = 120;
     item.D = 240;
-    ApplySizeRules(item, " 999", 10, 0, false);
+    (void)ApplySizeCodeRules(item, 999, 10, 0, false);
     EXPECT_EQ(item.SizeCode, 999);
     EXPECT_EQ(item.B, 120);
     EXPECT_EQ(item.D, 240);
@@ -168,10 +161,10 @@ TEST(FloorEntries, WithWindStopsAtTheFirstStoreyWithoutHeight) {
 
 TEST(FloorSync, SelectsTheItemsStoreyAndTakesItsMidHeight) {
     const CommonData common = commonWith(9.0, {2.8, 2.7, 0, 0}, {true, true, false, false});
-    const Entries entries = FloorEntries(common);
+    const std::vector<int> values = FloorValues(common);
     ColumnMember item;
     item.FloorIndex = 2;
-    const FloorSelection selection = SyncFloor(entries, item, common);
+    const FloorSelection selection = SyncFloorValue(values, item, common);
     EXPECT_EQ(selection.selected, 2);
     EXPECT_TRUE(selection.enabled);
     EXPECT_DOUBLE_EQ(item.HeightZ, common.MidHeight[1]);
@@ -182,7 +175,7 @@ TEST(FloorSync, DirectEntryKeepsTheTypedHeight) {
     ColumnMember item;
     item.FloorIndex = 0;
     item.HeightZ = 4.25;
-    const FloorSelection selection = SyncFloor(FloorEntries(common), item, common);
+    const FloorSelection selection = SyncFloorValue(FloorValues(common), item, common);
     EXPECT_EQ(selection.selected, 0);
     EXPECT_DOUBLE_EQ(item.HeightZ, 4.25);
 }
@@ -192,7 +185,7 @@ TEST(FloorSync, StoreyNoLongerListedFallsBackToTheFirstStoreyEntry) {
     const CommonData common = commonWith(9.0, {2.8, 2.7, 2.6, 0}, {true, false, true, false});
     ColumnMember item;
     item.FloorIndex = 2;
-    const FloorSelection selection = SyncFloor(FloorEntries(common), item, common);
+    const FloorSelection selection = SyncFloorValue(FloorValues(common), item, common);
     EXPECT_EQ(selection.selected, 1);
     EXPECT_EQ(item.FloorIndex, 1);
     EXPECT_DOUBLE_EQ(item.HeightZ, common.MidHeight[0]);
@@ -202,7 +195,7 @@ TEST(FloorSync, StoreyNoLongerListedFallsBackToTheFirstStoreyEntry) {
     ColumnMember other;
     other.FloorIndex = 1;
     other.HeightZ = 7;
-    const FloorSelection calmSelection = SyncFloor(FloorEntries(calm), other, calm);
+    const FloorSelection calmSelection = SyncFloorValue(FloorValues(calm), other, calm);
     EXPECT_EQ(calmSelection.selected, 0);
     EXPECT_EQ(other.FloorIndex, 3);
     EXPECT_DOUBLE_EQ(other.HeightZ, 7); // heights follow the storey only with wind
@@ -212,24 +205,24 @@ TEST(FloorSync, ShortOrEmptyListsResetTheStorey) {
     const CommonData none = commonWith(0, {2.8, 0, 0, 0}, {false, false, false, false});
     ColumnMember item;
     item.FloorIndex = 3;
-    FloorSelection selection = SyncFloor(FloorEntries(none), item, none);
+    FloorSelection selection = SyncFloorValue(FloorValues(none), item, none);
     EXPECT_EQ(selection.selected, -1);
     EXPECT_FALSE(selection.enabled);
     EXPECT_EQ(item.FloorIndex, 0);
 
     const CommonData windOnly = commonWith(9.0, {0, 0, 0, 0}, {true, true, true, true});
     item.FloorIndex = 2;
-    selection = SyncFloor(FloorEntries(windOnly), item, windOnly);
+    selection = SyncFloorValue(FloorValues(windOnly), item, windOnly);
     EXPECT_EQ(selection.selected, 0); // "直接" alone
     EXPECT_EQ(item.FloorIndex, 0);
 }
 
-TEST(FloorIndexOfEntry, DirectIsZeroAndStoreysTheirNumber) {
-    const Entries entries{"直接", "  1", "  2"};
-    EXPECT_EQ(FloorIndexOfEntry(entries, 0, true), 0);
-    EXPECT_EQ(FloorIndexOfEntry(entries, 2, true), 2);
-    EXPECT_EQ(FloorIndexOfEntry(entries, 7, true), 0);
-    EXPECT_EQ(FloorIndexOfEntry(Entries{"  3", "  4"}, 0, false), 3);
+TEST(FloorValues, DirectIsZeroAndStoreysTheirNumber) {
+    const CommonData windy = commonWith(9.0, {2.8, 2.7, 0, 0}, {true, true, true, true});
+    EXPECT_EQ(FloorValues(windy), (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(FloorEntries(windy), (Entries{"直接", "  1", "  2"}));
+    const CommonData calm = commonWith(0, {2.8, 2.7, 2.6, 2.5}, {false, false, true, true});
+    EXPECT_EQ(FloorValues(calm), (std::vector<int>{3, 4}));
 }
 
 } // namespace
