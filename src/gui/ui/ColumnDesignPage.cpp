@@ -106,10 +106,12 @@ void ColumnDesignPage::bindField(NumberEdit* field, ItemFieldId id) {
     applyFieldFormat(field->model(), *entry.format);
     field->holdValue(entry.whole);
     fields_.emplace_back(field, id);
-    // A typed value goes into the shown item; the exit handler then counts
-    // the edit and checks the item again.
-    connect(field, &NumberEdit::valueEdited, this,
-            [this, id](double v) { itemField(id).set(context_.currentItem(), v); });
+    // A typed value goes into the shown item and is committed; the exit
+    // handler then checks the item again, which joins the same command.
+    connect(field, &NumberEdit::valueEdited, this, [this, id](double v) {
+        itemField(id).set(context_.currentItem(), v);
+        context_.markChanged();
+    });
 }
 
 void ColumnDesignPage::showField(NumberEdit* field) {
@@ -120,7 +122,6 @@ void ColumnDesignPage::showField(NumberEdit* field) {
 void ColumnDesignPage::connectField(NumberEdit* field, bool countsOnText) {
     connect(field, &NumberEdit::entryRefused, this, [this](const QString& message) { refusedEntry_ = message; });
     if (countsOnText) {
-        connect(field, &QLineEdit::textEdited, this, [this] { context_.markChanged(); });
         connect(field, &NumberEdit::exited, this, [this] { recomputeItem(); });
     } else {
         // The depth counts its edit when it is left, and only when it was
