@@ -630,9 +630,12 @@ void MainForm::commitPendingEdit() {
 }
 
 void MainForm::updatePrintEntries() {
-    // The shown item as the pages show it, the others as stored.
+    // The shown item as the pages show it, the others as stored (the
+    // document counts them).
+    const ColumnCheck& check = document_->check();
+    const bool storedComputes = check.CheckColumn(document_->currentItem()).computable();
     const bool any =
-        document_->check().CheckColumn(shown_).computable() || document_->columns().AnyComputable(document_->check());
+        check.CheckColumn(shown_).computable() || document_->computableCount() - (storedComputes ? 1 : 0) > 0;
     printButton_->setEnabled(any);
     previewButton_->setEnabled(any);
     print_->setEnabled(any);
