@@ -3,12 +3,80 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <system_error>
 
 namespace tarvo {
+namespace {
 
-bool appendShortestNumber(std::string& out, double value) {
-    if (!std::isfinite(value)) return false;
+constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+constexpr std::uint64_t kIntegerPowersOfTen[] = {1ULL,
+                                                 10ULL,
+                                                 100ULL,
+                                                 1000ULL,
+                                                 10000ULL,
+                                                 100000ULL,
+                                                 1000000ULL,
+                                                 10000000ULL,
+                                                 100000000ULL,
+                                                 1000000000ULL,
+                                                 10000000000ULL,
+                                                 100000000000ULL,
+                                                 1000000000000ULL,
+                                                 10000000000000ULL,
+                                                 100000000000000ULL,
+                                                 1000000000000000ULL};
+
+// Scaled values below this are whole numbers whose neighbouring doubles lie
+// far closer than half a unit, so the integer path is exact for them.
+constexpr double kExactLimit = 1e15;
+
+// The most decimals the shortest form looks for by the integer path; values
+// with more (most computed ones) go to std::to_chars.
+constexpr int kShortDecimals = 4;
+
+// The decimal digits of `n` into the end of `buffer`; the first digit's position.
+char* writeDigits(char* end, std::uint64_t n) {
+    char* p = end;
+    do {
+        *--p = static_cast<char>('0' + n % 10);
+        n /= 10;
+    } while (n != 0);
+    return p;
+}
+
+int digitCount(std::uint64_t n) {
+    int count = 1;
+    while (n >= 10) {
+        n /= 10;
+        ++count;
+    }
+    return count;
+}
+
+// `whole` / 10^decimals with the point in place, after the sign.
+void appendScaled(std::string& out, bool negative, std::uint64_t whole, int decimals) {
+    std::array<char, 40> buffer{};
+    char* const end = buffer.data() + buffer.size();
+    char* first = end;
+    if (decimals > 0) {
+        const std::uint64_t unit = kIntegerPowersOfTen[decimals];
+        std::uint64_t fraction = whole % unit;
+        for (int i = 0; i < decimals; ++i) {
+            *--first = static_cast<char>('0' + fraction % 10);
+            fraction /= 10;
+        }
+        *--first = '.';
+        first = writeDigits(first, whole / unit);
+    } else {
+        first = writeDigits(first, whole);
+    }
+    if (negative) *--first = '-';
+    out.append(first, end);
+}
+
+bool appendShortestByCharconv(std::string& out, double value) {
     // The longest shortest form of a double ("-2.2250738585072014e-308") is 24 characters.
     std::array<char, 32> buffer{};
     const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
@@ -17,10 +85,83 @@ bool appendShortestNumber(std::string& out, double value) {
     return true;
 }
 
+// The shortest form of a value that is the double nearest to a decimal of at
+// most kShortDecimals places below kExactLimit: the first number of places
+// whose decimal reads back as the value is the shortest round-trip text
+// (another as short would lie farther than half an ulp away). False when the
+// value is none such, or when the exponent form would be shorter.
+bool appendShortDecimal(std::string& out, double value) {
+    const bool negative = std::signbit(value);
+    const double magnitude = std::fabs(value);
+    for (int decimals = 0; decimals <= kShortDecimals; ++decimals) {
+        const double scaled = magnitude * kPowersOfTen[decimals];
+        if (!(scaled < kExactLimit)) return false;
+        const double whole = std::nearbyint(scaled);
+        if (whole / kPowersOfTen[decimals] != magnitude) continue;
+        const auto digits = static_cast<std::uint64_t>(whole);
+        // The fixed form is kept unless the exponent form ("1e+05",
+        // "1.5e-05") is shorter, which std::to_chars then writes.
+        std::uint64_t significant = digits;
+        while (significant != 0 && significant % 10 == 0)
+            significant /= 10;
+        const int count = digitCount(digits);
+        const int significantCount = digitCount(significant);
+        const int fixedLength =
+            decimals == 0 ? count : (magnitude >= 1.0 ? count + 1 : decimals + 2); // "0." and the places
+        const int exponentLength = significantCount + (significantCount > 1 ? 1 : 0) + 4;
+        if (digits != 0 && exponentLength < fixedLength) return false;
+        appendScaled(out, negative, digits, decimals);
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool appendRoundedFixed(std::string& out, double value, int precision) {
+    if (!std::isfinite(value) || precision < 0 || precision >= static_cast<int>(std::size(kPowersOfTen))) return false;
+    // The units roundHalfAway counts (the same products and comparison): its
+    // quotient units / 10^precision lies within an ulp of the decimal, so the
+    // fixed form of the rounded value is these units with the point in place.
+    const double scaled = std::fabs(value) * kPowersOfTen[precision];
+    double units = std::floor(scaled);
+    if (scaled - units >= 0.5) units += 1.0;
+    if (!(units < kExactLimit)) return false;
+    appendScaled(out, value < 0, static_cast<std::uint64_t>(units), precision);
+    return true;
+}
+
+bool appendShortestNumber(std::string& out, double value) {
+    if (!std::isfinite(value)) return false;
+    if (appendShortDecimal(out, value)) return true;
+    return appendShortestByCharconv(out, value);
+}
+
 std::string shortestNumberText(double value) {
     std::string text;
     appendShortestNumber(text, value);
     return text;
+}
+
+bool appendFixedNumber(std::string& out, double value, int precision) {
+    if (!std::isfinite(value) || precision < 0 || precision > 20) return false;
+    if (precision < static_cast<int>(std::size(kPowersOfTen))) {
+        // A product below the limit that is a whole number lies within an
+        // eighth of a unit of the exact one (its rounding error is half an
+        // ulp of at most 2^-3), so that whole number is the exact decimal
+        // rounded to the place.
+        const double scaled = std::fabs(value) * kPowersOfTen[precision];
+        if (scaled < kExactLimit && scaled == std::nearbyint(scaled)) {
+            appendScaled(out, std::signbit(value), static_cast<std::uint64_t>(scaled), precision);
+            return true;
+        }
+    }
+    std::array<char, 400> buffer{}; // the fixed form of the largest double with 20 places fits
+    const auto [end, ec] =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, precision);
+    if (ec != std::errc()) return false;
+    out.append(buffer.data(), end);
+    return true;
 }
 
 } // namespace tarvo

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "core/text/NumberText.h"
 #include "core/text/Rounding.h"
 
 namespace tarvo {
@@ -208,7 +209,14 @@ void appendWith(int maxFixedWidth, std::string& out, const char* format, std::va
             }
             const double value = va_arg(ap, double);
             const std::size_t start = out.size();
-            appendFixed(out, c, roundHalfAway(value, c.precision < 0 ? 6 : c.precision));
+            const int precision = c.precision < 0 ? 6 : c.precision;
+            if ((c.plain || c.widthOnly) && appendRoundedFixed(out, value, precision)) {
+                const std::size_t written = out.size() - start;
+                if (c.widthOnly && written < static_cast<std::size_t>(c.width))
+                    out.insert(start, static_cast<std::size_t>(c.width) - written, ' ');
+            } else {
+                appendFixed(out, c, roundHalfAway(value, precision));
+            }
             if (maxFixedWidth > 0 && c.plain && out.size() - start > static_cast<std::size_t>(maxFixedWidth)) {
                 out.resize(start);
                 out += compactNumber(value, maxFixedWidth);
