@@ -57,7 +57,7 @@ int digitCount(std::uint64_t n) {
 
 // `whole` / 10^decimals with the point in place, after the sign.
 void appendScaled(std::string& out, bool negative, std::uint64_t whole, int decimals) {
-    std::array<char, 40> buffer{};
+    std::array<char, 40> buffer; // written from the end, only what is written is read
     char* const end = buffer.data() + buffer.size();
     char* first = end;
     if (decimals > 0) {

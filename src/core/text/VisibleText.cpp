@@ -1,5 +1,7 @@
 #include "core/text/VisibleText.h"
 
+#include <array>
+
 #include "core/text/TextFormat.h"
 
 namespace tarvo {
@@ -15,6 +17,17 @@ void appendUtf8(std::string& out, char32_t cp) {
     out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
 }
 
+// The bytes that may begin a control: C0, DEL and the lead byte of the C1
+// range; every other byte is copied without a second look.
+constexpr std::array<bool, 256> kMayBeginControl = [] {
+    std::array<bool, 256> table{};
+    for (std::size_t b = 0; b < 0x20; ++b)
+        table[b] = true;
+    table[0x7F] = true;
+    table[0xC2] = true;
+    return table;
+}();
+
 } // namespace
 
 std::string visibleText(std::string_view utf8) {
@@ -29,6 +42,7 @@ void appendVisibleText(std::string& out, std::string_view utf8) {
     std::size_t run = 0;
     for (std::size_t i = 0; i < utf8.size(); ++i) {
         const auto byte = static_cast<unsigned char>(utf8[i]);
+        if (!kMayBeginControl[byte]) continue;
         const bool c1 = byte == 0xC2 && i + 1 < utf8.size() && static_cast<unsigned char>(utf8[i + 1]) >= 0x80 &&
                         static_cast<unsigned char>(utf8[i + 1]) <= 0x9F;
         if (byte >= 0x20 && byte != 0x7F && !c1) continue;
