@@ -13,6 +13,27 @@ namespace {
 // The text is handed on once it holds this much.
 constexpr std::size_t kFlushBytes = std::size_t{64} * 1024;
 
+// The bytes a JSON string cannot hold as they are: the quote, the
+// backslash and the controls.
+constexpr std::array<bool, 256> kNeedsEscape = [] {
+    std::array<bool, 256> table{};
+    for (std::size_t b = 0; b < 0x20; ++b)
+        table[b] = true;
+    table['"'] = true;
+    table['\\'] = true;
+    return table;
+}();
+
+// A line break and the indentation of the deepest nesting written in one piece.
+constexpr std::size_t kIndentLevels = 32;
+constexpr std::array<char, 1 + 2 * kIndentLevels> kNewlineAndIndent = [] {
+    std::array<char, 1 + 2 * kIndentLevels> text{};
+    text[0] = '\n';
+    for (std::size_t i = 1; i < text.size(); ++i)
+        text[i] = ' ';
+    return text;
+}();
+
 } // namespace
 
 std::string jsonEscape(std::string_view text) {
@@ -28,7 +49,7 @@ void appendJsonEscaped(std::string& out, std::string_view text) {
     std::size_t run = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (c != '"' && c != '\\' && static_cast<unsigned char>(c) >= 0x20) continue;
+        if (!kNeedsEscape[static_cast<unsigned char>(c)]) continue;
         out.append(text.data() + run, i - run);
         run = i + 1;
         switch (c) {
@@ -64,8 +85,13 @@ void JsonWriter::flushIfFull() {
 }
 
 void JsonWriter::newline() {
+    const std::size_t depth = hasElement_.size();
+    if (depth <= kIndentLevels) {
+        out_.append(kNewlineAndIndent.data(), 1 + 2 * depth);
+        return;
+    }
     out_.push_back('\n');
-    out_.append(hasElement_.size() * 2, ' ');
+    out_.append(depth * 2, ' ');
 }
 
 void JsonWriter::beforeValue() {
@@ -110,8 +136,19 @@ void JsonWriter::endArray() {
 
 void JsonWriter::key(std::string_view name) {
     beforeValue();
-    appendJsonEscaped(out_, name);
-    out_ += ": ";
+    // The keys are names of fields: written in one piece when nothing in
+    // them needs an escape.
+    bool plain = true;
+    for (const char c : name)
+        plain = plain && !kNeedsEscape[static_cast<unsigned char>(c)];
+    if (plain) {
+        out_.push_back('"');
+        out_.append(name);
+        out_.append("\": ", 3);
+    } else {
+        appendJsonEscaped(out_, name);
+        out_.append(": ", 2);
+    }
     afterKey_ = true;
 }
 

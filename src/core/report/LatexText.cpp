@@ -345,9 +345,16 @@ public:
     // broken.
     bool append(std::string_view utf8, std::string& out) {
         for (std::size_t pos = 0; pos < utf8.size();) {
+            // A run of ASCII without controls goes in one piece.
+            std::size_t end = pos;
+            while (end < utf8.size() && kPlainAscii[static_cast<unsigned char>(utf8[end])])
+                ++end;
+            out.append(utf8.data() + pos, end - pos);
+            pos = end;
+            if (pos >= utf8.size()) break;
             const char c = utf8[pos];
             if (static_cast<unsigned char>(c) < 0x80) {
-                out += isControl(c) ? ' ' : c;
+                out += ' '; // a control
                 ++pos;
                 continue;
             }
@@ -362,6 +369,18 @@ public:
     }
 
 private:
+    // ASCII bytes that stand for themselves: all but the controls (the line
+    // ends and the tab excepted).
+    static constexpr std::array<bool, 256> kPlainAscii = [] {
+        std::array<bool, 256> table{};
+        for (std::size_t b = 0x20; b < 0x7F; ++b)
+            table[b] = true;
+        table['\n'] = true;
+        table['\r'] = true;
+        table['\t'] = true;
+        return table;
+    }();
+
     // An entry: 0 not asked yet, kNotKnown, or the bytes with kOneByte or kTwoBytes.
     static constexpr std::uint32_t kNotKnown = 1;
     static constexpr std::uint32_t kOneByte = 0x10000;

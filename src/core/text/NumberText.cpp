@@ -96,9 +96,10 @@ bool appendShortDecimal(std::string& out, double value) {
     for (int decimals = 0; decimals <= kShortDecimals; ++decimals) {
         const double scaled = magnitude * kPowersOfTen[decimals];
         if (!(scaled < kExactLimit)) return false;
-        const double whole = std::nearbyint(scaled);
-        if (whole / kPowersOfTen[decimals] != magnitude) continue;
-        const auto digits = static_cast<std::uint64_t>(whole);
+        // The whole number nearest to the product (a tie needs no care: the
+        // test below keeps only a number whose decimal reads back).
+        const auto digits = static_cast<std::uint64_t>(scaled + 0.5);
+        if (static_cast<double>(digits) / kPowersOfTen[decimals] != magnitude) continue;
         // The fixed form is kept unless the exponent form ("1e+05",
         // "1.5e-05") is shorter, which std::to_chars then writes.
         std::uint64_t significant = digits;
@@ -124,7 +125,9 @@ bool appendRoundedFixed(std::string& out, double value, int precision) {
     // quotient units / 10^precision lies within an ulp of the decimal, so the
     // fixed form of the rounded value is these units with the point in place.
     const double scaled = std::fabs(value) * kPowersOfTen[precision];
-    double units = std::floor(scaled);
+    if (!(scaled < kExactLimit)) return false;
+    // Truncation is the floor of a positive value (and needs no library call).
+    auto units = static_cast<double>(static_cast<std::uint64_t>(scaled));
     if (scaled - units >= 0.5) units += 1.0;
     if (!(units < kExactLimit)) return false;
     appendScaled(out, value < 0, static_cast<std::uint64_t>(units), precision);
@@ -151,7 +154,7 @@ bool appendFixedNumber(std::string& out, double value, int precision) {
         // ulp of at most 2^-3), so that whole number is the exact decimal
         // rounded to the place.
         const double scaled = std::fabs(value) * kPowersOfTen[precision];
-        if (scaled < kExactLimit && scaled == std::nearbyint(scaled)) {
+        if (scaled < kExactLimit && scaled == static_cast<double>(static_cast<std::uint64_t>(scaled))) {
             appendScaled(out, std::signbit(value), static_cast<std::uint64_t>(scaled), precision);
             return true;
         }
