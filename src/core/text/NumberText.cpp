@@ -36,16 +36,6 @@ constexpr double kExactLimit = 1e15;
 // with more (most computed ones) go to std::to_chars.
 constexpr int kShortDecimals = 4;
 
-// The decimal digits of `n` into the end of `buffer`; the first digit's position.
-char* writeDigits(char* end, std::uint64_t n) {
-    char* p = end;
-    do {
-        *--p = static_cast<char>('0' + n % 10);
-        n /= 10;
-    } while (n != 0);
-    return p;
-}
-
 int digitCount(std::uint64_t n) {
     int count = 1;
     while (n >= 10) {
@@ -55,34 +45,34 @@ int digitCount(std::uint64_t n) {
     return count;
 }
 
-// `whole` / 10^decimals with the point in place, after the sign.
-void appendScaled(std::string& out, bool negative, std::uint64_t whole, int decimals) {
-    std::array<char, 40> buffer; // written from the end, only what is written is read
-    char* const end = buffer.data() + buffer.size();
-    char* first = end;
+// `whole` / 10^decimals with the point in place, after the sign, written
+// from `first`; the end of the text. At most 1 + 20 + 1 + 15 characters.
+char* writeScaled(char* first, bool negative, std::uint64_t whole, int decimals) {
+    const std::uint64_t unit = kIntegerPowersOfTen[decimals];
+    std::uint64_t integer = whole / unit;
+    const int length = (negative ? 1 : 0) + digitCount(integer) + (decimals > 0 ? 1 + decimals : 0);
+    char* const end = first + length;
+    char* p = end;
     if (decimals > 0) {
-        const std::uint64_t unit = kIntegerPowersOfTen[decimals];
         std::uint64_t fraction = whole % unit;
         for (int i = 0; i < decimals; ++i) {
-            *--first = static_cast<char>('0' + fraction % 10);
+            *--p = static_cast<char>('0' + fraction % 10);
             fraction /= 10;
         }
-        *--first = '.';
-        first = writeDigits(first, whole / unit);
-    } else {
-        first = writeDigits(first, whole);
+        *--p = '.';
     }
-    if (negative) *--first = '-';
-    out.append(first, end);
+    do {
+        *--p = static_cast<char>('0' + integer % 10);
+        integer /= 10;
+    } while (integer != 0);
+    if (negative) *--p = '-';
+    return end;
 }
 
-bool appendShortestByCharconv(std::string& out, double value) {
-    // The longest shortest form of a double ("-2.2250738585072014e-308") is 24 characters.
-    std::array<char, 32> buffer{};
-    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    if (ec != std::errc()) return false;
-    out.append(buffer.data(), end);
-    return true;
+void appendScaled(std::string& out, bool negative, std::uint64_t whole, int decimals) {
+    std::array<char, 40> buffer; // written before it is read
+    const char* end = writeScaled(buffer.data(), negative, whole, decimals);
+    out.append(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
 }
 
 // The shortest form of a value that is the double nearest to a decimal of at
@@ -90,15 +80,19 @@ bool appendShortestByCharconv(std::string& out, double value) {
 // whose decimal reads back as the value is the shortest round-trip text
 // (another as short would lie farther than half an ulp away). False when the
 // value is none such, or when the exponent form would be shorter.
-bool appendShortDecimal(std::string& out, double value) {
+char* writeShortDecimal(char* first, double value) {
     const bool negative = std::signbit(value);
     const double magnitude = std::fabs(value);
     for (int decimals = 0; decimals <= kShortDecimals; ++decimals) {
         const double scaled = magnitude * kPowersOfTen[decimals];
-        if (!(scaled < kExactLimit)) return false;
+        if (!(scaled < kExactLimit)) return nullptr;
         // The whole number nearest to the product (a tie needs no care: the
         // test below keeps only a number whose decimal reads back).
         const auto digits = static_cast<std::uint64_t>(scaled + 0.5);
+        // A decimal that reads back leaves the product within a few ulps of
+        // its whole number; most computed values are far from one, and are
+        // passed over without the division.
+        if (std::fabs(scaled - static_cast<double>(digits)) > scaled * 0x1p-50) continue;
         if (static_cast<double>(digits) / kPowersOfTen[decimals] != magnitude) continue;
         // The fixed form is kept unless the exponent form ("1e+05",
         // "1.5e-05") is shorter, which std::to_chars then writes.
@@ -110,11 +104,10 @@ bool appendShortDecimal(std::string& out, double value) {
         const int fixedLength =
             decimals == 0 ? count : (magnitude >= 1.0 ? count + 1 : decimals + 2); // "0." and the places
         const int exponentLength = significantCount + (significantCount > 1 ? 1 : 0) + 4;
-        if (digits != 0 && exponentLength < fixedLength) return false;
-        appendScaled(out, negative, digits, decimals);
-        return true;
+        if (digits != 0 && exponentLength < fixedLength) return nullptr;
+        return writeScaled(first, negative, digits, decimals);
     }
-    return false;
+    return nullptr;
 }
 
 } // namespace
@@ -134,10 +127,19 @@ bool appendRoundedFixed(std::string& out, double value, int precision) {
     return true;
 }
 
+char* writeShortestNumber(char* first, double value) {
+    if (!std::isfinite(value)) return nullptr;
+    if (char* end = writeShortDecimal(first, value)) return end;
+    const auto [end, ec] = std::to_chars(first, first + kShortestNumberMaxChars, value);
+    return ec == std::errc() ? end : nullptr;
+}
+
 bool appendShortestNumber(std::string& out, double value) {
-    if (!std::isfinite(value)) return false;
-    if (appendShortDecimal(out, value)) return true;
-    return appendShortestByCharconv(out, value);
+    std::array<char, kShortestNumberMaxChars> buffer; // written before it is read
+    const char* end = writeShortestNumber(buffer.data(), value);
+    if (end == nullptr) return false;
+    out.append(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+    return true;
 }
 
 std::string shortestNumberText(double value) {

@@ -9,9 +9,18 @@
 // Both forms give exactly the text of std::to_chars; the common values (a
 // few decimals, below 10^15) are written by a short integer path, the rest
 // by std::to_chars itself.
+#include <cstddef>
 #include <string>
 
 namespace tarvo {
+
+// The longest shortest form of a double ("-2.2250738585072014e-308") is 24
+// characters; writeShortestNumber needs room for this many.
+inline constexpr std::size_t kShortestNumberMaxChars = 32;
+
+// Writes the shortest round-trip text of `value` from `first` and returns
+// its end; nullptr (nothing written) for an infinite or NaN value.
+char* writeShortestNumber(char* first, double value);
 
 // Appends the shortest round-trip text of `value`; false (nothing appended)
 // for an infinite or NaN value.
