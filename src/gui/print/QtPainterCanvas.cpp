@@ -35,10 +35,6 @@ bool oneLineText(std::string_view text) {
     return true;
 }
 
-bool sameStyle(const FontStyle& a, const FontStyle& b) {
-    return a.bold == b.bold && a.italic == b.italic && a.underline == b.underline && a.strikeOut == b.strikeOut;
-}
-
 } // namespace
 
 struct QtPainterCanvas::ShapedText {
@@ -67,7 +63,7 @@ QtPainterCanvas::~QtPainterCanvas() = default;
 
 QtPainterCanvas::KeptFont& QtPainterCanvas::keptFont(std::string_view name, int heightPx, FontStyle style) {
     for (const auto& kept : fonts_) {
-        if (kept->heightPx == heightPx && sameStyle(kept->style, style) && kept->name == name) return *kept;
+        if (kept->heightPx == heightPx && kept->style == style && kept->name == name) return *kept;
     }
     QFont font(standInFamily(name));
     // The height is the character (em) height, as the layout's point sizes are.
