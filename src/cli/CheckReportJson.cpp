@@ -4,7 +4,7 @@
 
 #include "core/check/ColumnCheck.h"
 #include "core/project/CommonData.h"
-#include "core/project/ItemCsvColumns.h"
+#include "core/project/ItemFields.h"
 #include "core/report/ItemPresentation.h"
 
 namespace tarvo::cli {
@@ -75,10 +75,10 @@ void CheckReportJson::optional(const char* name, const std::optional<double>& va
 void CheckReportJson::writeInputs(const MemberInputData& item) {
     json_.key("inputs");
     json_.beginObject();
-    for (const ItemCsvColumn& column : itemCsvColumns()) {
+    for (const ItemField& column : itemFields()) {
         switch (column.kind) {
-        case CsvColumnKind::Name: json_.member(column.name, item.Name); break;
-        case CsvColumnKind::Flag: json_.member(column.name, column.get(item) != 0); break;
+        case ItemFieldKind::Name: json_.member(column.name, item.Name); break;
+        case ItemFieldKind::Flag: json_.member(column.name, column.get(item) != 0); break;
         default: json_.member(column.name, column.get(item)); break;
         }
     }

@@ -7,7 +7,7 @@
 
 #include "core/check/ColumnCheck.h"
 #include "core/project/CommonData.h"
-#include "core/project/ItemCsvColumns.h"
+#include "core/project/ItemFields.h"
 #include "core/text/Cp932Codec.h"
 #include "core/text/CsvTable.h"
 #include "core/text/FormulaGuard.h"
@@ -178,13 +178,13 @@ private:
 
     bool readHeader(const CsvRecord& record) {
         bool haveName = false;
-        std::vector<bool> seen(itemCsvColumns().size(), false);
-        labels_.assign(itemCsvColumns().size(), std::string());
+        std::vector<bool> seen(itemFields().size(), false);
+        labels_.assign(itemFields().size(), std::string());
         for (const std::string& cell : record.cells) {
             HeaderCell header;
             header.text = std::string(trimmed(cell));
             if (!header.text.empty()) {
-                header.column = findItemCsvColumn(header.text);
+                header.column = findItemField(header.text);
                 if (header.column == kNoColumn) {
                     problem(record.line, header.text, "項目の欄の名前ではありません。");
                 } else if (seen[static_cast<std::size_t>(header.column)]) {
@@ -192,7 +192,7 @@ private:
                 } else {
                     seen[static_cast<std::size_t>(header.column)] = true;
                     haveName = haveName ||
-                               itemCsvColumns()[static_cast<std::size_t>(header.column)].kind == CsvColumnKind::Name;
+                               itemFields()[static_cast<std::size_t>(header.column)].kind == ItemFieldKind::Name;
                 }
             }
             if (header.column != kNoColumn) labels_[static_cast<std::size_t>(header.column)] = header.text;
@@ -218,7 +218,7 @@ private:
     void readRow(const CsvRecord& record) {
         if (blankRecord(record)) return;
         const int problemsBefore = result_.problemCount;
-        const auto& columns = itemCsvColumns();
+        const auto& columns = itemFields();
         // The item is made in its place in the list and taken out again when the row has a problem.
         ColumnMember& item = result_.items.emplace_back(template_);
         // Numbers are checked once the whole row is read: whether a value is
@@ -233,8 +233,8 @@ private:
                 if (!trimmed(cell).empty()) problem(record.line, cellLabel(i), "見出しのない列に値があります。");
                 continue;
             }
-            const ItemCsvColumn& column = columns[static_cast<std::size_t>(index)];
-            if (column.kind == CsvColumnKind::Name) {
+            const ItemField& column = columns[static_cast<std::size_t>(index)];
+            if (column.kind == ItemFieldKind::Name) {
                 item.Name = unguardedItemCell(cell);
                 checkName(record.line, labels_[static_cast<std::size_t>(index)], item.Name);
                 continue;
@@ -270,9 +270,9 @@ private:
     // Reads one cell's text. Flags, choices and size codes go into the item
     // at once (their lists are checked with the whole row); numbers wait in
     // `number` for the field check.
-    void readCell(int line, const std::string& label, const ItemCsvColumn& column, std::string_view text,
+    void readCell(int line, const std::string& label, const ItemField& column, std::string_view text,
                   ColumnMember& item, std::optional<double>& number) {
-        if (column.kind == CsvColumnKind::Flag) {
+        if (column.kind == ItemFieldKind::Flag) {
             const std::optional<bool> flag = flagValue(text);
             if (!flag) {
                 problem(line, label, quoted(text) + " は 0 か 1 ではありません。");
@@ -286,7 +286,7 @@ private:
             problem(line, label, quoted(text) + " は数値ではありません。");
             return;
         }
-        if (column.kind == CsvColumnKind::Number) {
+        if (column.kind == ItemFieldKind::Number) {
             if (column.whole && *value > INT_MAX) {
                 problem(line, label, quoted(text) + " は大きすぎます。");
                 return;
@@ -302,10 +302,10 @@ private:
         column.set(item, *whole);
     }
 
-    void checkValue(int line, const std::string& label, const ItemCsvColumn& column, ColumnMember& item,
+    void checkValue(int line, const std::string& label, const ItemField& column, ColumnMember& item,
                     const std::optional<double>& number) {
         switch (column.kind) {
-        case CsvColumnKind::Choice: {
+        case ItemFieldKind::Choice: {
             const auto value = static_cast<std::int64_t>(column.get(item));
             const int count = column.choiceCount(item);
             if (value < 0 || (count != INT_MAX && value >= count)) {
@@ -317,16 +317,16 @@ private:
             }
             return;
         }
-        case CsvColumnKind::SizeCode: {
+        case ItemFieldKind::SizeCode: {
             const auto code = static_cast<int>(column.get(item));
             if (!offeredSizeCode(item, code)) problem(line, label, formatText("%d は選べるサイズにありません。", code));
             return;
         }
-        case CsvColumnKind::Number:
+        case ItemFieldKind::Number:
             if (number) checkNumber(line, label, column, item, *number);
             return;
-        case CsvColumnKind::Name:
-        case CsvColumnKind::Flag: return;
+        case ItemFieldKind::Name:
+        case ItemFieldKind::Flag: return;
         }
     }
 
@@ -338,7 +338,7 @@ private:
     // their decimals: a project may hold values finer than a field shows (the
     // window keeps them too until the field is edited), and an export read
     // back must give the same project.
-    void checkNumber(int line, const std::string& label, const ItemCsvColumn& column, ColumnMember& item,
+    void checkNumber(int line, const std::string& label, const ItemField& column, ColumnMember& item,
                      double value) {
         const NumberFieldFormat& format = *column.format;
         if (std::fabs(value) > format.max) {
@@ -386,9 +386,9 @@ private:
     // tenon of the automatic rule for the section, and with wind considered
     // the mid-height of the storey the item stands in.
     void completeDefaults(ColumnMember& item) const {
-        static const auto tenonB = static_cast<std::size_t>(findItemCsvColumn("TenonB"));
-        static const auto tenonD = static_cast<std::size_t>(findItemCsvColumn("TenonD"));
-        static const auto heightZ = static_cast<std::size_t>(findItemCsvColumn("HeightZ"));
+        static const auto tenonB = static_cast<std::size_t>(findItemField("TenonB"));
+        static const auto tenonD = static_cast<std::size_t>(findItemField("TenonD"));
+        static const auto heightZ = static_cast<std::size_t>(findItemField("HeightZ"));
         if (item.AutoTenon && (!given_[tenonB] || !given_[tenonD])) {
             const double b = item.TenonB;
             const double d = item.TenonD;

@@ -1,6 +1,6 @@
 #pragma once
 // Column items from a CSV file written by a spreadsheet or a frame analysis
-// program (the columns of ItemCsvColumns.h).
+// program (the columns of ItemFields.h).
 //
 // The file is UTF-8 with or without a byte-order mark, or code page 932;
 // comma or tab separated, cells quoted as spreadsheets quote them. The first

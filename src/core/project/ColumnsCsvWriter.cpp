@@ -1,7 +1,7 @@
 #include "core/project/ColumnsCsvWriter.h"
 
 #include "core/project/ColumnsData.h"
-#include "core/project/ItemCsvColumns.h"
+#include "core/project/ItemFields.h"
 #include "core/text/CsvTable.h"
 #include "core/text/FormulaGuard.h"
 #include "core/text/NumberText.h"
@@ -12,8 +12,8 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 
-void appendValue(std::string& out, const ItemCsvColumn& column, const MemberInputData& item) {
-    if (column.kind == CsvColumnKind::Name) {
+void appendValue(std::string& out, const ItemField& column, const MemberInputData& item) {
+    if (column.kind == ItemFieldKind::Name) {
         appendCsvCell(out, guardedItemCell(item.Name));
         return;
     }
@@ -24,7 +24,7 @@ void appendValue(std::string& out, const ItemCsvColumn& column, const MemberInpu
 } // namespace
 
 std::string writeColumnsCsv(const ColumnsData& columns) {
-    const auto& fields = itemCsvColumns();
+    const auto& fields = itemFields();
     std::string out(kUtf8ByteOrderMark);
     out.reserve(static_cast<std::size_t>(columns.Count() + 1) * fields.size() * 6);
     for (std::size_t c = 0; c < fields.size(); ++c) {

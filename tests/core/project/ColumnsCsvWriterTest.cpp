@@ -8,7 +8,7 @@
 #include "core/project/ColumnsCsvReader.h"
 #include "core/project/ColumnsData.h"
 #include "core/project/CommonData.h"
-#include "core/project/ItemCsvColumns.h"
+#include "core/project/ItemFields.h"
 #include "core/project/ProjectFile.h"
 #include "core/text/CsvTable.h"
 #include "core/text/TextFileDecoding.h"
@@ -111,7 +111,7 @@ TEST(ColumnsCsvWriterFormat, MarkHeaderAndCrLfRows) {
     const CsvTable table = parseCsv(std::string_view(csv).substr(kUtf8ByteOrderMark.size()));
     ASSERT_EQ(table.error, CsvError::None);
     ASSERT_EQ(table.records.size(), 3u);
-    const auto& columnsOfFile = itemCsvColumns();
+    const auto& columnsOfFile = itemFields();
     ASSERT_EQ(table.records[0].cells.size(), columnsOfFile.size());
     for (std::size_t c = 0; c < columnsOfFile.size(); ++c)
         EXPECT_EQ(table.records[0].cells[c], columnsOfFile[c].name);
@@ -131,12 +131,12 @@ TEST(ColumnsCsvWriterFormat, MarkHeaderAndCrLfRows) {
 
 TEST(ColumnsCsvWriterFormat, EveryInputFieldHasItsColumn) {
     // 1 name, 2 × 20 material values, 24 other values of the item, 3 after the horizontal member.
-    EXPECT_EQ(itemCsvColumns().size(), 1u + 40u + 24u + 3u);
+    EXPECT_EQ(itemFields().size(), 1u + 40u + 24u + 3u);
     for (const char* name :
          {"Name", "SelectProduct", "B", "D", "Lkx", "AxialForce0", "AxialForce4", "BaseSelectProduct",
           "BaseKindOfWood0", "BaseNameIndex", "UseAxisX", "KindOfWood4", "SelectGrade4"})
-        EXPECT_GE(findItemCsvColumn(name), 0) << name;
-    EXPECT_EQ(findItemCsvColumn("Width"), -1);
+        EXPECT_GE(findItemField(name), 0) << name;
+    EXPECT_EQ(findItemField("Width"), -1);
 }
 
 } // namespace

@@ -1,8 +1,9 @@
-#include "core/project/ItemCsvColumns.h"
+#include "core/project/ItemFields.h"
 
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <cmath>
 #include <cstddef>
 #include <string>
 #include <type_traits>
@@ -131,28 +132,29 @@ bool tenonIsAutomatic(const MemberInputData& m) {
 
 // ---- building the table ----------------------------------------------------
 
-ItemCsvColumn flag(std::string_view name, double (*get)(const MemberInputData&),
-                   void (*set)(MemberInputData&, double)) {
-    ItemCsvColumn c;
+ItemField flag(std::string_view name, std::string_view undoName, double (*get)(const MemberInputData&),
+               void (*set)(MemberInputData&, double)) {
+    ItemField c;
     c.name = name;
-    c.kind = CsvColumnKind::Flag;
+    c.undoName = undoName;
+    c.kind = ItemFieldKind::Flag;
     c.get = get;
     c.set = set;
     return c;
 }
 
-ItemCsvColumn choice(std::string_view name, double (*get)(const MemberInputData&),
-                     void (*set)(MemberInputData&, double), int (*count)(const MemberInputData&)) {
-    ItemCsvColumn c = flag(name, get, set);
-    c.kind = CsvColumnKind::Choice;
+ItemField choice(std::string_view name, std::string_view undoName, double (*get)(const MemberInputData&),
+                 void (*set)(MemberInputData&, double), int (*count)(const MemberInputData&)) {
+    ItemField c = flag(name, undoName, get, set);
+    c.kind = ItemFieldKind::Choice;
     c.choiceCount = count;
     return c;
 }
 
-ItemCsvColumn number(std::string_view name, double (*get)(const MemberInputData&),
-                     void (*set)(MemberInputData&, double), const NumberFieldFormat& format, bool whole = false) {
-    ItemCsvColumn c = flag(name, get, set);
-    c.kind = CsvColumnKind::Number;
+ItemField number(std::string_view name, std::string_view undoName, double (*get)(const MemberInputData&),
+                 void (*set)(MemberInputData&, double), const NumberFieldFormat& format, bool whole = false) {
+    ItemField c = flag(name, undoName, get, set);
+    c.kind = ItemFieldKind::Number;
     c.format = &format;
     c.whole = whole;
     return c;
@@ -190,103 +192,123 @@ constexpr MaterialNames kBaseMaterialNames{
     "BaseSelectGrade4",
 };
 
-template <auto Material, bool Base> void addMaterial(std::vector<ItemCsvColumn>& out) {
+template <auto Material, bool Base> void addMaterial(std::vector<ItemField>& out) {
     const MaterialNames& names = Base ? kBaseMaterialNames : kColumnMaterialNames;
     std::size_t n = 0;
     // The analyzer loses the captures when it enters this from the static
     // initialisation of the column table and reports an uninitialised call.
     auto next = [&] { return names[n++]; }; // NOLINT(clang-analyzer-core.CallAndMessage)
+    // An edit of the column's product kind has a name of its own.
+    const std::string_view material = Base ? "横架材材料" : "柱材料";
+    const std::string_view product = Base ? "横架材材料" : "柱の材料区分";
 
     using M = MatInputData;
-    out.push_back(choice(next(), getMaterial<Material, &M::SelectProduct>, setMaterial<Material, &M::SelectProduct>,
-                         fixedCount<kProductKindCount>));
-    out.push_back(choice(next(), getMaterial<Material, &M::ProductStandardNormal>,
+    out.push_back(choice(next(), product, getMaterial<Material, &M::SelectProduct>,
+                         setMaterial<Material, &M::SelectProduct>, fixedCount<kProductKindCount>));
+    out.push_back(choice(next(), material, getMaterial<Material, &M::ProductStandardNormal>,
                          setMaterial<Material, &M::ProductStandardNormal>, fixedCount<3>));
-    out.push_back(choice(next(), getMaterial<Material, &M::ProductStandard2x4>,
+    out.push_back(choice(next(), material, getMaterial<Material, &M::ProductStandard2x4>,
                          setMaterial<Material, &M::ProductStandard2x4>, fixedCount<3>));
-    out.push_back(flag(next(), getMaterial<Material, &M::UseMSR>, setMaterial<Material, &M::UseMSR>));
-    out.push_back(choice(next(), getMaterial<Material, &M::LaminaCompositionIndex>,
+    out.push_back(flag(next(), material, getMaterial<Material, &M::UseMSR>, setMaterial<Material, &M::UseMSR>));
+    out.push_back(choice(next(), material, getMaterial<Material, &M::LaminaCompositionIndex>,
                          setMaterial<Material, &M::LaminaCompositionIndex>, fixedCount<4>));
-    out.push_back(choice(next(), getMaterial<Material, &M::LaminaCountIndex>,
+    out.push_back(choice(next(), material, getMaterial<Material, &M::LaminaCountIndex>,
                          setMaterial<Material, &M::LaminaCountIndex>,
                          fixedCount<static_cast<int>(kSameGradeTableCount)>));
-    out.push_back(
-        flag(next(), getMaterial<Material, &M::UnValuationLamina>, setMaterial<Material, &M::UnValuationLamina>));
-    out.push_back(choice(next(), getMaterial<Material, &M::LVL_Shear_Index>, setMaterial<Material, &M::LVL_Shear_Index>,
+    out.push_back(flag(next(), material, getMaterial<Material, &M::UnValuationLamina>,
+                       setMaterial<Material, &M::UnValuationLamina>));
+    out.push_back(choice(next(), material, getMaterial<Material, &M::LVL_Shear_Index>,
+                         setMaterial<Material, &M::LVL_Shear_Index>,
                          fixedCount<static_cast<int>(kLvlShearClasses.size())>));
-    out.push_back(choice(next(), getMaterial<Material, &M::UseEnvironIndex>, setMaterial<Material, &M::UseEnvironIndex>,
-                         fixedCount<3>));
-    out.push_back(flag(next(), getMaterial<Material, &M::UseEndPosFcv>, setMaterial<Material, &M::UseEndPosFcv>));
+    out.push_back(choice(next(), material, getMaterial<Material, &M::UseEnvironIndex>,
+                         setMaterial<Material, &M::UseEnvironIndex>, fixedCount<3>));
+    out.push_back(
+        flag(next(), material, getMaterial<Material, &M::UseEndPosFcv>, setMaterial<Material, &M::UseEndPosFcv>));
 
-    out.push_back(choice(next(), getMaterialAt<Material, &M::KindOfWood, 0>, setMaterialAt<Material, &M::KindOfWood, 0>,
+    out.push_back(choice(next(), material, getMaterialAt<Material, &M::KindOfWood, 0>,
+                         setMaterialAt<Material, &M::KindOfWood, 0>,
                          Base ? fixedCount<static_cast<int>(kUngradedSpeciesCount)> : columnSawnSpecies));
-    out.push_back(choice(next(), getMaterialAt<Material, &M::KindOfWood, 1>, setMaterialAt<Material, &M::KindOfWood, 1>,
-                         fixedCount<static_cast<int>(kSpeciesGroupCount)>));
-    out.push_back(choice(next(), getMaterialAt<Material, &M::KindOfWood, 2>, setMaterialAt<Material, &M::KindOfWood, 2>,
+    out.push_back(choice(next(), material, getMaterialAt<Material, &M::KindOfWood, 1>,
+                         setMaterialAt<Material, &M::KindOfWood, 1>, fixedCount<static_cast<int>(kSpeciesGroupCount)>));
+    out.push_back(choice(next(), material, getMaterialAt<Material, &M::KindOfWood, 2>,
+                         setMaterialAt<Material, &M::KindOfWood, 2>,
                          fixedCount<static_cast<int>(kLaminaSpeciesCount)>));
-    out.push_back(choice(next(), getMaterialAt<Material, &M::KindOfWood, 3>, setMaterialAt<Material, &M::KindOfWood, 3>,
+    out.push_back(choice(next(), material, getMaterialAt<Material, &M::KindOfWood, 3>,
+                         setMaterialAt<Material, &M::KindOfWood, 3>,
                          fixedCount<static_cast<int>(kLaminaSpeciesCount)>));
-    out.push_back(choice(next(), getMaterialAt<Material, &M::KindOfWood, 4>, setMaterialAt<Material, &M::KindOfWood, 4>,
-                         anyIndex));
+    out.push_back(choice(next(), material, getMaterialAt<Material, &M::KindOfWood, 4>,
+                         setMaterialAt<Material, &M::KindOfWood, 4>, anyIndex));
 
-    out.push_back(choice(next(), getMaterialAt<Material, &M::SelectGrade, 0>,
+    out.push_back(choice(next(), material, getMaterialAt<Material, &M::SelectGrade, 0>,
                          setMaterialAt<Material, &M::SelectGrade, 0>, gradeCount<0, Base>));
-    out.push_back(choice(next(), getMaterialAt<Material, &M::SelectGrade, 1>,
+    out.push_back(choice(next(), material, getMaterialAt<Material, &M::SelectGrade, 1>,
                          setMaterialAt<Material, &M::SelectGrade, 1>, gradeCount<1, Base>));
-    out.push_back(choice(next(), getMaterialAt<Material, &M::SelectGrade, 2>,
+    out.push_back(choice(next(), material, getMaterialAt<Material, &M::SelectGrade, 2>,
                          setMaterialAt<Material, &M::SelectGrade, 2>, gradeCount<2, Base>));
-    out.push_back(choice(next(), getMaterialAt<Material, &M::SelectGrade, 3>,
+    out.push_back(choice(next(), material, getMaterialAt<Material, &M::SelectGrade, 3>,
                          setMaterialAt<Material, &M::SelectGrade, 3>, gradeCount<3, Base>));
-    out.push_back(choice(next(), getMaterialAt<Material, &M::SelectGrade, 4>,
+    out.push_back(choice(next(), material, getMaterialAt<Material, &M::SelectGrade, 4>,
                          setMaterialAt<Material, &M::SelectGrade, 4>, gradeCount<4, Base>));
 }
 
-std::vector<ItemCsvColumn> buildColumns() {
+std::vector<ItemField> buildColumns() {
     using I = MemberInputData;
-    std::vector<ItemCsvColumn> out;
-    ItemCsvColumn name;
+    std::vector<ItemField> out;
+    ItemField name;
     name.name = "Name";
-    name.kind = CsvColumnKind::Name;
+    name.undoName = "名称";
+    name.kind = ItemFieldKind::Name;
     out.push_back(name);
 
     addMaterial<kColumn, false>(out);
 
-    out.push_back(choice("FloorIndex", getItem<&I::FloorIndex>, setItem<&I::FloorIndex>, fixedCount<kStoreyCount + 1>));
-    out.push_back(number("HeightZ", getItem<&I::HeightZ>, setItem<&I::HeightZ>, kWindMetreField));
-    out.push_back(number("WindWidth", getItem<&I::WindWidth>, setItem<&I::WindWidth>, kWindMetreField));
-    out.push_back(number("Cf", getItem<&I::Cf>, setItem<&I::Cf>, kCfField));
-    out.push_back(flag("CfDirect", getItem<&I::CfDirect>, setItem<&I::CfDirect>));
-    out.push_back(choice("Shape", getItem<&I::Shape>, setItem<&I::Shape>, shapeCount));
-    ItemCsvColumn sizeCode = flag("SizeCode", getItem<&I::SizeCode>, setItem<&I::SizeCode>);
-    sizeCode.kind = CsvColumnKind::SizeCode;
+    out.push_back(
+        choice("FloorIndex", "算定階", getItem<&I::FloorIndex>, setItem<&I::FloorIndex>, fixedCount<kStoreyCount + 1>));
+    out.push_back(number("HeightZ", "Z", getItem<&I::HeightZ>, setItem<&I::HeightZ>, kWindMetreField));
+    out.push_back(number("WindWidth", "W", getItem<&I::WindWidth>, setItem<&I::WindWidth>, kWindMetreField));
+    out.push_back(number("Cf", "風力係数", getItem<&I::Cf>, setItem<&I::Cf>, kCfField));
+    out.push_back(flag("CfDirect", "風力係数の直接入力", getItem<&I::CfDirect>, setItem<&I::CfDirect>));
+    out.push_back(choice("Shape", "断面形状", getItem<&I::Shape>, setItem<&I::Shape>, shapeCount));
+    ItemField sizeCode = flag("SizeCode", "Size", getItem<&I::SizeCode>, setItem<&I::SizeCode>);
+    sizeCode.kind = ItemFieldKind::SizeCode;
     out.push_back(sizeCode);
-    out.push_back(number("B", getItem<&I::B>, setItem<&I::B>, kMillimetreField));
-    out.push_back(number("D", getItem<&I::D>, setItem<&I::D>, kMillimetreField));
-    out.push_back(number("Lkx", getItem<&I::Lkx>, setItem<&I::Lkx>, kMillimetreField));
-    out.push_back(number("Lky", getItem<&I::Lky>, setItem<&I::Lky>, kMillimetreField));
-    out.push_back(number("Lb", getItem<&I::Lb>, setItem<&I::Lb>, kMillimetreField));
-    out.push_back(number("Members", getItem<&I::Members>, setItem<&I::Members>, kMembersField, true));
-    out.push_back(number("SubMembers", getItem<&I::SubMembers>, setItem<&I::SubMembers>, kSubMembersField, true));
-    ItemCsvColumn tenonB = number("TenonB", getItem<&I::TenonB>, setItem<&I::TenonB>, kMillimetreField);
+    out.push_back(number("B", "b", getItem<&I::B>, setItem<&I::B>, kMillimetreField));
+    out.push_back(number("D", "D", getItem<&I::D>, setItem<&I::D>, kMillimetreField));
+    out.push_back(number("Lkx", "Lkx", getItem<&I::Lkx>, setItem<&I::Lkx>, kMillimetreField));
+    out.push_back(number("Lky", "Lky", getItem<&I::Lky>, setItem<&I::Lky>, kMillimetreField));
+    out.push_back(number("Lb", "Lb", getItem<&I::Lb>, setItem<&I::Lb>, kMillimetreField));
+    out.push_back(number("Members", "本数", getItem<&I::Members>, setItem<&I::Members>, kMembersField, true));
+    out.push_back(number("SubMembers", "マグサ受け本数", getItem<&I::SubMembers>, setItem<&I::SubMembers>,
+                         kSubMembersField, true));
+    ItemField tenonB = number("TenonB", "ほぞ b", getItem<&I::TenonB>, setItem<&I::TenonB>, kMillimetreField);
     tenonB.computed = tenonIsAutomatic;
     out.push_back(tenonB);
-    ItemCsvColumn tenonD = number("TenonD", getItem<&I::TenonD>, setItem<&I::TenonD>, kMillimetreField);
+    ItemField tenonD = number("TenonD", "ほぞ D", getItem<&I::TenonD>, setItem<&I::TenonD>, kMillimetreField);
     tenonD.computed = tenonIsAutomatic;
     out.push_back(tenonD);
-    out.push_back(number("AxialForce0", getItemAt<&I::AxialForce, 0>, setItemAt<&I::AxialForce, 0>, kAxialForceField));
-    out.push_back(number("AxialForce1", getItemAt<&I::AxialForce, 1>, setItemAt<&I::AxialForce, 1>, kAxialForceField));
-    out.push_back(number("AxialForce2", getItemAt<&I::AxialForce, 2>, setItemAt<&I::AxialForce, 2>, kAxialForceField));
-    out.push_back(number("AxialForce3", getItemAt<&I::AxialForce, 3>, setItemAt<&I::AxialForce, 3>, kAxialForceField));
-    out.push_back(number("AxialForce4", getItemAt<&I::AxialForce, 4>, setItemAt<&I::AxialForce, 4>, kAxialForceField));
-    out.push_back(flag("LbDirect", getItem<&I::LbDirect>, setItem<&I::LbDirect>));
-    out.push_back(flag("LkyDirect", getItem<&I::LkyDirect>, setItem<&I::LkyDirect>));
-    out.push_back(flag("AutoTenon", getItem<&I::AutoTenon>, setItem<&I::AutoTenon>));
+    out.push_back(number("AxialForce0", "軸圧縮力 常時", getItemAt<&I::AxialForce, 0>, setItemAt<&I::AxialForce, 0>,
+                         kAxialForceField));
+    out.push_back(number("AxialForce1", "軸圧縮力 長期積雪時", getItemAt<&I::AxialForce, 1>,
+                         setItemAt<&I::AxialForce, 1>, kAxialForceField));
+    out.push_back(number("AxialForce2", "軸圧縮力 短期積雪時", getItemAt<&I::AxialForce, 2>,
+                         setItemAt<&I::AxialForce, 2>, kAxialForceField));
+    out.push_back(number("AxialForce3", "軸圧縮力 風荷重時", getItemAt<&I::AxialForce, 3>, setItemAt<&I::AxialForce, 3>,
+                         kAxialForceField));
+    out.push_back(number("AxialForce4", "軸圧縮力 地震荷重時", getItemAt<&I::AxialForce, 4>,
+                         setItemAt<&I::AxialForce, 4>, kAxialForceField));
+    out.push_back(flag("LbDirect", "Lb直接入力", getItem<&I::LbDirect>, setItem<&I::LbDirect>));
+    out.push_back(flag("LkyDirect", "Lky直接入力", getItem<&I::LkyDirect>, setItem<&I::LkyDirect>));
+    out.push_back(flag("AutoTenon", "ほぞ寸法自動計算", getItem<&I::AutoTenon>, setItem<&I::AutoTenon>));
 
     addMaterial<kBase, true>(out);
 
-    out.push_back(choice("BaseNameIndex", getItem<&I::BaseNameIndex>, setItem<&I::BaseNameIndex>, fixedCount<5>));
-    out.push_back(flag("FcvUpper", getItem<&I::FcvUpper>, setItem<&I::FcvUpper>));
-    out.push_back(flag("UseAxisX", getItem<&I::UseAxisX>, setItem<&I::UseAxisX>));
+    out.push_back(
+        choice("BaseNameIndex", "表示名称", getItem<&I::BaseNameIndex>, setItem<&I::BaseNameIndex>, fixedCount<5>));
+    out.push_back(flag("FcvUpper", "土台その他に類する横架材", getItem<&I::FcvUpper>, setItem<&I::FcvUpper>));
+    out.push_back(flag("UseAxisX", "fbx, fsx の指定", getItem<&I::UseAxisX>, setItem<&I::UseAxisX>));
+    // The ids follow the table's order.
+    for (std::size_t i = 0; i < out.size(); ++i)
+        out[i].id = static_cast<ItemFieldId>(i);
     return out;
 }
 
@@ -299,21 +321,29 @@ std::string lowerAscii(std::string_view text) {
 
 } // namespace
 
-const std::vector<ItemCsvColumn>& itemCsvColumns() {
-    static const std::vector<ItemCsvColumn> columns = buildColumns();
+const std::vector<ItemField>& itemFields() {
+    static const std::vector<ItemField> columns = buildColumns();
     return columns;
 }
 
-int findItemCsvColumn(std::string_view name) {
+int findItemField(std::string_view name) {
     static const std::unordered_map<std::string, int> byName = [] {
         std::unordered_map<std::string, int> map;
-        const auto& columns = itemCsvColumns();
+        const auto& columns = itemFields();
         for (std::size_t i = 0; i < columns.size(); ++i)
             map.emplace(lowerAscii(columns[i].name), static_cast<int>(i));
         return map;
     }();
     const auto found = byName.find(lowerAscii(name));
     return found == byName.end() ? -1 : found->second;
+}
+
+bool fieldDiffers(const ItemField& field, const MemberInputData& a, const MemberInputData& b) {
+    if (field.kind == ItemFieldKind::Name) return a.Name != b.Name;
+    const double x = field.get(a);
+    const double y = field.get(b);
+    // Two NaNs read from a damaged file are the same value.
+    return x != y && !(std::isnan(x) && std::isnan(y));
 }
 
 bool offeredSizeCode(const MemberInputData& item, int code) {
