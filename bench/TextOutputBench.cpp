@@ -26,6 +26,7 @@ namespace {
 // digit a computation leaves.
 std::vector<double> reportValues() {
     std::vector<double> values;
+    values.reserve(1000);
     for (int i = 0; i < 1000; ++i)
         values.push_back(0.37 + i * 1.2345678901);
     return values;

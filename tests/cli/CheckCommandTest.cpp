@@ -208,7 +208,9 @@ TEST(JsonWriter, EscapesAtEveryPlaceOfLongTexts) {
                 json.member(text, text);
                 json.endObject();
                 const std::string escaped = jsonEscape(text);
-                ASSERT_EQ(json.text(), "{\n  " + escaped + ": " + escaped + "\n}\n") << length << " " << at;
+                std::string expected = "{\n  ";
+                expected.append(escaped).append(": ").append(escaped).append("\n}\n");
+                ASSERT_EQ(json.text(), expected) << length << " " << at;
             }
         }
     }

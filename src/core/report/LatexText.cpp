@@ -359,7 +359,7 @@ public:
                 continue;
             }
             const char32_t code = nextCodePoint(utf8, pos);
-            if (code == kInvalid || code > 0xFFFF) return false;
+            if (code > 0xFFFF) return false; // outside the plane, or broken (kInvalid)
             const std::uint32_t entry = entryOf(code);
             if (entry == kNotKnown) return false;
             if (entry >= kTwoBytes) out += static_cast<char>((entry >> 8) & 0xFF);

@@ -88,7 +88,7 @@ char* writeShortDecimal(char* first, double value) {
         if (!(scaled < kExactLimit)) return nullptr;
         // The whole number nearest to the product (a tie needs no care: the
         // test below keeps only a number whose decimal reads back).
-        const auto digits = static_cast<std::uint64_t>(scaled + 0.5);
+        const auto digits = static_cast<std::uint64_t>(scaled + 0.5); // NOLINT(bugprone-incorrect-roundings)
         // A decimal that reads back leaves the product within a few ulps of
         // its whole number; most computed values are far from one, and are
         // passed over without the division.
