@@ -78,9 +78,10 @@ void appendScaled(std::string& out, bool negative, std::uint64_t whole, int deci
 // The shortest form of a value that is the double nearest to a decimal of at
 // most kShortDecimals places below kExactLimit: the first number of places
 // whose decimal reads back as the value is the shortest round-trip text
-// (another as short would lie farther than half an ulp away). False when the
-// value is none such, or when the exponent form would be shorter.
-char* writeShortDecimal(char* first, double value) {
+// (another as short would lie farther than half an ulp away). Null when the
+// value is none such, or when `fixedOnly` is false and the exponent form
+// would be shorter.
+char* writeShortDecimal(char* first, double value, bool fixedOnly) {
     const bool negative = std::signbit(value);
     const double magnitude = std::fabs(value);
     for (int decimals = 0; decimals <= kShortDecimals; ++decimals) {
@@ -104,7 +105,7 @@ char* writeShortDecimal(char* first, double value) {
         const int fixedLength =
             decimals == 0 ? count : (magnitude >= 1.0 ? count + 1 : decimals + 2); // "0." and the places
         const int exponentLength = significantCount + (significantCount > 1 ? 1 : 0) + 4;
-        if (digits != 0 && exponentLength < fixedLength) return nullptr;
+        if (!fixedOnly && digits != 0 && exponentLength < fixedLength) return nullptr;
         return writeScaled(first, negative, digits, decimals);
     }
     return nullptr;
@@ -129,7 +130,7 @@ bool appendRoundedFixed(std::string& out, double value, int precision) {
 
 char* writeShortestNumber(char* first, double value) {
     if (!std::isfinite(value)) return nullptr;
-    if (char* end = writeShortDecimal(first, value)) return end;
+    if (char* end = writeShortDecimal(first, value, false)) return end;
     const auto [end, ec] = std::to_chars(first, first + kShortestNumberMaxChars, value);
     return ec == std::errc() ? end : nullptr;
 }
@@ -146,6 +147,20 @@ std::string shortestNumberText(double value) {
     std::string text;
     appendShortestNumber(text, value);
     return text;
+}
+
+bool appendShortestFixed(std::string& out, double value) {
+    if (!std::isfinite(value)) return false;
+    std::array<char, 400> buffer; // the fixed form of the largest double fits; written before it is read
+    char* end = writeShortDecimal(buffer.data(), value, true);
+    if (end == nullptr) {
+        const auto result =
+            std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
+        if (result.ec != std::errc()) return false;
+        end = result.ptr;
+    }
+    out.append(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+    return true;
 }
 
 bool appendFixedNumber(std::string& out, double value, int precision) {

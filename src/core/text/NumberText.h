@@ -29,6 +29,12 @@ bool appendShortestNumber(std::string& out, double value);
 // The shortest round-trip text of `value`; empty for an infinite or NaN value.
 [[nodiscard]] std::string shortestNumberText(double value);
 
+// Appends the shortest round-trip text of `value` in fixed-point form
+// ("0.7", "1.43", "12000", "-0"), as std::to_chars with
+// std::chars_format::fixed writes it; false (nothing appended) for an
+// infinite or NaN value.
+bool appendShortestFixed(std::string& out, double value);
+
 // Appends `value` in fixed-point form with `precision` decimals (0 to 20),
 // the exact decimal value of the double rounded to that place with halves to
 // even, as std::to_chars with std::chars_format::fixed writes it ("-0.00"

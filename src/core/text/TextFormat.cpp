@@ -281,6 +281,8 @@ std::string formatReportText(const char* format, ...) {
     std::va_list args;
     va_start(args, format);
     std::string out;
+    // Room for the line with its numbers, so that it is not grown piece by piece.
+    out.reserve(std::strlen(format) + 64);
     appendWith(kReportNumberWidth, out, format, args);
     va_end(args);
     return out;
@@ -329,10 +331,15 @@ void appendFormat(std::string& out, const char* format, ...) {
 }
 
 std::string shortestDecimal(double value) {
-    std::array<char, 400> buffer{}; // fixed notation of the largest double fits
-    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
-    if (ec != std::errc()) return {};
-    return std::string(buffer.data(), end);
+    std::string text;
+    if (!appendShortestFixed(text, value)) {
+        // Infinite or NaN: std::to_chars's own text ("inf", "nan").
+        std::array<char, 8> buffer{};
+        const auto [end, ec] =
+            std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
+        if (ec == std::errc()) text.assign(buffer.data(), end);
+    }
+    return text;
 }
 
 } // namespace tarvo

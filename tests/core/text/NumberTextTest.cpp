@@ -160,6 +160,23 @@ TEST(NumberTextFixed, IsTheTextOfCharconvAtEveryPrecision) {
     }
 }
 
+TEST(NumberTextShortestFixed, IsTheTextOfCharconvInFixedForm) {
+    for (const double v : sampleValues()) {
+        if (!std::isfinite(v) || std::fabs(v) > 1e30) continue; // keeps the test short; the long forms take charconv
+        std::string text;
+        ASSERT_TRUE(appendShortestFixed(text, v));
+        std::array<char, 400> buffer{};
+        const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), v, std::chars_format::fixed);
+        ASSERT_EQ(text, std::string(buffer.data(), result.ptr)) << std::bit_cast<std::uint64_t>(v);
+    }
+    std::string text;
+    EXPECT_TRUE(appendShortestFixed(text, 100000));
+    EXPECT_TRUE(appendShortestFixed(text, -0.0));
+    EXPECT_TRUE(appendShortestFixed(text, 1e-4));
+    EXPECT_EQ(text, "100000-00.0001");
+    EXPECT_FALSE(appendShortestFixed(text, std::numeric_limits<double>::infinity()));
+}
+
 TEST(NumberTextFixed, RefusesWhatCharconvCannotWrite) {
     std::string text = "x";
     EXPECT_FALSE(appendFixedNumber(text, std::numeric_limits<double>::quiet_NaN(), 2));
