@@ -7,6 +7,8 @@
 #include <QTextLine>
 
 #include <algorithm>
+#include <functional>
+#include <string_view>
 
 #include "gui/print/FontStandIns.h"
 #include "gui/print/QtText.h"
@@ -35,6 +37,12 @@ bool oneLineText(std::string_view text) {
     return true;
 }
 
+// Looks a kept text up by its view, without a string of its own.
+struct TextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+};
+
 } // namespace
 
 struct QtPainterCanvas::ShapedText {
@@ -50,7 +58,7 @@ struct QtPainterCanvas::KeptFont {
     FontStyle style;
     QFont font;
     QFontMetrics metrics;
-    std::unordered_map<std::string, ShapedText> texts;
+    std::unordered_map<std::string, ShapedText, TextHash, std::equal_to<>> texts;
     std::uint64_t uses = 0;
 };
 
@@ -98,7 +106,7 @@ void QtPainterCanvas::setFont(std::string_view name, int heightPx, FontStyle sty
 const QtPainterCanvas::ShapedText* QtPainterCanvas::shaped(std::string_view text) {
     if (shaping_ != TextShaping::Kept || current_ == nullptr || !oneLineText(text)) return nullptr;
     KeptFont& kept = *current_;
-    if (const auto found = kept.texts.find(std::string(text)); found != kept.texts.end()) {
+    if (const auto found = kept.texts.find(text); found != kept.texts.end()) {
         found->second.use = ++kept.uses;
         return &found->second;
     }
