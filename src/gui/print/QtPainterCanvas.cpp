@@ -90,17 +90,13 @@ QtPainterCanvas::KeptFont& QtPainterCanvas::keptFont(std::string_view name, int 
 
 void QtPainterCanvas::setFont(std::string_view name, int heightPx, FontStyle style) {
     KeptFont& kept = keptFont(name, heightPx, style);
-    if (&kept == current_) return;
     current_ = &kept;
     font_ = kept.font;
     metrics_ = kept.metrics;
-    painterFontSet_ = false;
-    // Text drawn through Qt's own drawText needs the font on the painter;
-    // the kept glyph runs carry their font.
-    if (shaping_ == TextShaping::PerCall) {
-        painter_.setFont(font_);
-        painterFontSet_ = true;
-    }
+    // Text drawn through Qt's own drawText takes the painter's font; kept
+    // glyph runs carry theirs, and the few texts Qt draws there get it when
+    // they are drawn.
+    if (shaping_ == TextShaping::PerCall) painter_.setFont(font_);
 }
 
 const QtPainterCanvas::ShapedText* QtPainterCanvas::shaped(std::string_view text) {
@@ -150,10 +146,7 @@ void QtPainterCanvas::drawText(int x, int y, std::string_view text) {
             painter_.drawGlyphRun(baseline, run);
         return;
     }
-    if (!painterFontSet_ && current_ != nullptr) {
-        painter_.setFont(font_);
-        painterFontSet_ = true;
-    }
+    if (shaping_ == TextShaping::Kept && current_ != nullptr) painter_.setFont(font_);
     painter_.drawText(QPoint(x, y + metrics_.ascent()), toQString(text));
 }
 

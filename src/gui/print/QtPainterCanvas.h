@@ -68,8 +68,6 @@ private:
     QColor color_{Qt::black};
     std::vector<std::unique_ptr<KeptFont>> fonts_;
     KeptFont* current_ = nullptr;
-    // Whether painter_ holds the font of current_.
-    bool painterFontSet_ = false;
 };
 
 } // namespace tarvo::gui
