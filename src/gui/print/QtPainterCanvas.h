@@ -46,7 +46,7 @@ public:
 
     // The most shaped texts kept per font; the oldest half goes when a font
     // holds more, so that the memory stays bounded on any report.
-    static constexpr std::size_t kKeptTexts = 8192;
+    static constexpr std::size_t kKeptTexts = 4096;
     // The shaped texts kept, over all fonts.
     [[nodiscard]] std::size_t keptTextCount() const;
 
