@@ -16,7 +16,6 @@
 #include "bench/MixedProjectWindow.h"
 #include "core/project/ProjectFile.h"
 #include "core/text/MessageSink.h"
-#include "gui/app/EditHistory.h"
 #include "gui/app/FileCommands.h"
 #include "gui/app/MainForm.h"
 #include "gui/app/RecoveryKeeper.h"
@@ -32,11 +31,11 @@ std::unique_ptr<tarvo::gui::MainForm> openWindow(int items) {
     return tarvo::bench::openMixedProjectWindow(benchFolder(), items);
 }
 
-// An edit of the shown item's Lkx as a field makes it, recorded at once.
+// An edit of the shown item's Lkx as a field makes it, committed at once.
 void editField(tarvo::gui::MainForm& window) {
     window.currentItem().Lkx += 10;
     window.markChanged();
-    window.history().capture();
+    window.commitShownItem();
 }
 
 std::size_t heapInUse() {
@@ -77,7 +76,7 @@ void BM_FieldStepsMemory(benchmark::State& state) {
     double megabytes = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        window->history().clear();
+        window->undoStack().clear();
         const std::size_t before = heapInUse();
         state.ResumeTiming();
         for (int i = 0; i < 1000; ++i)
@@ -86,7 +85,7 @@ void BM_FieldStepsMemory(benchmark::State& state) {
         megabytes = (static_cast<double>(heapInUse()) - static_cast<double>(before)) / (1024.0 * 1024.0);
         state.ResumeTiming();
     }
-    state.counters["steps"] = window->history().stack().count();
+    state.counters["steps"] = window->undoStack().count();
     state.counters["MB"] = megabytes;
 }
 BENCHMARK(BM_FieldStepsMemory)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(3);

@@ -108,9 +108,11 @@ std::string sizeEntry(int code) {
     return entry;
 }
 
-void appendSizeCodes(std::vector<std::string>& entries, const auto& codes) {
-    for (const int code : codes)
-        entries.push_back(sizeEntry(code));
+void appendSizeCodes(ChoiceList& list, const auto& codes) {
+    for (const int code : codes) {
+        list.entries.push_back(sizeEntry(code));
+        list.codes.push_back(code);
+    }
 }
 
 } // namespace
@@ -133,12 +135,13 @@ ChoiceList MatDataBase::fillSizeList(const MatInputData& selection, int sizeCode
     ChoiceList list;
     if (selection.SelectProduct == kDimensionLumber) {
         if (selection.ProductStandard2x4 == 0 && !selection.UseMSR && selection.SelectGrade[1] == kJasEndJointedGrade)
-            appendSizeCodes(list.entries, kEndJointedSizeCodes);
+            appendSizeCodes(list, kEndJointedSizeCodes);
         else
-            appendSizeCodes(list.entries, kDimensionSizeCodes);
+            appendSizeCodes(list, kDimensionSizeCodes);
     } else {
         list.entries.emplace_back(kFreeSizeEntry);
-        if (selection.SelectProduct == kGlulam) appendSizeCodes(list.entries, kGlulamSizeCodes);
+        list.codes.push_back(0);
+        if (selection.SelectProduct == kGlulam) appendSizeCodes(list, kGlulamSizeCodes);
     }
     const std::string wanted = sizeEntry(sizeCode);
     for (std::size_t i = 0; i < list.entries.size(); ++i)

@@ -37,6 +37,10 @@ bool sizeToDims(std::string_view text, double& b, double& D) {
     std::int64_t code = 0;
     const auto [end, error] = std::from_chars(first, last, code);
     if (error != std::errc{} || end != last) return false;
+    return sizeCodeToDims(code, b, D);
+}
+
+bool sizeCodeToDims(std::int64_t code, double& b, double& D) {
     for (const material::SizeCode& entry : material::kSizeCodeTable)
         if (entry.code == code) {
             b = entry.b;

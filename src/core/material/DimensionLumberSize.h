@@ -1,6 +1,7 @@
 #pragma once
 // Conversion between a 2x4 nominal size code (104, 204, ...) and the actual
 // section b × D in mm ("Size codes").
+#include <cstdint>
 #include <string_view>
 
 namespace tarvo {
@@ -10,6 +11,8 @@ namespace tarvo {
 // dimensions and returns true. Otherwise b and D are left unchanged and the
 // result is false.
 bool sizeToDims(std::string_view text, double& b, double& D);
+// The same for the size code itself.
+bool sizeCodeToDims(std::int64_t code, double& b, double& D);
 
 // The size code of b × D: the thickness gives the first digit (19 "1",
 // 38 "2", 89 "4", 140 "6"), the width the last two (64 "03", 89 "04",

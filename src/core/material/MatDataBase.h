@@ -16,6 +16,8 @@ struct ChoiceList {
     int selected = 0;    // index into entries (0 when empty)
     bool enabled = true; // false: the list is shown empty and disabled
     int columns = 1;     // radio columns (species list of sawn lumber)
+    // The size list: the code each entry stands for, 0 for "任意".
+    std::vector<int> codes;
 };
 
 class MatDataBase {

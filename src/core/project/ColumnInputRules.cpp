@@ -54,7 +54,7 @@ std::vector<std::string> ShapeEntries(std::vector<std::string> current, int sele
     return current;
 }
 
-SizeControlState ApplySizeRules(ColumnMember& item, std::string_view sizeText, int sizeEntries, int sizeSelected,
+SizeControlState ApplySizeRules(MemberInputData& item, std::string_view sizeText, int sizeEntries, int sizeSelected,
                                 bool productShows2x4) {
     SizeControlState state;
     const bool round = item.Shape == kRound;
@@ -83,12 +83,42 @@ SizeControlState ApplySizeRules(ColumnMember& item, std::string_view sizeText, i
     return state;
 }
 
-bool ApplyRoundPieceRule(ColumnMember& item) {
+SizeControlState ApplySizeCodeRules(MemberInputData& item, int chosenCode, int sizeEntries, int sizeSelected,
+                                    bool productShows2x4) {
+    SizeControlState state;
+    const bool round = item.Shape == kRound;
+    if (round) {
+        item.SizeCode = 0;
+        item.B = 0;
+    } else {
+        item.SizeCode = chosenCode;
+        state.sizeSelectEnabled = sizeEntries > 1;
+    }
+    if (item.SizeCode > 0) {
+        (void)sizeCodeToDims(item.SizeCode, item.B, item.D);
+    } else if (!round && item.B == 0) {
+        item.B = item.D;
+    }
+    const bool freeSize = sizeSelected <= 0;
+    if (!productShows2x4) {
+        state.sizeBEnabled = !round && freeSize;
+        state.sizeDEnabled = freeSize;
+    }
+    // A thick 2x4 size (from 400) has no lintel-support pieces.
+    if (item.ColumnMaterial.SelectProduct == kDimensionLumber && chosenCode < 400) {
+        state.subMembersEnabled = true;
+    } else {
+        item.SubMembers = 0;
+    }
+    return state;
+}
+
+bool ApplyRoundPieceRule(MemberInputData& item) {
     if (item.Shape == kRound && item.Members > 1) item.Members = 1;
     return !(item.ColumnMaterial.SelectProduct == kSawnLumber && item.Shape == kRound);
 }
 
-bool UseAxisXAllowed(const ColumnMember& item, bool windConsidered) {
+bool UseAxisXAllowed(const MemberInputData& item, bool windConsidered) {
     if (!windConsidered || !(item.B > 0) || !(item.D > 0) || item.B < item.D) return false;
     const MatInputData& material = item.ColumnMaterial;
     switch (material.SelectProduct) {
@@ -101,17 +131,24 @@ bool UseAxisXAllowed(const ColumnMember& item, bool windConsidered) {
 
 std::vector<std::string> FloorEntries(const CommonData& common) {
     std::vector<std::string> entries;
-    const bool wind = WindConsidered(common);
-    if (wind) entries.emplace_back(kDirectFloor);
-    for (int storey = 1; storey <= kStoreyCount; ++storey) {
-        const auto slot = static_cast<std::size_t>(storey - 1);
-        if (wind && common.FloorHeight[slot] == 0) break;
-        if (common.WoodenStorey[slot]) entries.push_back(storeyEntry(storey));
-    }
+    for (const int value : FloorValues(common))
+        entries.push_back(value == 0 ? std::string(kDirectFloor) : storeyEntry(value));
     return entries;
 }
 
-FloorSelection SyncFloor(const std::vector<std::string>& entries, ColumnMember& item, const CommonData& common) {
+std::vector<int> FloorValues(const CommonData& common) {
+    std::vector<int> values;
+    const bool wind = WindConsidered(common);
+    if (wind) values.push_back(0);
+    for (int storey = 1; storey <= kStoreyCount; ++storey) {
+        const auto slot = static_cast<std::size_t>(storey - 1);
+        if (wind && common.FloorHeight[slot] == 0) break;
+        if (common.WoodenStorey[slot]) values.push_back(storey);
+    }
+    return values;
+}
+
+FloorSelection SyncFloor(const std::vector<std::string>& entries, MemberInputData& item, const CommonData& common) {
     FloorSelection selection;
     const int count = static_cast<int>(entries.size());
     if (count == 0) {
@@ -127,6 +164,30 @@ FloorSelection SyncFloor(const std::vector<std::string>& entries, ColumnMember& 
         } else {
             selection.selected = entries[0] == kDirectFloor ? 1 : 0;
             item.FloorIndex = LeadingInteger(entries[static_cast<std::size_t>(selection.selected)]);
+        }
+    }
+    selection.enabled = count > 0;
+    if (WindConsidered(common) && selection.selected > 0 && item.FloorIndex >= 1 && item.FloorIndex <= kStoreyCount)
+        item.HeightZ = common.MidHeight[static_cast<std::size_t>(item.FloorIndex - 1)];
+    return selection;
+}
+
+FloorSelection SyncFloorValue(const std::vector<int>& values, MemberInputData& item, const CommonData& common) {
+    FloorSelection selection;
+    const int count = static_cast<int>(values.size());
+    if (count == 0) {
+        item.FloorIndex = 0;
+    } else {
+        const int wanted = item.FloorIndex > 0 ? item.FloorIndex : 0;
+        const auto found = std::find(values.begin(), values.end(), wanted);
+        if (found != values.end()) {
+            selection.selected = static_cast<int>(found - values.begin());
+        } else if (count < 2) {
+            selection.selected = 0;
+            item.FloorIndex = 0;
+        } else {
+            selection.selected = values[0] == 0 ? 1 : 0;
+            item.FloorIndex = values[static_cast<std::size_t>(selection.selected)];
         }
     }
     selection.enabled = count > 0;

@@ -10,8 +10,8 @@
 
 namespace tarvo {
 
-class ColumnMember;
 class CommonData;
+struct MemberInputData;
 
 // The whole number at the start of `text`: leading blanks skipped, an
 // optional sign, decimal digits. Text without digits (such as "任意") gives
@@ -41,22 +41,31 @@ struct SizeControlState {
 // below size 400. `sizeText` is the size list's text, `sizeEntries` its
 // entry count, `sizeSelected` its selected index (-1 for none);
 // `productShows2x4` tells whether the product choice shows 2x4 lumber.
-SizeControlState ApplySizeRules(ColumnMember& item, std::string_view sizeText, int sizeEntries, int sizeSelected,
+SizeControlState ApplySizeRules(MemberInputData& item, std::string_view sizeText, int sizeEntries, int sizeSelected,
                                 bool productShows2x4);
+
+// The same rules with the size code of the chosen entry (0 for "任意"):
+// the code and, for a code of the size table, B and D follow it. A code that
+// is no size of the table leaves B and D as they are.
+SizeControlState ApplySizeCodeRules(MemberInputData& item, int chosenCode, int sizeEntries, int sizeSelected,
+                                    bool productShows2x4);
 
 // A round sawn-lumber column is one piece: Members becomes 1 for a round
 // column with more pieces. Returns whether the piece count can be edited.
-bool ApplyRoundPieceRule(ColumnMember& item);
+bool ApplyRoundPieceRule(MemberInputData& item);
 
 // The fbx/fsx option applies only with wind, to a section at least as wide
 // as deep, of glulam (single-grade lay-up or evaluated laminae), LVL or the
 // glulam column.
-[[nodiscard]] bool UseAxisXAllowed(const ColumnMember& item, bool windConsidered);
+[[nodiscard]] bool UseAxisXAllowed(const MemberInputData& item, bool windConsidered);
 
 // Entries of the floor list: "直接" first when wind is considered, then
 // "  n" (two blanks and the storey number) for each wooden storey n; with
 // wind the list ends at the first storey without a height.
 [[nodiscard]] std::vector<std::string> FloorEntries(const CommonData& common);
+// The same list as the floor index each entry stands for: 0 for "直接",
+// n for storey n.
+[[nodiscard]] std::vector<int> FloorValues(const CommonData& common);
 
 struct FloorSelection {
     int selected = -1;    // entry to select, -1 for none
@@ -66,7 +75,9 @@ struct FloorSelection {
 // Aligns the floor list with the item: selects the entry of its FloorIndex,
 // or corrects FloorIndex to the entry chosen in its place; with wind and a
 // storey entry selected, HeightZ becomes that storey's mid-height.
-FloorSelection SyncFloor(const std::vector<std::string>& entries, ColumnMember& item, const CommonData& common);
+FloorSelection SyncFloor(const std::vector<std::string>& entries, MemberInputData& item, const CommonData& common);
+// The same on the list of `FloorValues`.
+FloorSelection SyncFloorValue(const std::vector<int>& values, MemberInputData& item, const CommonData& common);
 
 // FloorIndex for the entry `chosen` of `entries`: 0 for "直接" (entry 0 with
 // wind), else the storey number written in the entry.

@@ -99,7 +99,7 @@ int ExportColumnsCsv(const std::filesystem::path& path, const ColumnsData& colum
     return writeFile(path, writeColumnsCsv(columns), messages);
 }
 
-int ExportResultsCsv(const std::filesystem::path& path, ColumnsData& columns, ColumnCheck& check,
+int ExportResultsCsv(const std::filesystem::path& path, const ColumnsData& columns, const ColumnCheck& check,
                      MessageSink& messages) {
     // The file is written as the items are checked.
     BufferedFileWriter file(path);

@@ -41,7 +41,7 @@ int ExportColumnsCsv(const std::filesystem::path& path, const ColumnsData& colum
 
 // Checks every item and writes the results CSV (ResultsCsvWriter.h); 0 on
 // success, 1 on failure with its message.
-int ExportResultsCsv(const std::filesystem::path& path, ColumnsData& columns, ColumnCheck& check,
+int ExportResultsCsv(const std::filesystem::path& path, const ColumnsData& columns, const ColumnCheck& check,
                      MessageSink& messages);
 
 } // namespace tarvo

@@ -71,33 +71,40 @@ bool ColumnsData::Delete(int index) {
 }
 
 int ColumnsData::Rearrange(const std::vector<std::string>& lines) {
-    // The list must keep at least one item, and no line may stand for an
-    // item that is not there or for one item twice.
-    if (lines.empty() || lines.size() > items_.size()) return 0;
-    std::vector<ArrangeLine> parsed;
-    parsed.reserve(lines.size());
-    std::vector<bool> used(items_.size(), false);
+    std::vector<ArrangedItem> order;
+    order.reserve(lines.size());
     for (const auto& line : lines) {
         const auto arranged = parseArrangeLine(line);
-        if (!arranged || arranged->former < 0 || arranged->former >= Count()) return 0;
-        const auto former = static_cast<std::size_t>(arranged->former);
+        if (!arranged) return 0;
+        order.push_back({arranged->former, std::string(arranged->name)});
+    }
+    return Rearrange(order);
+}
+
+int ColumnsData::Rearrange(const std::vector<ArrangedItem>& order) {
+    // The list must keep at least one item, and no line may stand for an
+    // item that is not there or for one item twice.
+    if (order.empty() || order.size() > items_.size()) return 0;
+    std::vector<bool> used(items_.size(), false);
+    for (const ArrangedItem& line : order) {
+        if (line.former < 0 || line.former >= Count()) return 0;
+        const auto former = static_cast<std::size_t>(line.former);
         if (used[former]) return 0;
         used[former] = true;
-        parsed.push_back(*arranged);
     }
 
-    int changes = Count() - static_cast<int>(lines.size());
-    for (std::size_t p = 0; p < parsed.size(); ++p) {
-        if (parsed[p].name != items_[static_cast<std::size_t>(parsed[p].former)].Name) ++changes;
-        if (static_cast<int>(p) != parsed[p].former) ++changes;
+    int changes = Count() - static_cast<int>(order.size());
+    for (std::size_t p = 0; p < order.size(); ++p) {
+        if (order[p].name != items_[static_cast<std::size_t>(order[p].former)].Name) ++changes;
+        if (static_cast<int>(p) != order[p].former) ++changes;
     }
     if (changes == 0) return 0;
 
     std::vector<ColumnMember> arranged;
-    arranged.reserve(parsed.size());
-    for (const auto& line : parsed) {
+    arranged.reserve(order.size());
+    for (const ArrangedItem& line : order) {
         arranged.push_back(std::move(items_[static_cast<std::size_t>(line.former)]));
-        arranged.back().Name = std::string(line.name);
+        arranged.back().Name = line.name;
     }
     items_ = std::move(arranged);
     return changes;

@@ -10,6 +10,13 @@ namespace tarvo {
 
 class ColumnCheck;
 
+// One line of an arrangement: the item's 0-based position before it and
+// the name it has after it.
+struct ArrangedItem {
+    int former = 0;
+    std::string name;
+};
+
 class ColumnsData {
 public:
     // One default item.
@@ -39,6 +46,8 @@ public:
     // No lines at all, a malformed line, a former position out of range or
     // used twice refuse the whole rearrangement and return 0.
     int Rearrange(const std::vector<std::string>& lines);
+    // The same with the lines as values; the same refusals.
+    int Rearrange(const std::vector<ArrangedItem>& order);
     // Checks every item in order; true when at least one item is computable
     // (result code 0). The items are not changed.
     [[nodiscard]] bool AnyComputable(const ColumnCheck& check) const;

@@ -12,7 +12,6 @@
 #include <filesystem>
 
 #include "core/check/ColumnCheck.h"
-#include "gui/app/EditHistory.h"
 #include "gui/app/FileCommands.h"
 #include "gui/app/MainForm.h"
 #include "gui/print/QtText.h"
@@ -86,36 +85,32 @@ void CsvCommands::importItems() {
     // Replacing discards the list in memory: its unsaved edits are saved
     // first or given up only when the engineer says so.
     if (*mode == CsvImportMode::Replace && !window_.fileCommands().AskToSave()) return;
-    EditHistory& history = window_.history();
-    history.beginListChange(true);
+    // The import reads into a copy of the list; the document takes the
+    // result as one command and shows its first imported item.
+    ProjectDocument& document = window_.document();
+    ColumnsData imported = document.itemsCopy();
     const CsvImportOutcome outcome =
-        ImportColumnsCsv(toPath(file), window_.common(), window_.columns(), *mode, window_.messages());
-    if (!outcome.imported) {
-        history.dropListChange();
-        return;
-    }
-    // The list grew or was replaced (its items may have moved in memory):
-    // the fields let go of their item first.
-    window_.releaseItemLinks();
-    window_.FillNameList();
-    window_.ShowItem(outcome.firstIndex, true);
-    history.listReplaced(QStringLiteral("CSV 読込み"));
-    window_.markChanged();
+        ImportColumnsCsv(toPath(file), document.common(), imported, *mode, window_.messages());
+    if (!outcome.imported) return;
+    std::vector<MemberInputData> items;
+    items.reserve(static_cast<std::size_t>(imported.Count()));
+    for (int i = 0; i < imported.Count(); ++i)
+        items.push_back(imported.Item(i).input());
+    document.replaceItems(std::move(items), outcome.firstIndex, QStringLiteral("CSV 読込み"), window_.currentPage());
 }
 
 void CsvCommands::exportItems() {
     window_.commitPendingEdit();
     const QString file = choose(QStringLiteral("CSV 書出し"), suggestedFile(QString()), true);
     if (file.isEmpty()) return;
-    ApplyDerivedInputs(window_.columns(), window_.check());
-    ExportColumnsCsv(toPath(file), window_.columns(), window_.messages());
+    ExportColumnsCsv(toPath(file), window_.document().columnsAsSaved(), window_.messages());
 }
 
 void CsvCommands::exportResults() {
     window_.commitPendingEdit();
     const QString file = choose(QStringLiteral("結果を CSV に書出し"), suggestedFile(QStringLiteral("_結果")), true);
     if (file.isEmpty()) return;
-    ExportResultsCsv(toPath(file), window_.columns(), window_.check(), window_.messages());
+    ExportResultsCsv(toPath(file), window_.columns(), window_.document().check(), window_.messages());
 }
 
 } // namespace tarvo::gui

@@ -7,7 +7,6 @@
 #include <QToolButton>
 
 #include "core/design/SectionDesign.h"
-#include "gui/app/EditHistory.h"
 #include "gui/app/MainForm.h"
 #include "gui/app/SectionDesignDialog.h"
 
@@ -45,16 +44,18 @@ void DesignCommands::designSections() {
 
 void DesignCommands::applyProposals(const std::vector<std::pair<int, SectionSize>>& proposals) {
     if (proposals.empty()) return;
-    EditHistory& history = window_.history();
-    history.beginListChange(true);
+    // The sections go into a copy of the list, which the document takes as
+    // one command; the shown item is drawn again with its new section.
+    ProjectDocument& document = window_.document();
+    ColumnsData designed = document.itemsCopy();
     const CheckConditions conditions = window_.check().conditions();
     for (const auto& [index, section] : proposals)
-        ApplyDesignedSection(window_.columns().Item(index), section, conditions, window_.catalogue());
-    // The fields show the item again with its new section.
-    window_.releaseItemLinks();
-    window_.ShowItem(window_.currentIndex(), true);
-    history.listReplaced(QStringLiteral("断面算定"));
-    window_.markChanged();
+        ApplyDesignedSection(designed.Item(index), section, conditions, window_.catalogue());
+    std::vector<MemberInputData> items;
+    items.reserve(static_cast<std::size_t>(designed.Count()));
+    for (int i = 0; i < designed.Count(); ++i)
+        items.push_back(designed.Item(i).input());
+    document.replaceItems(std::move(items), document.currentIndex(), QStringLiteral("断面算定"), window_.currentPage());
 }
 
 } // namespace tarvo::gui

@@ -141,8 +141,6 @@ void FileCommands::forgetCurrentFile() {
 void FileCommands::MenuFileNewClick() {
     window_.commitPendingEdit();
     if (!AskToSave()) return;
-    // The new project's one item replaces the list the fields are linked to.
-    window_.releaseItemLinks();
     window_.NewProject();
 }
 
@@ -194,10 +192,9 @@ void FileCommands::openDropped(const std::filesystem::path& name) {
 }
 
 int FileCommands::OpenProjectFile(const std::filesystem::path& name) {
-    if (LoadProject(name, window_.common(), window_.columns(), window_.messages()) != 0) return 1;
-    window_.releaseItemLinks();
+    // The document shows the opened project.
+    if (!window_.document().open(name, window_.messages())) return 1;
     makeCurrent(name);
-    window_.ShowProject();
     return 0;
 }
 
@@ -211,8 +208,8 @@ int FileCommands::SaveProjectFile(const std::filesystem::path& name) {
         return 1;
     }
     // The file keeps every item's inputs as its check derives them.
-    ApplyDerivedInputs(window_.columns(), window_.check());
-    if (SaveProject(name, window_.common(), window_.columns(), window_.messages()) != 0) return 1;
+    const ProjectDocument& document = window_.document();
+    if (SaveProject(name, document.common(), document.columnsAsSaved(), window_.messages()) != 0) return 1;
     window_.projectSaved();
     return 0;
 }

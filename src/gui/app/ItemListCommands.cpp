@@ -10,6 +10,7 @@
 #include <QToolButton>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/check/ColumnCheck.h"
@@ -17,7 +18,6 @@
 #include "core/project/ColumnsData.h"
 #include "core/project/ProjectFile.h"
 #include "core/text/MessageSink.h"
-#include "gui/app/EditHistory.h"
 #include "gui/app/MainForm.h"
 #include "gui/print/QtText.h"
 #include "gui/ui/InputDlg.h"
@@ -62,28 +62,21 @@ void ItemListCommands::addItem(bool keepForcesAndName) {
         controls_.messageBord->setText(QStringLiteral("現在のデータが未入力です。"));
         return;
     }
-    ColumnsData& list = window_.columns();
+    ProjectDocument& document = window_.document();
     // The project must stay one its file can hold and the reader take back.
-    if (!projectWouldFit(list, {window_.currentItem()})) {
+    if (!projectWouldFit(document.columns(), {window_.currentItem()})) {
         window_.messages().showMessage(MessageKind::Error, "データを追加できません。\n" + projectTooLargeMessage());
         return;
     }
-    window_.history().beginListChange();
-    const int index = list.Append(window_.currentItem());
-    window_.releaseItemLinks();
-    ColumnMember& added = list.Item(index);
+    MemberInputData added = window_.currentItem().input();
     if (!keepForcesAndName) {
         added.AxialForce = {};
         added.Name.clear();
     }
-    {
-        const QSignalBlocker blocker(controls_.nameList);
-        controls_.nameList->addItem(toQString(added.Name));
-    }
-    window_.ShowItem(index, true);
-    window_.history().itemInserted(index, keepForcesAndName ? QStringLiteral("データのコピー")
-                                                            : QStringLiteral("データの追加"));
-    window_.markChanged();
+    // The document shows the new item at the end of the list.
+    document.insertItem(document.count(), added,
+                        keepForcesAndName ? QStringLiteral("データのコピー") : QStringLiteral("データの追加"),
+                        window_.currentPage());
 }
 
 void ItemListCommands::DeleteButtonClick() {
@@ -95,35 +88,19 @@ void ItemListCommands::DeleteButtonClick() {
         controls_.messageBord->setText(QStringLiteral("先頭のデータは削除できません。"));
         return;
     }
-    window_.history().beginListChange();
-    if (!window_.columns().Delete(index)) {
-        window_.history().dropListChange();
-        return;
-    }
-    window_.releaseItemLinks();
-    {
-        const QSignalBlocker blocker(controls_.nameList);
-        controls_.nameList->removeItem(index);
-    }
-    window_.ShowItem(index, true);
-    window_.history().itemDeleted(index, QStringLiteral("データの削除"));
-    window_.markChanged();
+    window_.document().removeItem(index, QStringLiteral("データの削除"), window_.currentPage());
 }
 
 void ItemListCommands::ArrangeButtonClick() {
     window_.commitPendingEdit();
-    ColumnsData& list = window_.columns();
-    EditHistory& history = window_.history();
-    history.beginListChange(true);
+    ProjectDocument& document = window_.document();
+    const ColumnsData& list = document.columns();
     QStringList lines;
     lines.reserve(list.Count());
     for (int i = 0; i < list.Count(); ++i)
         lines.append(toQString(FormatArrangeLine(i + 1, list.Item(i).Name)));
     replaceForm_->setLines(lines);
-    if (replaceForm_->exec() != QDialog::Accepted) {
-        history.dropListChange();
-        return;
-    }
+    if (replaceForm_->exec() != QDialog::Accepted) return;
 
     // The dialog keeps at least one line; an empty result would still be
     // refused by the list, which is never empty.
@@ -132,15 +109,13 @@ void ItemListCommands::ArrangeButtonClick() {
     result.reserve(static_cast<std::size_t>(arranged.size()));
     for (const QString& line : arranged)
         result.push_back(line.toStdString());
-    if (list.Rearrange(result) == 0) {
-        history.dropListChange();
-        return;
-    }
-    window_.releaseItemLinks();
-    window_.FillNameList();
-    window_.ShowItem(0, true);
-    history.listReplaced(QStringLiteral("データの整理"));
-    window_.markChanged();
+    ColumnsData arrangedList = document.itemsCopy();
+    if (arrangedList.Rearrange(result) == 0) return;
+    std::vector<MemberInputData> items;
+    items.reserve(static_cast<std::size_t>(arrangedList.Count()));
+    for (int i = 0; i < arrangedList.Count(); ++i)
+        items.push_back(arrangedList.Item(i).input());
+    document.replaceItems(std::move(items), 0, QStringLiteral("データの整理"), window_.currentPage());
 }
 
 void ItemListCommands::itemShown() {
@@ -159,7 +134,7 @@ bool ItemListCommands::eventFilter(QObject* watched, QEvent* event) {
         if (watched == controls_.nameList && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
             NameListExit();
             // Typing the name again later is an edit of its own.
-            window_.history().endRenaming();
+            window_.endRenaming();
         }
         break;
     case QEvent::KeyPress:

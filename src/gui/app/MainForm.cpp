@@ -31,7 +31,6 @@
 #include "gui/app/AboutBox.h"
 #include "gui/app/CsvCommands.h"
 #include "gui/app/DesignCommands.h"
-#include "gui/app/EditHistory.h"
 #include "gui/app/FileCommands.h"
 #include "gui/app/HelpDocument.h"
 #include "gui/app/ItemListCommands.h"
@@ -78,12 +77,11 @@ MainForm::MainForm(const std::filesystem::path& programDir, QWidget* parent)
     : MainForm(SettingsLocation::besideProgram(programDir), parent) {}
 
 MainForm::MainForm(const SettingsLocation& settings, QWidget* parent)
-    : QMainWindow(parent), programDir_(settings.programDir()), settings_(settings), common_(settings.settingsFile()),
-      check_(catalogue_, common_), messages_(this) {
+    : QMainWindow(parent), programDir_(settings.programDir()), settings_(settings),
+      document_(std::make_unique<ProjectDocument>(settings.settingsFile())), messages_(this) {
     initResources();
     setObjectName(QStringLiteral("MainForm"));
     setFont(windowFont());
-    history_ = new EditHistory(*this);
     recovery_ = new RecoveryKeeper(*this, RecoveryStore::defaultFolder());
     buildActions();
     buildMenus();
@@ -94,11 +92,10 @@ MainForm::MainForm(const SettingsLocation& settings, QWidget* parent)
     buildItemAndFileCommands();
     buildPrintCommands();
     restoreWindowState();
+    connectDocument();
     NewProject();
     pageControl_->setCurrentWidget(columnPage_);
     lastPage_ = pageControl_->currentIndex();
-    // Showing the column page fits the new item to it: no edit of the user.
-    history_->clear();
 }
 
 MainForm::~MainForm() {
@@ -110,9 +107,9 @@ MainForm::~MainForm() {
     delete itemCommands_;
     itemCommands_ = nullptr;
     delete takeCentralWidget();
-    // The history goes before the keeper of the recovery copy; its signals
-    // must not reach the window on the way.
-    disconnect(&history_->stack(), nullptr, this, nullptr);
+    // The document's signals must not reach the window on the way.
+    disconnect(document_.get(), nullptr, this, nullptr);
+    disconnect(&document_->undoStack(), nullptr, this, nullptr);
     // A normal end leaves no recovery copy behind.
     recovery_->discard();
 }
@@ -205,19 +202,12 @@ void MainForm::buildEditMenu(QMenu* menu) {
     redo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     connect(undo_, &QAction::triggered, this, &MainForm::undo);
     connect(redo_, &QAction::triggered, this, &MainForm::redo);
-    QUndoStack& stack = history_->stack();
-    connect(&stack, &QUndoStack::indexChanged, this, &MainForm::updateUndoEntries);
-    connect(&stack, &QUndoStack::cleanChanged, this, [this](bool clean) {
-        // Back at the state of the last save: nothing is left to save or to recover.
-        if (!clean) return;
-        setModifiedCount(0);
-        recovery_->discard();
-    });
+    connect(&document_->undoStack(), &QUndoStack::indexChanged, this, &MainForm::updateUndoEntries);
     updateUndoEntries();
 }
 
 void MainForm::updateUndoEntries() {
-    const QUndoStack& stack = history_->stack();
+    const QUndoStack& stack = document_->undoStack();
     undo_->setEnabled(stack.canUndo());
     redo_->setEnabled(stack.canRedo());
     // The entry names its step, its access key kept at the end.
@@ -229,43 +219,121 @@ void MainForm::updateUndoEntries() {
 
 void MainForm::undo() {
     commitPendingEdit();
-    history_->capture();
-    QUndoStack& stack = history_->stack();
-    if (!stack.canUndo()) return;
-    stack.undo();
-    if (!stack.isClean()) setModifiedCount(modifiedCount_ + 1);
-    recovery_->changed();
+    QUndoStack& stack = document_->undoStack();
+    if (stack.canUndo()) stack.undo();
 }
 
 void MainForm::redo() {
     commitPendingEdit();
-    history_->capture();
-    QUndoStack& stack = history_->stack();
-    if (!stack.canRedo()) return;
-    stack.redo();
-    if (!stack.isClean()) setModifiedCount(modifiedCount_ + 1);
-    recovery_->changed();
+    QUndoStack& stack = document_->undoStack();
+    if (stack.canRedo()) stack.redo();
 }
 
 int MainForm::currentPage() const {
     return pageControl_->currentIndex();
 }
 
-void MainForm::showRestored(int index, int page, bool listChanged) {
+void MainForm::connectDocument() {
+    ProjectDocument* document = document_.get();
+    connect(document, &ProjectDocument::projectReset, this, &MainForm::ShowProject);
+    connect(document, &ProjectDocument::fileNameChanged, this, &MainForm::updateCaption);
+    connect(document, &ProjectDocument::modifiedChanged, this, [this](bool modified) {
+        updateCaption();
+        // Back at the state of the last save: nothing is left to recover.
+        if (!modified) recovery_->discard();
+    });
+    // Every change of the project is work a recovery copy keeps.
+    connect(&document->undoStack(), &QUndoStack::indexChanged, recovery_, &RecoveryKeeper::changed);
+    connect(document, &ProjectDocument::itemChanged, this, [this](int index, int page) {
+        if (committing_ != 0) return;
+        if (index < nameList_->count()) {
+            const QSignalBlocker blocker(nameList_);
+            nameList_->setItemText(index, toQString(document_->item(index).Name));
+        }
+        showChanged(index, page, false);
+    });
+    connect(document, &ProjectDocument::commonChanged, this, [this](int page) {
+        if (committing_ != 0) return;
+        ShowingScope restoring(restoring_);
+        {
+            ShowingScope scope(showing_);
+            commonPage_->showProject();
+        }
+        RebuildFloorList();
+        showChanged(document_->currentIndex(), page, false);
+    });
+    // The name list follows the one entry: refilling it would cost as much
+    // as the command itself on a long list.
+    connect(document, &ProjectDocument::itemInserted, this, [this](int index, int current, int page) {
+        {
+            const QSignalBlocker blocker(nameList_);
+            nameList_->insertItem(index, toQString(document_->item(index).Name));
+        }
+        showChanged(current, page, false);
+    });
+    connect(document, &ProjectDocument::itemRemoved, this, [this](int index, int current, int page) {
+        {
+            const QSignalBlocker blocker(nameList_);
+            nameList_->removeItem(index);
+        }
+        showChanged(current, page, false);
+    });
+    connect(document, &ProjectDocument::listReplaced, this,
+            [this](int current, int page) { showChanged(current, page, true); });
+}
+
+void MainForm::showChanged(int index, int page, bool listChanged) {
+    ShowingScope restoring(restoring_);
     if (listChanged) FillNameList();
     if (page >= 0 && page < pageControl_->count() && page != pageControl_->currentIndex()) {
         ShowingScope scope(showing_);
         pageControl_->setCurrentIndex(page);
+        lastPage_ = page;
     }
     ShowItem(index, true);
 }
 
-void MainForm::showRestoredCommon() {
-    {
-        ShowingScope scope(showing_);
-        commonPage_->showProject();
+void MainForm::takeShownItem() {
+    // What the pages show now is the document's: nothing is left to commit.
+    shown_ = document_->currentItem();
+    fitted_ = shown_.input();
+}
+
+void MainForm::markChanged() {
+    if (showing_ != 0) return;
+    // The change is in the project at once; what the page's rules and the
+    // check make of it afterwards joins the same command, and the action
+    // ends once the current event is done.
+    if (action_ < 0) {
+        action_ = nextAction_++;
+        QTimer::singleShot(0, this, [this] {
+            commitShownItem();
+            action_ = -1;
+        });
     }
-    RebuildFloorList();
+    commitShownItem();
+}
+
+void MainForm::commitShownItem() {
+    // Nothing is pushed while the document's stack runs a command.
+    if (showing_ != 0 || restoring_ != 0 || shown_.input() == fitted_) return;
+    ++committing_;
+    document_->editItem(document_->currentIndex(), shown_.input(), currentPage(), &fitted_, renameRun_, action_);
+    --committing_;
+    fitted_ = shown_.input();
+}
+
+void MainForm::endRenaming() {
+    commitShownItem();
+    ++renameRun_;
+}
+
+void MainForm::commitCommon(const CommonInputData& after) {
+    if (showing_ != 0) return;
+    commitShownItem();
+    ++committing_;
+    document_->editCommon(after, currentPage());
+    --committing_;
 }
 
 bool MainForm::offerRecovery() {
@@ -279,8 +347,7 @@ void MainForm::writeRecoveryCopy() {
 
 void MainForm::projectRestored(const std::filesystem::path& originalFile) {
     setCurrentFile(originalFile);
-    setModifiedCount(1);
-    history_->markNeverSaved();
+    document_->markUnsavedWork();
     recovery_->changed();
 }
 
@@ -377,18 +444,20 @@ void MainForm::buildPages() {
     connect(commonPage_, &CommonPage::woodenStoreyChanged, this, [this] { ++floorListStale_; });
     connect(commonPage_, &CommonPage::snowAreaChanged, columnPage_, &ColumnDesignPage::setSnowFieldEnabled);
     connect(commonPage_, &CommonPage::velocityPressureChanged, this, &MainForm::RefreshVelocityLabel);
-    connect(columnPage_, &ColumnDesignPage::recomputed, this, &MainForm::updatePrintEntries);
-    // A number is written into the project when its field is left: that
-    // ends one edit for the undo history.
-    for (NumberEdit* field : pageControl_->findChildren<NumberEdit*>())
-        connect(field, &NumberEdit::exited, history_, &EditHistory::scheduleCapture);
+    connect(columnPage_, &ColumnDesignPage::recomputed, this, [this] {
+        // What the check derived from the user's change goes with it.
+        if (action_ >= 0) commitShownItem();
+        updatePrintEntries();
+    });
     qApp->installEventFilter(this);
 }
 
 void MainForm::buildPrintCommands() {
-    printing_ = std::make_unique<PrintCommands>(this, settings_.settingsFile(), common_, columns_, check_, messages_);
+    printing_ = std::make_unique<PrintCommands>(this, settings_.settingsFile(), document_->common(),
+                                                document_->reportCache(), document_->check(), messages_);
     latexForm_ = std::make_unique<LatexForm>(settings_.settingsFile(), settings_.latexHeaderFile(), this);
-    connect(latexForm_.get(), &LatexForm::changed, this, [this] { markChanged(); });
+    // The project is output with the changed settings: it counts as unsaved work.
+    connect(latexForm_.get(), &LatexForm::changed, this, [this] { document_->markUnsavedWork(); });
     print_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(printSetup_, &QAction::triggered, this, [this] {
         commitPendingEdit();
@@ -396,17 +465,17 @@ void MainForm::buildPrintCommands() {
     });
     connect(print_, &QAction::triggered, this, [this] {
         commitPendingEdit();
-        printing_->access().setProposedPdfFor(currentFile_);
+        printing_->access().setProposedPdfFor(currentFile());
         printing_->print();
     });
     connect(previewButton_, &QToolButton::clicked, this, [this] {
         commitPendingEdit();
-        printing_->access().setProposedPdfFor(currentFile_);
+        printing_->access().setProposedPdfFor(currentFile());
         printing_->preview();
     });
     connect(selectPrint_, &QAction::triggered, this, [this] {
         commitPendingEdit();
-        printing_->access().setProposedPdfFor(currentFile_);
+        printing_->access().setProposedPdfFor(currentFile());
         printing_->selectPrint();
     });
     connect(latexSettings_, &QAction::triggered, this, [this] {
@@ -415,7 +484,8 @@ void MainForm::buildPrintCommands() {
     });
     connect(latexOut_, &QAction::triggered, this, [this] {
         commitPendingEdit();
-        LatexOutput(this, *latexForm_, check_, messages_).run(columns_, currentFile_, printing_->latexLayout());
+        LatexOutput(this, *latexForm_, document_->check(), messages_)
+            .run(document_->reportCache(), currentFile(), printing_->latexLayout());
     });
 }
 
@@ -435,39 +505,23 @@ void MainForm::openProjectOnStart(const QString& path) {
 }
 
 void MainForm::setCurrentFile(const std::filesystem::path& file) {
-    currentFile_ = file;
-    updateCaption();
+    document_->setFileName(file);
 }
 
 void MainForm::projectSaved() {
-    setModifiedCount(0);
-    history_->markSaved();
+    document_->markSaved();
     recovery_->discard();
-}
-
-void MainForm::releaseItemLinks() {
-    ShowingScope scope(showing_);
-    for (NumberEdit* field : columnPage_->findChildren<NumberEdit*>())
-        field->linkOff();
 }
 
 void MainForm::NewProject() {
-    common_.ResetToDefaults();
-    columns_.Reset();
-    ColumnMember& item = columns_.Item(0);
-    item.ColumnMaterial = common_.ColumnMatDefault;
-    item.BaseMaterial = common_.BaseMatDefault;
-    ShowProject();
+    document_->newProject();
     if (fileCommands_ != nullptr) fileCommands_->forgetCurrentFile();
-    currentFile_.clear();
-    updateCaption();
 }
 
 void MainForm::ShowProject() {
-    // A new or opened project starts a history of its own and needs no
-    // recovery copy.
-    history_->clear();
+    // A new or opened project needs no recovery copy.
     recovery_->discard();
+    takeShownItem();
     {
         ShowingScope scope(showing_);
         commonPage_->showProject();
@@ -478,46 +532,51 @@ void MainForm::ShowProject() {
     // A new or opened project is worked on from its first column.
     if (pageControl_->currentWidget() != columnPage_) pageControl_->setCurrentWidget(columnPage_);
     columnPage_->focusFirstField();
-    setModifiedCount(0);
-    history_->clear();
 }
 
 void MainForm::ShowItem(int index, bool selectInList) {
-    // An edit of the item being left is a step of its own.
-    history_->capture();
+    // An edit of the item being left is a command of its own.
+    commitShownItem();
     {
         ShowingScope scope(showing_);
-        current_ = std::clamp(index, 0, columns_.Count() - 1);
+        document_->setCurrentIndex(index);
+        takeShownItem();
+        const int current = document_->currentIndex();
         columnMaterialPage_->showItem();
         baseMaterialPage_->showItem();
         columnPage_->showItem();
-        pagePanel_->setText(QStringLiteral("%1/%2").arg(current_ + 1).arg(columns_.Count()));
-        if (selectInList) nameList_->setCurrentIndex(current_);
+        pagePanel_->setText(QStringLiteral("%1/%2").arg(current + 1).arg(document_->count()));
+        if (selectInList) nameList_->setCurrentIndex(current);
         UpdateNavigation();
         if (itemCommands_ != nullptr) itemCommands_->itemShown();
         columnPage_->recomputeItem();
     }
-    history_->resetBaseline();
+    // Showing fits the copy to the pages (storey, derived lengths): no edit.
+    fitted_ = shown_.input();
 }
 
 void MainForm::RefreshVelocityLabel() {
     commonPage_->refreshVelocityLabel();
     // Switching wind on or off changes the floor list and which wind inputs
     // can be entered; the list is rebuilt when the common page is left.
-    if (WindConsidered(common_) != windAtLastFloorList_) ++floorListStale_;
+    if (WindConsidered(document_->common()) != windAtLastFloorList_) ++floorListStale_;
 }
 
 void MainForm::RebuildFloorList() {
+    // The shown item is fitted to the storeys: an edit still open goes first.
+    commitShownItem();
     columnPage_->rebuildFloorList();
+    fitted_ = shown_.input();
     floorListStale_ = 0;
-    windAtLastFloorList_ = WindConsidered(common_);
+    windAtLastFloorList_ = WindConsidered(document_->common());
 }
 
 void MainForm::FillNameList() {
+    const ColumnsData& items = document_->columns();
     QStringList names;
-    names.reserve(columns_.Count());
-    for (int i = 0; i < columns_.Count(); ++i)
-        names.append(toQString(columns_.Item(i).Name));
+    names.reserve(items.Count());
+    for (int i = 0; i < items.Count(); ++i)
+        names.append(toQString(items.Item(i).Name));
     const QSignalBlocker blocker(nameList_);
     nameList_->clear();
     nameList_->addItems(names);
@@ -533,7 +592,7 @@ void MainForm::UpdateNavigation() {
             button->setEnabled(true);
         const int selected = nameList_->currentIndex();
         // The first item is never deleted.
-        deleteButton_->setEnabled(current_ != 0);
+        deleteButton_->setEnabled(document_->currentIndex() != 0);
         if (selected != 0) {
             if (selected == count - 1) {
                 lastButton_->setEnabled(false);
@@ -544,14 +603,7 @@ void MainForm::UpdateNavigation() {
             beforButton_->setEnabled(false);
         }
     }
-    arrangeButton_->setEnabled(columns_.Count() > 1);
-}
-
-void MainForm::markChanged() {
-    if (showing_ != 0) return;
-    setModifiedCount(modifiedCount_ + 1);
-    recovery_->changed();
-    history_->scheduleCapture();
+    arrangeButton_->setEnabled(document_->count() > 1);
 }
 
 void MainForm::focusControl(QWidget* widget) {
@@ -572,48 +624,46 @@ void MainForm::recomputeItem() {
 
 void MainForm::commitPendingEdit() {
     if (auto* edit = qobject_cast<NumberEdit*>(QApplication::focusWidget())) edit->commit();
+    commitShownItem();
 }
 
 void MainForm::updatePrintEntries() {
-    const bool any = columns_.AnyComputable(check_);
+    // The shown item as the pages show it, the others as stored.
+    const bool any =
+        document_->check().CheckColumn(shown_).computable() || document_->columns().AnyComputable(document_->check());
     printButton_->setEnabled(any);
     previewButton_->setEnabled(any);
     print_->setEnabled(any);
-    selectPrint_->setEnabled(any && columns_.Count() > 1);
-}
-
-void MainForm::setModifiedCount(int count) {
-    const bool markChange = (count != 0) != (modifiedCount_ != 0);
-    modifiedCount_ = count;
-    if (markChange) updateCaption();
+    selectPrint_->setEnabled(any && document_->count() > 1);
 }
 
 void MainForm::updateCaption() {
     // The usual mark of unsaved edits follows the file's name.
-    setWindowTitle(baseCaption() + (currentFile_.empty() ? QStringLiteral("(無題)") : fromPath(currentFile_)) +
-                   (modifiedCount_ != 0 ? QStringLiteral("*") : QString()));
+    const std::filesystem::path& file = document_->fileName();
+    setWindowTitle(baseCaption() + (file.empty() ? QStringLiteral("(無題)") : fromPath(file)) +
+                   (document_->isModified() ? QStringLiteral("*") : QString()));
 }
 
 void MainForm::pageChanged(int index) {
     const int previous = lastPage_;
     lastPage_ = index;
+    // An edit made on the page being left is a command of its own.
+    commitShownItem();
     if (previous == pageControl_->indexOf(commonPage_) && floorListStale_ != 0) {
-        // The shown item is fitted to the new storeys: a consequence of the
-        // common edit already recorded, shown again whenever it is undone.
-        history_->capture();
+        // The shown item is fitted to the new storeys: shown, not edited.
         RebuildFloorList();
-        history_->resetBaseline();
     }
     if (pageControl_->widget(index) == columnPage_) columnPage_->recomputeItem();
+    if (showing_ == 0) fitted_ = shown_.input();
 }
 
 void MainForm::navigate(int tag) {
     commitPendingEdit();
     switch (tag) {
     case 0: ShowItem(0, true); break;
-    case 1: ShowItem(current_ - 1, true); break;
-    case 2: ShowItem(current_ + 1, true); break;
-    default: ShowItem(columns_.Count() - 1, true); break;
+    case 1: ShowItem(document_->currentIndex() - 1, true); break;
+    case 2: ShowItem(document_->currentIndex() + 1, true); break;
+    default: ShowItem(document_->count() - 1, true); break;
     }
 }
 

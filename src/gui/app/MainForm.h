@@ -1,18 +1,16 @@
 #pragma once
-// The main window: owns the project in memory (common conditions, the list
-// of column items), the catalogue and the check; carries the menus, the two
+// The main window over the project document: carries the menus, the two
 // tool bars and the four pages, and ties the pages together through the
-// operations every page shares (show an item, recompute, count edits).
+// operations every page shares (show an item, recompute). The document owns
+// the project; the window holds the shown item's working copy and commits
+// each user action on it to the document as one command, and draws what
+// the document says changed (after an undo, a list command, an open).
 #include <QMainWindow>
 
 #include <filesystem>
 #include <memory>
 #include <vector>
 
-#include "core/check/ColumnCheck.h"
-#include "core/material/MatDataBase.h"
-#include "core/project/ColumnsData.h"
-#include "core/project/CommonData.h"
 #include "core/text/IniFile.h"
 #include "core/text/SettingsLocation.h"
 #include "gui/ui/PageContext.h"
@@ -30,7 +28,6 @@ namespace tarvo::gui {
 
 class BaseMaterialPage;
 class ColumnDesignPage;
-class EditHistory;
 class RecoveryKeeper;
 class LatexForm;
 class PrintCommands;
@@ -66,33 +63,31 @@ public:
     void FillNameList();
     void UpdateNavigation();
 
-    [[nodiscard]] int modifiedCount() const { return modifiedCount_; }
+    // 1 while the project has unsaved edits (a change of the shown item not
+    // yet committed included), else 0.
+    [[nodiscard]] int modifiedCount() const { return document_->isModified() || !(shown_.input() == fitted_) ? 1 : 0; }
     [[nodiscard]] int floorListStale() const { return floorListStale_; }
-    [[nodiscard]] const std::filesystem::path& currentFile() const { return currentFile_; }
+    [[nodiscard]] const std::filesystem::path& currentFile() const { return document_->fileName(); }
     // The project's file became `file` (empty: none); the caption follows.
     void setCurrentFile(const std::filesystem::path& file);
     // The project was written to its file: no unsaved edits are left.
     void projectSaved();
-    // The fields of the column page let go of the item they edit. Called
-    // right after the list of items was replaced or changed in place (its
-    // items may have moved in memory); the next ShowItem links them again.
-    void releaseItemLinks();
     [[nodiscard]] FileCommands& fileCommands() { return *fileCommands_; }
     [[nodiscard]] ItemListCommands& itemCommands() { return *itemCommands_; }
     [[nodiscard]] PrintCommands& printCommands() { return *printing_; }
     [[nodiscard]] LatexForm& latexForm() { return *latexForm_; }
     [[nodiscard]] const SettingsLocation& settingsLocation() const { return settings_; }
 
-    // Undo and redo of every edit of the project.
-    [[nodiscard]] EditHistory& history() { return *history_; }
+    // Undo and redo of every edit of the project: the document's stack.
+    [[nodiscard]] QUndoStack& undoStack() { return document_->undoStack(); }
     [[nodiscard]] int currentPage() const;
-    // Shows item `index` on page `page` after a step was undone or redone;
-    // `listChanged` refills the name list first.
-    void showRestored(int index, int page, bool listChanged);
-    // Shows the common conditions again after a step put them back.
-    void showRestoredCommon();
     void undo();
     void redo();
+    // Commits the user's changes of the shown item (nothing when there are
+    // none); the changes of one user action make one command.
+    void commitShownItem();
+    // Typing into the name list ended: the next rename is a step of its own.
+    void endRenaming();
 
     // Recovery of unsaved work (see RecoveryKeeper).
     [[nodiscard]] RecoveryKeeper& recovery() { return *recovery_; }
@@ -112,18 +107,18 @@ public:
     QSize openingSize(const QSize& available);
 
     // Writes a number being typed into its field's item before a command
-    // acts, as leaving the field would.
+    // acts, as leaving the field would, and commits the shown item.
     void commitPendingEdit();
 
+    [[nodiscard]] const ColumnsData& columns() const { return document_->columns(); }
+
     // PageContext
-    CommonData& common() override { return common_; }
-    ColumnsData& columns() override { return columns_; }
-    const MatDataBase& catalogue() override { return catalogue_; }
-    ColumnCheck& check() override { return check_; }
-    ColumnMember& currentItem() override { return columns_.Item(current_); }
-    [[nodiscard]] int currentIndex() const override { return current_; }
+    ProjectDocument& document() override { return *document_; }
+    ColumnMember& currentItem() override { return shown_; }
+    [[nodiscard]] int currentIndex() const override { return document_->currentIndex(); }
     [[nodiscard]] bool showingItem() const override { return showing_ > 0; }
     void markChanged() override;
+    void commitCommon(const CommonInputData& after) override;
     void focusControl(QWidget* widget) override;
     void refillGrades() override;
     void refreshSizes() override;
@@ -147,8 +142,13 @@ private:
     void buildPrintCommands();
     void buildEditMenu(QMenu* menu);
     void updateUndoEntries();
-    // The edit counter; the caption's mark of unsaved edits follows it.
-    void setModifiedCount(int count);
+    void connectDocument();
+    // Shows item `index` on page `page` after the document changed it (an
+    // undo or redo, a list command); `listChanged` refills the name list.
+    void showChanged(int index, int page, bool listChanged);
+    // The shown item is the document's current item as stored, fitted to
+    // the page again; the fit is no edit of the user.
+    void takeShownItem();
     void updateCaption();
     void updatePrintEntries();
     void pageChanged(int index);
@@ -158,14 +158,21 @@ private:
 
     std::filesystem::path programDir_;
     SettingsLocation settings_;
-    CommonData common_;
-    MatDataBase catalogue_;
-    ColumnsData columns_;
-    ColumnCheck check_;
+    std::unique_ptr<ProjectDocument> document_;
     WidgetMessageSink messages_;
-    std::filesystem::path currentFile_;
-    int current_ = 0;
-    int modifiedCount_ = 0;
+    // The shown item as the pages show and change it, and as it was after
+    // it was last shown, fitted or committed: the user's changes are the
+    // difference.
+    ColumnMember shown_;
+    MemberInputData fitted_;
+    // The user action being committed (-1: none), and the next one's number.
+    int action_ = -1;
+    int nextAction_ = 0;
+    // The window's own commit is running: its changes are drawn already.
+    int committing_ = 0;
+    // The window draws a change the document made (an undo, a redo).
+    int restoring_ = 0;
+    int renameRun_ = 0;
     int floorListStale_ = 0;
     int showing_ = 0;
     bool windAtLastFloorList_ = false;
@@ -187,7 +194,6 @@ private:
     QAction* sep1_ = nullptr;
     QAction* undo_ = nullptr;
     QAction* redo_ = nullptr;
-    EditHistory* history_ = nullptr;
     RecoveryKeeper* recovery_ = nullptr;
     QToolButton* printButton_ = nullptr;
     QToolButton* previewButton_ = nullptr;

@@ -68,7 +68,7 @@ void RecoveryKeeper::writeNow() {
     for (int i = 0; i < shown.Count(); ++i)
         items.push_back(shown.Item(i));
     columns->Replace(std::move(items));
-    const CommonInputData common = window_.common().input();
+    const CommonInputData common = window_.document().common().input();
     std::filesystem::path file = window_.currentFile();
     const std::int64_t savedAt = QDateTime::currentSecsSinceEpoch();
     dirty_ = false;
@@ -101,14 +101,12 @@ bool RecoveryKeeper::offer() {
         }
         // A copy that cannot be read shows the read failure and leaves the
         // project in the window as it was.
-        if (LoadProject(copy.project, window_.common(), window_.columns(), window_.messages()) != 0) {
+        if (!window_.document().open(copy.project, window_.messages())) {
             if (ask(&window_, QStringLiteral("この復元データを削除しますか？\n\n%1").arg(fromPath(copy.project)),
                     QMessageBox::No))
                 RecoveryStore::discard(copy);
             continue;
         }
-        window_.releaseItemLinks();
-        window_.ShowProject();
         window_.projectRestored(copy.originalFile);
         // This session's copy takes over before the old one goes, so that
         // the work is on disk at every moment; where it cannot be written

@@ -9,7 +9,7 @@
 namespace tarvo::gui {
 
 PrintCommands::PrintCommands(QWidget* window, const std::filesystem::path& settingsFile, const CommonData& common,
-                             ColumnsData& columns, ColumnCheck& check, MessageSink& messages)
+                             ColumnsData& columns, const ColumnCheck& check, MessageSink& messages)
     : window_(window), columns_(columns), check_(check), source_(common, columns, check),
       setup_(new PrintSetup(access_, settingsFile, messages, window)),
       printer_(access_, setup_->printer(), setup_->settings(), messages) {}

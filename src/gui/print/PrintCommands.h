@@ -32,7 +32,7 @@ class PrintCommands {
 public:
     // `window` owns the dialogs; `settingsFile` holds the stored layout.
     PrintCommands(QWidget* window, const std::filesystem::path& settingsFile, const CommonData& common,
-                  ColumnsData& columns, ColumnCheck& check, MessageSink& messages);
+                  ColumnsData& columns, const ColumnCheck& check, MessageSink& messages);
     ~PrintCommands();
     PrintCommands(const PrintCommands&) = delete;
     PrintCommands& operator=(const PrintCommands&) = delete;
@@ -63,7 +63,7 @@ private:
 
     QWidget* window_;
     ColumnsData& columns_;
-    ColumnCheck& check_;
+    const ColumnCheck& check_;
     PrinterAccess access_;
     ReportTextSource source_;
     QPointer<PrintSetup> setup_;

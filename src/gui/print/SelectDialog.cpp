@@ -18,7 +18,7 @@
 
 namespace tarvo::gui {
 
-SelectDialog::SelectDialog(ColumnsData& columns, ColumnCheck& check, PrintSettings& settings,
+SelectDialog::SelectDialog(ColumnsData& columns, const ColumnCheck& check, PrintSettings& settings,
                            std::function<void()> print, std::function<void()> preview, QWidget* parent)
     : QDialog(parent), items_(columns), check_(check), settings_(settings), print_(std::move(print)),
       preview_(std::move(preview)) {

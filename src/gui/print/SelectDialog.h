@@ -23,7 +23,7 @@ class SelectDialog : public QDialog {
 public:
     // `print` and `preview` run the print command and show the preview with
     // the selection stored in `settings`.
-    SelectDialog(ColumnsData& columns, ColumnCheck& check, PrintSettings& settings, std::function<void()> print,
+    SelectDialog(ColumnsData& columns, const ColumnCheck& check, PrintSettings& settings, std::function<void()> print,
                  std::function<void()> preview, QWidget* parent = nullptr);
 
     // 1 below 16 entries, 2 from 16 on.
@@ -47,7 +47,7 @@ private:
     void tickAll(bool ticked);
 
     ColumnsData& items_;
-    ColumnCheck& check_;
+    const ColumnCheck& check_;
     PrintSettings& settings_;
     std::function<void()> print_;
     std::function<void()> preview_;

@@ -201,9 +201,7 @@ void BaseMaterialPage::SelectBaseNameChange(int index) {
 }
 
 void BaseMaterialPage::DefaultButton2Click() {
-    CommonData& common = context_.common();
-    common.BaseMatDefault = material();
-    common.SaveMaterialDefault(MaterialDefault::Base, context_.messages());
+    context_.document().saveMaterialDefault(MaterialDefault::Base, material(), context_.messages());
 }
 
 } // namespace tarvo::gui

@@ -93,18 +93,34 @@ ColumnDesignPage::ColumnDesignPage(PageContext& context, QWidget* parent) : QWid
     layout->addWidget(messageBord_);
 }
 
-NumberEdit* ColumnDesignPage::makeField(const char* name, const NumberFieldFormat& format, bool zeroVisible) {
+NumberEdit* ColumnDesignPage::makeField(const char* name, ItemFieldId id, bool zeroVisible) {
     auto* field = new NumberEdit(this);
     field->setObjectName(QLatin1String(name));
-    applyFieldFormat(field->model(), format);
+    bindField(field, id);
     field->model().setZeroVisible(zeroVisible);
     return field;
+}
+
+void ColumnDesignPage::bindField(NumberEdit* field, ItemFieldId id) {
+    const ItemField& entry = itemField(id);
+    applyFieldFormat(field->model(), *entry.format);
+    field->holdValue(entry.whole);
+    fields_.emplace_back(field, id);
+    // A typed value goes into the shown item; the exit handler then counts
+    // the edit and checks the item again.
+    connect(field, &NumberEdit::valueEdited, this,
+            [this, id](double v) { itemField(id).set(context_.currentItem(), v); });
+}
+
+void ColumnDesignPage::showField(NumberEdit* field) {
+    for (const auto& [bound, id] : fields_)
+        if (bound == field) field->showValue(itemField(id).get(context_.currentItem()));
 }
 
 void ColumnDesignPage::connectField(NumberEdit* field, bool countsOnText) {
     connect(field, &NumberEdit::entryRefused, this, [this](const QString& message) { refusedEntry_ = message; });
     if (countsOnText) {
-        connect(field, &QLineEdit::textChanged, this, [this] { context_.markChanged(); });
+        connect(field, &QLineEdit::textEdited, this, [this] { context_.markChanged(); });
         connect(field, &NumberEdit::exited, this, [this] { recomputeItem(); });
     } else {
         // The depth counts its edit when it is left, and only when it was
@@ -155,22 +171,22 @@ void ColumnDesignPage::buildLeftHalf(QWidget* panel) {
     sizeSelect_->setEditable(true);
     sizeSelect_->setInsertPolicy(QComboBox::NoInsert);
     sizeSelect_->setMinimumContentsLength(5);
-    sizeB_ = makeField("SizeB", kMillimetreField, false);
-    sizeD_ = makeField("SizeD", kMillimetreField, false);
+    sizeB_ = makeField("SizeB", ItemFieldId::B, false);
+    sizeD_ = makeField("SizeD", ItemFieldId::D, false);
     members_ = new NumLabeledEdit(QStringLiteral(" 本数"), this);
     members_->setObjectName(QStringLiteral("Members"));
-    applyFieldFormat(members_->model(), kMembersField);
+    bindField(members_, ItemFieldId::Members);
     mainUpDown_ = new UpDownButtons(1, 10, sizeBox);
     mainUpDown_->setObjectName(QStringLiteral("MainUpDown"));
     subMembers_ = new NumLabeledEdit(QStringLiteral("マグサ受け本数"), this);
     subMembers_->setObjectName(QStringLiteral("SubMembers"));
-    applyFieldFormat(subMembers_->model(), kSubMembersField);
+    bindField(subMembers_, ItemFieldId::SubMembers);
     subUpDown_ = new UpDownButtons(0, 10, sizeBox);
     subUpDown_->setObjectName(QStringLiteral("SubUpDown"));
     autoDeduct_ = new QCheckBox(QStringLiteral("ほぞ寸法自動計算"), sizeBox);
     autoDeduct_->setObjectName(QStringLiteral("Auto_Deduct"));
-    sizeBs_ = makeField("SizeBs", kMillimetreField, true);
-    sizeDs_ = makeField("SizeDs", kMillimetreField, true);
+    sizeBs_ = makeField("SizeBs", ItemFieldId::TenonB, true);
+    sizeDs_ = makeField("SizeDs", ItemFieldId::TenonD, true);
 
     auto* sizeLayout = new QGridLayout(sizeBox);
     sizeLayout->setContentsMargins(4, 2, 4, 4);
@@ -205,10 +221,10 @@ void ColumnDesignPage::buildLeftHalf(QWidget* panel) {
     auto* lengthBox = new QGroupBox(QStringLiteral("座屈長さ (mm)"), panel);
     lkxEdit_ = new NumLabeledEdit(QStringLiteral("せい方向 Lkx"), this);
     lkxEdit_->setObjectName(QStringLiteral("LkxEdit"));
-    applyFieldFormat(lkxEdit_->model(), kMillimetreField);
+    bindField(lkxEdit_, ItemFieldId::Lkx);
     lkxEdit_->model().setZeroVisible(false);
     labelLky_ = caption(QStringLiteral("巾方向 Lky"), lengthBox, "LabelLky");
-    lkyEdit_ = makeField("LkyEdit", kMillimetreField, false);
+    lkyEdit_ = makeField("LkyEdit", ItemFieldId::Lky, false);
     lkyDirect_ = new QCheckBox(lengthBox);
     lkyDirect_->setObjectName(QStringLiteral("LkyDirect"));
     lkyDirect_->setToolTip(QStringLiteral("Lky直接入力"));
@@ -222,7 +238,7 @@ void ColumnDesignPage::buildLeftHalf(QWidget* panel) {
     lengthLayout->setColumnStretch(3, 1);
 
     labelLb_ = caption(QStringLiteral("曲げ長さ Lb (mm)"), panel, "LabelLb");
-    lbEdit_ = makeField("LbEdit", kMillimetreField, false);
+    lbEdit_ = makeField("LbEdit", ItemFieldId::Lb, false);
     lbDirect_ = new QCheckBox(panel);
     lbDirect_->setObjectName(QStringLiteral("LbDirect"));
     lbDirect_->setToolTip(QStringLiteral("Lb直接入力"));
@@ -270,7 +286,7 @@ void ColumnDesignPage::buildRightHalf(QWidget* panel) {
     for (int j = 0; j < 5; ++j) {
         auto* field = new NumLabeledEdit(QString::fromUtf8(kForceCaptions[j]), this);
         field->setObjectName(QLatin1String(kForceNames[j]));
-        applyFieldFormat(field->model(), kAxialForceField);
+        bindField(field, static_cast<ItemFieldId>(static_cast<int>(ItemFieldId::AxialForce0) + j));
         field->model().setZeroVisible(false);
         forces_[j] = field;
         forceLayout->addWidget(field->editLabel(), j, 0);
@@ -290,11 +306,11 @@ void ColumnDesignPage::buildRightHalf(QWidget* panel) {
 
     auto* windBox = new QGroupBox(QStringLiteral("風圧力計算条件"), panel);
     windLabel2_ = caption(QStringLiteral("地盤面からの高さ  Z(m)"), windBox, "WindLabel2");
-    objectHeight_ = makeField("ObjectHeight", kWindMetreField, false);
+    objectHeight_ = makeField("ObjectHeight", ItemFieldId::HeightZ, false);
     windLabel3_ = caption(QStringLiteral("風圧の負担巾      W(m)"), windBox, "WindLabel3");
-    objectWidth_ = makeField("ObjectWidth", kWindMetreField, false);
+    objectWidth_ = makeField("ObjectWidth", ItemFieldId::WindWidth, false);
     windLabel4_ = caption(QStringLiteral("風力係数"), windBox, "WindLabel4");
-    cfEdit_ = makeField("CfEdit", kCfField, false);
+    cfEdit_ = makeField("CfEdit", ItemFieldId::Cf, false);
     cfDirect_ = new QCheckBox(QStringLiteral("風力係数の直接入力"), windBox);
     cfDirect_->setObjectName(QStringLiteral("CfDirect"));
     auto* windLayout = new QGridLayout(windBox);
@@ -344,31 +360,31 @@ void ColumnDesignPage::showItem() {
     ColumnMember& item = context_.currentItem();
     productKind_->setItemIndex(item.ColumnMaterial.SelectProduct);
     refillGrades();
-    sizeB_->link(&item.B);
-    sizeD_->link(&item.D);
+    showField(sizeB_);
+    showField(sizeD_);
     applyShapeEntries();
     refreshSizeControls();
-    members_->link(&item.Members);
-    subMembers_->link(&item.SubMembers);
+    showField(members_);
+    showField(subMembers_);
     mainUpDown_->setPosition(item.Members);
     subUpDown_->setPosition(item.SubMembers);
     lkyDirect_->setChecked(item.LkyDirect);
     lbDirect_->setChecked(item.LbDirect);
-    objectHeight_->link(&item.HeightZ);
-    objectWidth_->link(&item.WindWidth);
+    showField(objectHeight_);
+    showField(objectWidth_);
     autoDeduct_->setChecked(item.AutoTenon);
-    sizeBs_->link(&item.TenonB);
-    sizeDs_->link(&item.TenonD);
-    lkxEdit_->link(&item.Lkx);
-    lkyEdit_->link(&item.Lky);
-    lbEdit_->link(&item.Lb);
-    for (std::size_t j = 0; j < 5; ++j)
-        forces_[j]->link(&item.AxialForce[j]);
-    cfEdit_->link(&item.Cf);
+    showField(sizeBs_);
+    showField(sizeDs_);
+    showField(lkxEdit_);
+    showField(lkyEdit_);
+    showField(lbEdit_);
+    for (NumLabeledEdit* force : forces_)
+        showField(force);
+    showField(cfEdit_);
     cfDirect_->setChecked(item.CfDirect);
     lkyEdit_->setEnabled(lkyDirect_->isChecked());
     lkyEdit_->model().setZeroVisible(lkyEdit_->isEnabled());
-    lkyEdit_->showUpdate();
+    showField(lkyEdit_);
     useAxisX_->setChecked(item.UseAxisX);
     syncFloorSelect();
 }
@@ -377,7 +393,7 @@ void ColumnDesignPage::recomputeItem() {
     ColumnMember& item = context_.currentItem();
     useAxisX_->setEnabled(UseAxisXAllowed(item, labelLb_->isEnabled()));
     const bool piecesEditable = ApplyRoundPieceRule(item);
-    members_->showUpdate();
+    showField(members_);
     mainUpDown_->setPosition(item.Members);
     subUpDown_->setPosition(item.SubMembers);
     members_->setEnabled(piecesEditable);
@@ -392,7 +408,7 @@ void ColumnDesignPage::recomputeItem() {
     resultView_->drawSheet(PresentItem(item, outcome, check), QFontInfo(font()).pixelSize());
 
     for (NumberEdit* field : {cfEdit_, lkyEdit_, lbEdit_, sizeBs_, sizeDs_})
-        field->showUpdate();
+        showField(field);
     // A refused entry says so first; every item that cannot be checked says
     // why; an entry still missing is named without the beep of a refusal.
     if (!refusedEntry_.isEmpty()) {
@@ -459,11 +475,11 @@ void ColumnDesignPage::refreshSizeControls() {
         ApplySizeRules(item, sizeSelect_->currentText().toStdString(), sizeSelect_->count(),
                        sizeSelect_->currentIndex(), productKind_->itemIndex() == kDimensionLumber);
     sizeSelect_->setEnabled(state.sizeSelectEnabled);
-    sizeB_->showUpdate();
-    sizeD_->showUpdate();
+    showField(sizeB_);
+    showField(sizeD_);
     sizeB_->setEnabled(state.sizeBEnabled);
     sizeD_->setEnabled(state.sizeDEnabled);
-    subMembers_->showUpdate();
+    showField(subMembers_);
     subUpDown_->setPosition(item.SubMembers);
     subMembers_->setEnabled(state.subMembersEnabled);
     subUpDown_->setEnabled(state.subMembersEnabled);
@@ -493,7 +509,7 @@ void ColumnDesignPage::syncFloorSelect() {
         floorSelect_->setCurrentIndex(selection.selected);
     }
     floorSelect_->setEnabled(selection.enabled);
-    objectHeight_->showUpdate();
+    showField(objectHeight_);
     const bool wind = WindConsidered(context_.common());
     for (QWidget* control : std::initializer_list<QWidget*>{windLabel2_, windLabel3_, windLabel4_, labelLb_,
                                                             objectWidth_, lbDirect_, cfDirect_})
@@ -574,7 +590,7 @@ void ColumnDesignPage::lkyDirectClick(bool checked) {
     context_.currentItem().LkyDirect = checked;
     lkyEdit_->setEnabled(checked);
     lkyEdit_->model().setZeroVisible(checked);
-    lkyEdit_->showUpdate();
+    showField(lkyEdit_);
     context_.markChanged();
     if (checked)
         context_.focusControl(lkyEdit_);
@@ -587,7 +603,7 @@ void ColumnDesignPage::lbDirectClick(bool checked) {
     context_.currentItem().LbDirect = checked;
     lbEdit_->setEnabled(checked);
     lbEdit_->model().setZeroVisible(checked);
-    lbEdit_->showUpdate();
+    showField(lbEdit_);
     if (checked)
         context_.focusControl(lbEdit_);
     else if (!context_.showingItem())

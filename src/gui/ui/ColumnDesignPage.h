@@ -2,12 +2,14 @@
 // The column design page: every input of the current column item (product,
 // grade, shape and size, pieces, buckling and bending lengths, tenon, axial
 // forces, wind data) with the result sheet and the message panel beside it.
-// Fields are linked to the item's fields; leaving a field, or choosing from
-// a list or check box, checks the item again and redraws the sheet.
+// Fields show the shown item's values by their field ids; leaving a field,
+// or choosing from a list or check box, changes the shown item, checks it
+// again and redraws the sheet, and the window commits the change.
 #include <QString>
 #include <QWidget>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 class QCheckBox;
@@ -15,9 +17,7 @@ class QComboBox;
 class QLabel;
 class QScrollArea;
 
-namespace tarvo {
-struct NumberFieldFormat;
-}
+#include "core/project/ItemFields.h"
 
 namespace tarvo::gui {
 
@@ -66,7 +66,11 @@ signals:
 private:
     void buildLeftHalf(QWidget* panel);
     void buildRightHalf(QWidget* panel);
-    NumberEdit* makeField(const char* name, const NumberFieldFormat& format, bool zeroVisible);
+    // A field of the item's field `id`, formatted by the field table.
+    NumberEdit* makeField(const char* name, ItemFieldId id, bool zeroVisible);
+    void bindField(NumberEdit* field, ItemFieldId id);
+    // Shows the shown item's value of the field's id in it.
+    void showField(NumberEdit* field);
     void connectField(NumberEdit* field, bool countsOnText);
     void applyShapeEntries();
 
@@ -85,6 +89,7 @@ private:
 
     PageContext& context_;
     std::vector<std::string> floorEntries_;
+    std::vector<std::pair<NumberEdit*, ItemFieldId>> fields_;
 
     RadioGroup* productKind_ = nullptr;
     QLabel* label6_ = nullptr;

@@ -330,9 +330,7 @@ void ColumnMaterialPage::EnvironSelectClick(int index) {
 }
 
 void ColumnMaterialPage::DefaultButtonClick() {
-    CommonData& common = context_.common();
-    common.ColumnMatDefault = material();
-    common.SaveMaterialDefault(MaterialDefault::Column, context_.messages());
+    context_.document().saveMaterialDefault(MaterialDefault::Column, material(), context_.messages());
 }
 
 } // namespace tarvo::gui

@@ -15,6 +15,7 @@
 #include <cmath>
 
 #include "core/project/CommonData.h"
+#include "core/project/CommonFields.h"
 #include "gui/ui/NumLabeledEdit.h"
 #include "gui/ui/PageContext.h"
 #include "gui/ui/RadioGroup.h"
@@ -27,14 +28,19 @@ constexpr const char* kFloorNames[] = {"FirstFloorHeight", "SecondFloorHeight", 
                                        "FourthFloorHeight"};
 constexpr const char* kFloorCaptions[] = {"１階", "２階", "３階", "４階"};
 
-NumLabeledEdit* metreField(const QString& caption, const char* name, QWidget* parent) {
+// A field of the common conditions, made from the field table.
+NumLabeledEdit* commonEntry(CommonFieldId id, const QString& caption, const char* name, QWidget* parent) {
     auto* field = new NumLabeledEdit(caption, parent);
     field->setObjectName(QLatin1String(name));
-    field->model().setType(NumType::Double);
-    field->model().setDigits(2);
-    field->model().setSignState(NumSign::Unsigned);
+    applyFieldFormat(field->model(), *commonField(id).format);
+    field->holdValue(false);
     return field;
 }
+
+constexpr CommonFieldId kFloorFields[] = {CommonFieldId::FloorHeight1, CommonFieldId::FloorHeight2,
+                                          CommonFieldId::FloorHeight3, CommonFieldId::FloorHeight4};
+constexpr CommonFieldId kWoodenFields[] = {CommonFieldId::WoodenStorey1, CommonFieldId::WoodenStorey2,
+                                           CommonFieldId::WoodenStorey3, CommonFieldId::WoodenStorey4};
 
 } // namespace
 
@@ -49,17 +55,20 @@ CommonPage::CommonPage(PageContext& context, QWidget* parent) : QWidget(parent),
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(inner);
+}
 
-    CommonData& common = context_.common();
-    buildingHeight_->link(&common.BuildingHeight);
-    upQ_->link(&common.Up_q);
-    floorLevel_->link(&common.FirstFloorLevel);
-    for (std::size_t n = 0; n < 4; ++n)
-        floorHeights_[n]->link(&common.FloorHeight[n]);
+void CommonPage::commit(CommonFieldId id, double value) {
+    CommonInputData after = context_.common().input();
+    commonField(id).set(after, value);
+    context_.commitCommon(after);
+}
+
+void CommonPage::bindField(NumLabeledEdit* field, CommonFieldId id) {
+    fields_.emplace_back(field, id);
+    connect(field, &NumberEdit::valueEdited, this, [this, id](double v) { commit(id, v); });
 }
 
 void CommonPage::buildPage(QWidget* page) {
-    CommonData& common = context_.common();
 
     auto* picture = new QLabel(page);
     picture->setObjectName(QStringLiteral("Image1"));
@@ -78,10 +87,11 @@ void CommonPage::buildPage(QWidget* page) {
     roughSelect_ = new QComboBox(windBox);
     roughSelect_->setObjectName(QStringLiteral("RoughSelect"));
     roughSelect_->addItems({QStringLiteral("Ⅰ"), QStringLiteral("Ⅱ"), QStringLiteral("Ⅲ"), QStringLiteral("Ⅳ")});
-    buildingHeight_ = metreField(QStringLiteral("建物高さ H (m)　"), "BuildingHeight", windBox);
-    upQ_ = metreField(QStringLiteral("速度圧の割増率  "), "Up_q", windBox);
-    upQ_->model().setUseMin(true);
-    upQ_->model().setValueMin(1.0);
+    buildingHeight_ =
+        commonEntry(CommonFieldId::BuildingHeight, QStringLiteral("建物高さ H (m)　"), "BuildingHeight", windBox);
+    upQ_ = commonEntry(CommonFieldId::Up_q, QStringLiteral("速度圧の割増率  "), "Up_q", windBox);
+    bindField(buildingHeight_, CommonFieldId::BuildingHeight);
+    bindField(upQ_, CommonFieldId::Up_q);
     velocity_ = new QLabel(windBox);
     velocity_->setObjectName(QStringLiteral("Velocity"));
     auto* windLayout = new QGridLayout(windBox);
@@ -101,8 +111,10 @@ void CommonPage::buildPage(QWidget* page) {
     floorLayout->setContentsMargins(6, 2, 6, 6);
     for (int n = 3; n >= 0; --n) {
         const auto slot = static_cast<std::size_t>(n);
-        floorHeights_[slot] = metreField(QString::fromUtf8(kFloorCaptions[slot]), kFloorNames[slot], floorBox);
+        floorHeights_[slot] =
+            commonEntry(kFloorFields[slot], QString::fromUtf8(kFloorCaptions[slot]), kFloorNames[slot], floorBox);
         floorHeights_[slot]->model().setZeroVisible(false);
+        bindField(floorHeights_[slot], kFloorFields[slot]);
         auto* wooden = new QCheckBox(QStringLiteral("木造"), floorBox);
         wooden->setObjectName(QStringLiteral("StructCheckBox%1").arg(n + 1));
         structCheckBoxes_[slot] = wooden;
@@ -111,13 +123,13 @@ void CommonPage::buildPage(QWidget* page) {
         floorLayout->addWidget(floorHeights_[slot], row, 1);
         floorLayout->addWidget(wooden, row, 2);
         connect(wooden, &QCheckBox::toggled, this, [this, slot](bool checked) {
-            context_.common().WoodenStorey[slot] = checked;
+            commit(kWoodenFields[slot], checked ? 1 : 0);
             emit woodenStoreyChanged();
-            context_.markChanged();
         });
     }
-    floorLevel_ = metreField(QStringLiteral("床高"), "FirstFloorLevel", floorBox);
+    floorLevel_ = commonEntry(CommonFieldId::FirstFloorLevel, QStringLiteral("床高"), "FirstFloorLevel", floorBox);
     floorLevel_->model().setZeroVisible(false);
+    bindField(floorLevel_, CommonFieldId::FirstFloorLevel);
     floorLayout->addWidget(floorLevel_->editLabel(), 4, 0);
     floorLayout->addWidget(floorLevel_, 4, 1);
     floorLayout->setColumnStretch(3, 1);
@@ -150,48 +162,34 @@ void CommonPage::buildPage(QWidget* page) {
     layout->addLayout(leftColumn, 0);
     layout->addLayout(column, 1);
 
-    connect(radioGroup1_, &RadioGroup::itemClicked, this, [this, &common](int index) {
+    connect(radioGroup1_, &RadioGroup::itemClicked, this, [this](int index) {
         if (index < 0) return;
-        common.WindCalcStandard = index;
-        context_.markChanged();
+        commit(CommonFieldId::WindCalcStandard, index);
         emit velocityPressureChanged();
     });
-    connect(v0Select_, &QComboBox::activated, this, [this, &common](int index) {
-        common.V0Index = index;
-        context_.markChanged();
+    connect(v0Select_, &QComboBox::activated, this, [this](int index) {
+        commit(CommonFieldId::V0Index, index);
         emit velocityPressureChanged();
     });
-    connect(roughSelect_, &QComboBox::activated, this, [this, &common](int index) {
-        common.RoughIndex = index;
-        context_.markChanged();
+    connect(roughSelect_, &QComboBox::activated, this, [this](int index) {
+        commit(CommonFieldId::RoughIndex, index);
         emit velocityPressureChanged();
     });
-    for (NumLabeledEdit* field : {buildingHeight_, upQ_}) {
-        connect(field, &QLineEdit::textChanged, this, [this] { context_.markChanged(); });
+    for (NumLabeledEdit* field : {buildingHeight_, upQ_})
         connect(field, &NumberEdit::exited, this, [this] { emit velocityPressureChanged(); });
-    }
-    for (NumLabeledEdit* field :
-         {floorLevel_, floorHeights_[0], floorHeights_[1], floorHeights_[2], floorHeights_[3]}) {
-        connect(field, &QLineEdit::textChanged, this, [this] { context_.markChanged(); });
-        connect(field, &NumberEdit::exited, this, [this] { context_.common().UpdateMidHeights(); });
-    }
-    connect(snowEriaSelect_, &RadioGroup::itemClicked, this, [this, &common](int index) {
+    connect(snowEriaSelect_, &RadioGroup::itemClicked, this, [this](int index) {
         if (index < 0) return;
-        common.SnowEria = index;
+        commit(CommonFieldId::SnowEria, index);
         emit snowAreaChanged(index);
-        context_.markChanged();
     });
     connect(defaultButton1_, &QPushButton::clicked, this,
-            [this] { context_.common().SaveCommonDefaults(context_.messages()); });
+            [this] { context_.document().saveCommonDefaults(context_.messages()); });
 }
 
 void CommonPage::showProject() {
-    CommonData& common = context_.common();
-    buildingHeight_->showUpdate();
-    upQ_->showUpdate();
-    floorLevel_->showUpdate();
-    for (NumLabeledEdit* field : floorHeights_)
-        field->showUpdate();
+    const CommonData& common = context_.common();
+    for (const auto& [field, id] : fields_)
+        field->showValue(commonField(id).get(common));
     v0Select_->setCurrentIndex(common.V0Index);
     roughSelect_->setCurrentIndex(common.RoughIndex);
     radioGroup1_->setItemIndex(common.WindCalcStandard);
@@ -203,8 +201,9 @@ void CommonPage::showProject() {
 }
 
 void CommonPage::refreshVelocityLabel() {
-    CommonData& common = context_.common();
-    const bool computed = common.UpdateVelocityPressure();
+    // The document keeps the velocity pressure up to date; none without a height.
+    const CommonData& common = context_.common();
+    const bool computed = common.VelocityPressure > 0;
     const QString value = computed ? QString::number(std::llround(common.VelocityPressure)) : QStringLiteral("？");
     velocity_->setText(QStringLiteral("速度圧 q = ") + value + QStringLiteral(" N/m2"));
 }

@@ -2,8 +2,14 @@
 // The common conditions page: the basis of the wind pressure, wind speed,
 // roughness, building height and increase factor with the velocity pressure
 // they give, the floor level and storey heights with the wooden storeys,
-// and the snow area. Fields are linked to the project's common conditions.
+// and the snow area. Every change is committed to the project document at
+// once, as one command.
 #include <QWidget>
+
+#include <utility>
+#include <vector>
+
+#include "core/project/CommonFields.h"
 
 class QCheckBox;
 class QComboBox;
@@ -36,6 +42,9 @@ signals:
 
 private:
     void buildPage(QWidget* page);
+    void bindField(NumLabeledEdit* field, CommonFieldId id);
+    // The common conditions with `id` set to `value`, committed.
+    void commit(CommonFieldId id, double value);
 
     PageContext& context_;
     RadioGroup* radioGroup1_ = nullptr;
@@ -49,6 +58,7 @@ private:
     QCheckBox* structCheckBoxes_[4] = {};
     RadioGroup* snowEriaSelect_ = nullptr;
     QPushButton* defaultButton1_ = nullptr;
+    std::vector<std::pair<NumLabeledEdit*, CommonFieldId>> fields_;
 };
 
 } // namespace tarvo::gui

@@ -23,7 +23,7 @@ class LatexForm;
 
 class LatexOutput {
 public:
-    LatexOutput(QWidget* window, const LatexForm& form, ColumnCheck& check, MessageSink& messages)
+    LatexOutput(QWidget* window, const LatexForm& form, const ColumnCheck& check, MessageSink& messages)
         : window_(window), form_(form), check_(check), messages_(messages) {}
 
     // Runs the command for `columns` (every item, the print selection does
@@ -44,7 +44,7 @@ private:
 
     QWidget* window_;
     const LatexForm& form_;
-    ColumnCheck& check_;
+    const ColumnCheck& check_;
     MessageSink& messages_;
 };
 

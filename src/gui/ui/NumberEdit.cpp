@@ -33,6 +33,24 @@ void NumberEdit::link(int* variable) {
     display(QString::fromStdString(model_.text()));
 }
 
+void NumberEdit::holdValue(bool whole) {
+    holds_ = true;
+    holdsWhole_ = whole;
+    if (whole)
+        model_.link(&heldWhole_);
+    else
+        model_.link(&held_);
+    display(QString::fromStdString(model_.text()));
+}
+
+void NumberEdit::showValue(double v) {
+    if (holdsWhole_)
+        heldWhole_ = static_cast<int>(v);
+    else
+        held_ = v;
+    showUpdate();
+}
+
 void NumberEdit::linkOff() {
     model_.linkOff();
     display(QString::fromStdString(model_.text()));
@@ -51,7 +69,10 @@ void NumberEdit::valueUpdate() {
         emit entryRefused(QString::fromStdString(refused));
         return;
     }
+    const double before = heldValue();
     display(QString::fromStdString(model_.valueUpdate(typed)));
+    // NaN is never held: the model checks every value it writes.
+    if (holds_ && heldValue() != before) emit valueEdited(heldValue());
 }
 
 void NumberEdit::setValue(double v) {

@@ -6,6 +6,12 @@
 // value. Enter moves on to the next control; Esc puts back the text the
 // field had when it got the focus.
 //
+// A field of a page holds its value itself (`holdValue`): the page shows a
+// value of the project in it (`showValue`) and learns of a new one typed
+// into it (`valueEdited`), which it commits to the project. No field keeps
+// a pointer into the project. Dialogs may link a field to a variable of
+// their own instead (`link`).
+//
 // Configure the model (type, digits, limits, ...) before linking; a change
 // of its settings shows at the next link, showUpdate or setValue.
 //
@@ -32,6 +38,10 @@ public:
     void link(double* variable);
     void link(int* variable);
     void linkOff();
+    // The field holds its value itself, a whole number (`whole`) or a real one.
+    void holdValue(bool whole);
+    // Shows `v` (checked) as the field's held value, without `valueEdited`.
+    void showValue(double v);
     // Shows the linked variable's value, checked, without writing it.
     void showUpdate();
     // Reads the text into the value, writes the linked variable, shows the value.
@@ -57,6 +67,9 @@ signals:
     // a model that refuses those): the field shows its earlier value again.
     // Emitted before `exited`.
     void entryRefused(const QString& message);
+    // A held value changed because the user typed it (emitted before
+    // `exited`): `v` is the new value, to be committed to the project.
+    void valueEdited(double v);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -72,7 +85,13 @@ private:
     // Whether the key event's text may go into the field.
     [[nodiscard]] bool acceptsTypedText(const QString& typed);
 
+    [[nodiscard]] double heldValue() const { return holdsWhole_ ? static_cast<double>(heldWhole_) : held_; }
+
     NumberFieldModel model_;
+    bool holds_ = false;
+    bool holdsWhole_ = false;
+    double held_ = 0;
+    int heldWhole_ = 0;
     QString enterText_; // the text when the field got the focus, for Esc
 };
 

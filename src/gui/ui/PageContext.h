@@ -1,17 +1,17 @@
 #pragma once
 // What the pages of the main window share, provided by the main window: the
-// project in memory, the catalogue and the check, the current item, the edit
-// counter, and the operations of the column design page that other pages
-// call. Pages hold a reference to it and never own project data.
+// project document (read by the pages, changed only through its commands),
+// the item being shown, and the operations of the column design page that
+// other pages call. Pages hold a reference to it and never own project data.
+//
+// The shown item is the pages' working copy of the document's current
+// item: a control changes it and says so (`markChanged`); once the user's
+// action is done, the window commits the copy to the document as one edit
+// command, with whatever the rules and the check derived from the change.
 #include "core/text/MessageSink.h"
+#include "gui/document/ProjectDocument.h"
 
-namespace tarvo {
-class ColumnCheck;
-class ColumnMember;
-class ColumnsData;
-class CommonData;
-class MatDataBase;
-} // namespace tarvo
+class QWidget;
 
 namespace tarvo::gui {
 
@@ -19,11 +19,12 @@ class PageContext {
 public:
     virtual ~PageContext() = default;
 
-    virtual CommonData& common() = 0;
-    virtual ColumnsData& columns() = 0;
-    virtual const MatDataBase& catalogue() = 0;
-    virtual ColumnCheck& check() = 0;
-    // The item shown on the column design page.
+    virtual ProjectDocument& document() = 0;
+    [[nodiscard]] const CommonData& common() { return document().common(); }
+    [[nodiscard]] const MatDataBase& catalogue() { return document().catalogue(); }
+    [[nodiscard]] const ColumnCheck& check() { return document().check(); }
+
+    // The item shown on the pages (a copy, see above).
     virtual ColumnMember& currentItem() = 0;
     [[nodiscard]] virtual int currentIndex() const = 0;
 
@@ -31,10 +32,12 @@ public:
     // Handlers that run because a control was set then apply their effect
     // on lists, fields and enabling, but count no edit and move no focus.
     [[nodiscard]] virtual bool showingItem() const = 0;
-    // Counts one edit of the project (ignored while an item is shown).
+    // The user changed the shown item (ignored while an item is shown).
     virtual void markChanged() = 0;
+    // The user changed the common conditions to `after`: one command.
+    virtual void commitCommon(const CommonInputData& after) = 0;
     // Moves the focus to `widget`, unless an item is being shown.
-    virtual void focusControl(class QWidget* widget) = 0;
+    virtual void focusControl(QWidget* widget) = 0;
 
     // The column design page's grade and size lists are refilled from the
     // current item's column material (and the size list with them).

@@ -118,6 +118,16 @@ TEST(ColumnsDataRearrange, CountsRenamesMovesAndDeletions) {
     EXPECT_EQ(namesOf(secondDeleted), (std::vector<std::string>{"a", "c", "d"}));
 }
 
+TEST(ColumnsDataRearrange, TakesTheOrderAsValuesWithTheSameRefusals) {
+    ColumnsData list = listOf({"a", "b", "c"});
+    EXPECT_EQ(list.Rearrange(std::vector<ArrangedItem>{{2, "c"}, {0, "A"}}), 4);
+    EXPECT_EQ(namesOf(list), (std::vector<std::string>{"c", "A"}));
+    EXPECT_EQ(list.Rearrange(std::vector<ArrangedItem>{{0, "c"}, {0, "c"}}), 0); // one item twice
+    EXPECT_EQ(list.Rearrange(std::vector<ArrangedItem>{{2, "x"}}), 0);           // no such item
+    EXPECT_EQ(list.Rearrange(std::vector<ArrangedItem>{}), 0);                   // never empty
+    EXPECT_EQ(namesOf(list), (std::vector<std::string>{"c", "A"}));
+}
+
 TEST(ColumnsDataRearrange, UnchangedLinesChangeNothing) {
     ColumnsData list = listOf({"a", "b"});
     EXPECT_EQ(list.Rearrange({line(1, "a"), line(2, "b")}), 0);

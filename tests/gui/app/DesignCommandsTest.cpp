@@ -9,7 +9,6 @@
 
 #include "MainFormFixture.h"
 #include "gui/ModalDialog.h"
-#include "gui/app/EditHistory.h"
 #include "gui/app/SectionDesignDialog.h"
 #include "gui/app/SectionDesignModel.h"
 
@@ -28,7 +27,7 @@ protected:
         window_->ShowItem(2, true);
         before_ = projectBytes();
     }
-    QUndoStack& stack() { return window_->history().stack(); }
+    QUndoStack& stack() { return window_->undoStack(); }
     // Opens the dialog through the menu and hands it to `answer` once the
     // shown item is designed.
     void openDialog(const std::function<void(SectionDesignDialog*)>& answer) {
@@ -107,11 +106,8 @@ TEST_F(DesignCommandsTest, UntickedItemsAreNotApplied) {
 TEST_F(DesignCommandsTest, ALongListRunsOffTheWindowThreadAndStops) {
     // 20,000 items: the design is under way while the dialog answers, and
     // the stop button ends it with the items designed so far.
-    std::vector<ColumnMember> items(20000, window_->columns().Item(2));
-    window_->columns().Replace(std::move(items));
-    window_->releaseItemLinks();
-    window_->FillNameList();
-    window_->ShowItem(0, true);
+    std::vector<MemberInputData> items(20000, window_->columns().Item(2).input());
+    window_->document().replaceItems(std::move(items), 0, QStringLiteral("20,000"), 3);
     answerModal<SectionDesignDialog>([](SectionDesignDialog* dialog) {
         dialog->waitForDesign();
         button(dialog, "SpeedButton1")->click();

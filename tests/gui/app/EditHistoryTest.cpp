@@ -1,4 +1,3 @@
-#include "gui/app/EditHistory.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -34,7 +33,7 @@ std::string difference(const std::string& expected, const std::string& actual) {
 
 class EditHistoryTest : public MainFormFixture {
 protected:
-    QUndoStack& stack() { return window_->history().stack(); }
+    QUndoStack& stack() { return window_->undoStack(); }
     QAction* action(const char* name) { return window_->findChild<QAction*>(QLatin1String(name)); }
     QStringList stepTexts() {
         QStringList texts;
@@ -286,6 +285,46 @@ TEST_F(EditHistoryTest, UndoingBackToTheSavedStateNeedsNoSave) {
     EXPECT_GT(window_->modifiedCount(), 0);
     window_->redo();
     EXPECT_EQ(window_->modifiedCount(), 0);
+}
+
+} // namespace
+} // namespace tarvo::gui
+
+namespace tarvo::gui {
+namespace {
+
+class DocumentUndoTest : public MainFormFixture {};
+
+TEST_F(DocumentUndoTest, ACommonEditThenAPageChangeIsOneStepAndOneUndoTakesItBack) {
+    openSample("sawn-lumber-wind.tvp");
+    const double height = window_->common().BuildingHeight;
+    auto* pages = find<QTabWidget>("PageControl");
+    pages->setCurrentIndex(0);
+    type("BuildingHeight", "12");
+    pages->setCurrentIndex(3); // the shown item is fitted: no edit of the user
+    QApplication::processEvents();
+    ASSERT_EQ(window_->undoStack().count(), 1)
+        << window_->undoStack().text(0).toStdString() << " / " << window_->undoStack().text(1).toStdString();
+    EXPECT_EQ(window_->undoStack().undoText(), QStringLiteral("建物高さ H の変更"));
+    window_->undo();
+    EXPECT_EQ(window_->common().BuildingHeight, height);
+    EXPECT_FALSE(window_->undoStack().canUndo());
+}
+
+TEST_F(DocumentUndoTest, ListChangesWhileAFieldHasTheFocusKeepTheTypedValue) {
+    openSample("sawn-lumber-wind.tvp");
+    NumberEdit* lkx = find<NumberEdit>("LkxEdit");
+    for (const char* button : {"AddCopyButton", "DeleteButton", "AddButton", "LastButton"}) {
+        lkx->setFocus();
+        lkx->selectAll();
+        QTest::keyClicks(lkx, QLatin1String("3210"));
+        find<QToolButton>(button)->click();
+        QApplication::processEvents();
+    }
+    window_->undo();
+    window_->redo();
+    EXPECT_EQ(window_->columns().Count(), 6);
+    EXPECT_EQ(window_->columns().Item(4).Lkx, 3210);
 }
 
 } // namespace

@@ -14,7 +14,6 @@
 #include <memory>
 
 #include "gui/ModalDialog.h"
-#include "gui/app/EditHistory.h"
 #include "gui/app/MainForm.h"
 #include "gui/ui/ArrangeListBox.h"
 #include "gui/ui/InputDlg.h"
@@ -49,7 +48,13 @@ protected:
         return widget;
     }
     void click(const char* button) { find<QToolButton>(button)->click(); }
-    ColumnsData& columns() { return window_->columns(); }
+    const ColumnsData& columns() { return window_->columns(); }
+    // Renames an item as a command of the document would.
+    void setName(int index, const std::string& name) {
+        MemberInputData item = columns().Item(index).input();
+        item.Name = name;
+        window_->document().editItem(index, item, 3);
+    }
     QComboBox* nameList() { return find<QComboBox>("NameList"); }
     QString panel() { return find<QLabel>("PagePanel")->text(); }
     std::vector<std::string> listNames() {
@@ -130,7 +135,7 @@ TEST_F(ItemListCommandsTest, CopyKeepsNameAndForces) {
 TEST_F(ItemListCommandsTest, ACopyThatWouldTakeTheProjectPastTheReadersLimitIsRefused) {
     openSample();
     // A name of 40 MiB: a copy would make a file of more than 64 MiB.
-    columns().Item(0).Name.assign(std::size_t{40} << 20, 'n');
+    setName(0, std::string(std::size_t{40} << 20, 'n'));
     QString said;
     answerModal<QMessageBox>(
         [&](QMessageBox* box) {
@@ -143,7 +148,7 @@ TEST_F(ItemListCommandsTest, ACopyThatWouldTakeTheProjectPastTheReadersLimitIsRe
     EXPECT_EQ(columns().Count(), 5);
     EXPECT_EQ(nameList()->count(), 5);
     // Adding goes on working once the project has room again.
-    columns().Item(0).Name = names_[0];
+    setName(0, names_[0]);
     click("AddButton");
     EXPECT_EQ(columns().Count(), 6);
 }
@@ -180,7 +185,7 @@ TEST_F(ItemListCommandsTest, DeleteIsOffOnTheFirstItemAndARefusalSaysWhy) {
     EXPECT_EQ(columns().Count(), 5);
     EXPECT_EQ(find<QLabel>("MessageBord")->text(), QStringLiteral("先頭のデータは削除できません。"));
     EXPECT_EQ(window_->modifiedCount(), 0);
-    EXPECT_FALSE(window_->history().stack().canUndo());
+    EXPECT_FALSE(window_->undoStack().canUndo());
 }
 
 TEST_F(ItemListCommandsTest, NavigationButtonsAtBothEnds) {
@@ -283,7 +288,7 @@ TEST_F(ItemListCommandsTest, ChoosingAnEntryShowsItsItemAndRenamesNothing) {
 TEST_F(ItemListCommandsTest, LeavingTheListWithALongNameFromAFileRenamesNothing) {
     openSample();
     const std::string longName(40, 'n');
-    columns().Item(0).Name = longName;
+    setName(0, longName);
     window_->FillNameList();
     window_->ShowItem(0, true);
     nameList()->setFocus();

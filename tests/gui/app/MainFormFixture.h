@@ -111,7 +111,9 @@ protected:
 
     // The bytes a save of the project would write: inputs of the common
     // block and of every item, in list order.
-    std::string projectBytes() { return serializeProject(window_->common().input(), window_->columns()); }
+    std::string projectBytes() {
+        return serializeProject(window_->common().input(), window_->document().columnsAsSaved());
+    }
 
     std::filesystem::path dir_;
     std::unique_ptr<MainForm> window_;

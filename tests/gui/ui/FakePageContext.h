@@ -12,27 +12,26 @@
 #include <filesystem>
 #include <utility>
 
-#include "core/check/ColumnCheck.h"
-#include "core/material/MatDataBase.h"
-#include "core/project/ColumnsData.h"
-#include "core/project/CommonData.h"
 #include "core/text/MessageSink.h"
+#include "gui/document/ProjectDocument.h"
 #include "gui/ui/PageContext.h"
 
 namespace tarvo::gui::test {
 
 class FakePageContext final : public PageContext {
 public:
-    explicit FakePageContext(std::filesystem::path settingsFile = {}) : common_(std::move(settingsFile)) {}
+    explicit FakePageContext(std::filesystem::path settingsFile = {})
+        : document_(std::move(settingsFile)), shown_(document_.item(0)) {}
 
-    CommonData& common() override { return common_; }
-    ColumnsData& columns() override { return columns_; }
-    const MatDataBase& catalogue() override { return catalogue_; }
-    ColumnCheck& check() override { return check_; }
-    ColumnMember& currentItem() override { return columns_.Item(0); }
+    ProjectDocument& document() override { return document_; }
+    ColumnMember& currentItem() override { return shown_; }
     [[nodiscard]] int currentIndex() const override { return 0; }
     [[nodiscard]] bool showingItem() const override { return showing; }
     void markChanged() override { ++edits; }
+    void commitCommon(const CommonInputData& after) override {
+        ++edits;
+        document_.editCommon(after, 0);
+    }
     void focusControl(QWidget*) override {}
     void refillGrades() override { ++refills; }
     void refreshSizes() override { ++sizeRefreshes; }
@@ -50,10 +49,8 @@ public:
     RecordingMessageSink sink;
 
 private:
-    CommonData common_;
-    ColumnsData columns_;
-    MatDataBase catalogue_;
-    ColumnCheck check_{catalogue_, common_};
+    ProjectDocument document_;
+    ColumnMember shown_;
 };
 
 // Where a test's settings file lies: nowhere (no file is read or written), in
