@@ -84,6 +84,13 @@ void appendScaled(std::string& out, bool negative, std::uint64_t whole, int deci
 char* writeShortDecimal(char* first, double value, bool fixedOnly) {
     const bool negative = std::signbit(value);
     const double magnitude = std::fabs(value);
+    // A decimal of fewer places is a whole number of units of the last
+    // place too: a value whose product with 10^kShortDecimals is far from a
+    // whole number (a computed one) has no short decimal at all.
+    if (const double top = magnitude * kPowersOfTen[kShortDecimals]; top < kExactLimit) {
+        const auto units = static_cast<std::uint64_t>(top + 0.5); // NOLINT(bugprone-incorrect-roundings)
+        if (std::fabs(top - static_cast<double>(units)) > top * 0x1p-50) return nullptr;
+    }
     for (int decimals = 0; decimals <= kShortDecimals; ++decimals) {
         const double scaled = magnitude * kPowersOfTen[decimals];
         if (!(scaled < kExactLimit)) return nullptr;
