@@ -4,6 +4,7 @@
 
 #include "core/check/ColumnCheck.h"
 #include "core/project/CommonData.h"
+#include "core/project/CommonFields.h"
 #include "core/project/ItemFields.h"
 #include "core/report/ItemPresentation.h"
 
@@ -28,17 +29,19 @@ void CheckReportJson::writeCommon() {
     const CommonData& c = common_;
     json_.key("common");
     json_.beginObject();
-    json_.member("WindCalcStandard", c.WindCalcStandard);
-    json_.member("V0Index", c.V0Index);
-    json_.member("RoughIndex", c.RoughIndex);
-    json_.member("BuildingHeight", c.BuildingHeight);
-    json_.member("Up_q", c.Up_q);
-    json_.member("FirstFloorLevel", c.FirstFloorLevel);
-    json_.key("FloorHeight");
-    writeArray(json_, c.FloorHeight);
-    json_.key("WoodenStorey");
-    writeArray(json_, c.WoodenStorey);
-    json_.member("SnowEria", c.SnowEria);
+    // The inputs under the keys of the field table; a storey's value is an
+    // element of the array under its key.
+    for (const CommonField& field : commonFields()) {
+        if (field.element <= 0) json_.key(field.key);
+        if (field.element == 0) json_.beginArray();
+        const double v = field.get(c);
+        switch (field.kind) {
+        case CommonFieldKind::Choice: json_.value(static_cast<int>(v)); break;
+        case CommonFieldKind::Flag: json_.value(v != 0); break;
+        case CommonFieldKind::Number: json_.value(v); break;
+        }
+        if (field.element == kStoreyCount - 1) json_.endArray();
+    }
     json_.member("VelocityPressure", c.VelocityPressure);
     json_.member("Alpha", c.Alpha);
     json_.member("Zb", c.Zb);

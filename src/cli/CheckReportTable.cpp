@@ -3,6 +3,7 @@
 #include <ostream>
 #include <string>
 
+#include "core/check/CheckRefusal.h"
 #include "core/check/ColumnCheck.h"
 #include "core/project/CommonData.h"
 #include "core/report/ColumnSummary.h"
@@ -109,7 +110,7 @@ void CheckReportTable::addItem(int index, const ColumnMember& item, std::int32_t
     } else {
         text_ += "      - ";
         text_ += ' ';
-        text_ += ItemReasonText(code);
+        text_ += CheckRefusalReason(code);
     }
     text_ += '\n';
     flushIfFull();

@@ -91,7 +91,7 @@ std::string DesignReportJson::finish() {
     json_.member("withoutPassingSection", items_ - passed_);
     json_.endObject();
     json_.endObject();
-    return json_.text() + "\n";
+    return std::string(json_.text()) + "\n";
 }
 
 } // namespace tarvo::cli

@@ -4,6 +4,7 @@
 // non-finite numbers as null. Given a stream, it hands the text on in
 // pieces of some tens of kilobytes as it goes (the document is never held
 // whole); without one it keeps the text for text().
+#include <cstring>
 #include <iosfwd>
 #include <string>
 #include <string_view>
@@ -37,7 +38,7 @@ public:
     }
 
     // The text not yet handed to the stream (all of it without a stream).
-    [[nodiscard]] const std::string& text() const { return out_; }
+    [[nodiscard]] std::string_view text() const { return {out_.data(), used_}; }
     // Hands the text so far to the stream; false when the stream failed.
     bool flush();
 
@@ -45,9 +46,29 @@ private:
     void beforeValue();
     void newline();
     void flushIfFull();
+    // Room for `size` more bytes at the end of the text.
+    char* room(std::size_t size) {
+        if (used_ + size > out_.size()) grow(size);
+        return out_.data() + used_;
+    }
+    void grow(std::size_t size);
+    void put(char c) {
+        *room(1) = c;
+        ++used_;
+    }
+    void put(std::string_view text) {
+        std::memcpy(room(text.size()), text.data(), text.size());
+        used_ += text.size();
+    }
+    void putEscaped(std::string_view text);
 
     std::ostream* sink_ = nullptr;
+    // The text is the first used_ bytes; the rest is room to write into
+    // without a check per byte.
     std::string out_;
+    std::size_t used_ = 0;
+    // A number's text before it is put.
+    std::string number_;
     // Per open container: whether it already holds an element.
     std::vector<char> hasElement_;
     bool afterKey_ = false;

@@ -194,6 +194,56 @@ TEST(JsonWriter, EscapesEveryControlAndKeepsTheTextAroundIt) {
     EXPECT_EQ(jsonEscape(""), "\"\"");
 }
 
+// A byte to escape is found wherever it stands in a text, also among the
+// runs of eight bytes that are copied whole, and in keys as in values.
+TEST(JsonWriter, EscapesAtEveryPlaceOfLongTexts) {
+    const std::string specials[] = {"\"", "\\", "\x01", "\x1f", "\n"};
+    for (const std::string& special : specials) {
+        for (std::size_t length = 0; length < 26; ++length) {
+            for (std::size_t at = 0; at <= length; ++at) {
+                std::string text(length, 'k');
+                text.insert(at, special);
+                JsonWriter json;
+                json.beginObject();
+                json.member(text, text);
+                json.endObject();
+                const std::string escaped = jsonEscape(text);
+                std::string expected = "{\n  ";
+                expected.append(escaped).append(": ").append(escaped).append("\n}\n");
+                ASSERT_EQ(json.text(), expected) << length << " " << at;
+            }
+        }
+    }
+    // Bytes of UTF-8 and DEL need no escape.
+    EXPECT_EQ(jsonEscape("柱の設計\x7f柱の設計"), "\"柱の設計\x7f柱の設計\"");
+}
+
+TEST(JsonWriter, IndentsEveryLevelOfADeepNesting) {
+    JsonWriter json;
+    constexpr int kDepth = 40;
+    for (int i = 0; i < kDepth; ++i)
+        json.beginArray();
+    json.value(1);
+    for (int i = 0; i < kDepth; ++i)
+        json.endArray();
+    const auto lineAt = [](std::string& text, int level) {
+        text += '\n';
+        text.append(2 * static_cast<std::size_t>(level), ' ');
+    };
+    std::string expected = "[";
+    for (int i = 1; i < kDepth; ++i) {
+        lineAt(expected, i);
+        expected += '[';
+    }
+    lineAt(expected, kDepth);
+    expected += '1';
+    for (int i = kDepth - 1; i >= 0; --i) {
+        lineAt(expected, i);
+        expected += ']';
+    }
+    EXPECT_EQ(json.text(), expected);
+}
+
 // A large document goes to the stream in pieces while it is written, and the
 // pieces together are the text kept without a stream.
 TEST(JsonWriter, WithAStreamHandsTheTextOnAsItGrows) {

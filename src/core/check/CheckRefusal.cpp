@@ -33,6 +33,17 @@ std::string lengthMessage(const MemberInputData& item) {
 
 } // namespace
 
+std::string_view CheckRefusalReason(std::int32_t code) {
+    const std::string_view message = CheckResultMessage(code);
+    if (!message.empty()) return message;
+    switch (code) {
+    case kCheckNoSection: return "断面が入力されていません。";
+    case kCheckNoBucklingLength: return "座屈長さ Lkx が入力されていません。";
+    case kCheckNoAxialForce: return "軸圧縮力が入力されていません。";
+    default: return "検定できません。";
+    }
+}
+
 std::string CheckRefusalMessage(const MemberInputData& item, std::int32_t code) {
     switch (code) {
     case kCheckOk: return {};

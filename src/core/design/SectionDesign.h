@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "core/design/GoverningCheck.h"
+#include "core/check/GoverningCheck.h"
 #include "core/design/SectionCandidates.h"
 #include "core/design/SectionSize.h"
 

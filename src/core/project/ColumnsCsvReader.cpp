@@ -191,8 +191,8 @@ private:
                     problem(record.line, header.text, "同じ欄の列が二つあります。");
                 } else {
                     seen[static_cast<std::size_t>(header.column)] = true;
-                    haveName = haveName ||
-                               itemFields()[static_cast<std::size_t>(header.column)].kind == ItemFieldKind::Name;
+                    haveName =
+                        haveName || itemFields()[static_cast<std::size_t>(header.column)].kind == ItemFieldKind::Name;
                 }
             }
             if (header.column != kNoColumn) labels_[static_cast<std::size_t>(header.column)] = header.text;
@@ -338,8 +338,7 @@ private:
     // their decimals: a project may hold values finer than a field shows (the
     // window keeps them too until the field is edited), and an export read
     // back must give the same project.
-    void checkNumber(int line, const std::string& label, const ItemField& column, ColumnMember& item,
-                     double value) {
+    void checkNumber(int line, const std::string& label, const ItemField& column, ColumnMember& item, double value) {
         const NumberFieldFormat& format = *column.format;
         if (std::fabs(value) > format.max) {
             // Nothing is clamped: a value past the field's limit is refused, even one the program computes.

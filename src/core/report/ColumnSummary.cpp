@@ -1,59 +1,24 @@
 #include "core/report/ColumnSummary.h"
 
+#include "core/check/CheckRefusal.h"
 #include "core/check/ColumnCheck.h"
 #include "core/project/ColumnsData.h"
 #include "core/report/ItemPresentation.h"
 #include "core/text/TextFormat.h"
 
 namespace tarvo {
-namespace {
+namespace {} // namespace
 
-void consider(GoverningRatio& best, bool& found, double ratio, int loadCase, GoverningCheck check) {
-    if (found && !(ratio > best.ratio)) return;
-    best = {ratio, loadCase, check};
-    found = true;
-}
-
-} // namespace
-
-GoverningRatio GoverningRatioOf(const ColumnOutcome& o) {
-    GoverningRatio best;
-    bool found = false;
-    for (std::size_t j = 0; j < static_cast<std::size_t>(kLoadCaseCount); ++j) {
-        if (!o.Checked[j]) continue;
-        const int k = static_cast<int>(j);
-        const bool windCase = k == kWindLoadCase && o.windBending();
-        // With wind bending the wind case is checked by the combined ratio,
-        // which holds σc/fk; the outputs print no σc/fk of its own then.
-        if (!windCase) consider(best, found, o.RatioC[j], k, GoverningCheck::Compression);
-        if (o.bearingChecked()) consider(best, found, o.RatioCv[j], k, GoverningCheck::Bearing);
-        if (windCase) {
-            consider(best, found, o.Wind->RatioCombined, k, GoverningCheck::Combined);
-            consider(best, found, o.Wind->RatioShear, k, GoverningCheck::Shear);
-        }
-    }
-    return best;
-}
-
-std::string_view GoverningCheckName(GoverningCheck check) {
+std::string_view GoverningCheckName(CheckKind check) {
     switch (check) {
-    case GoverningCheck::Compression: return "圧縮(座屈)";
-    case GoverningCheck::Bearing: return "めり込み";
-    case GoverningCheck::Combined: return "圧縮＋曲げ";
-    case GoverningCheck::Shear: return "せん断";
+    case CheckKind::Compression: return "圧縮(座屈)";
+    case CheckKind::Bearing: return "めり込み";
+    case CheckKind::Combined: return "圧縮＋曲げ";
+    case CheckKind::Shear: return "せん断";
+    case CheckKind::None:
+    case CheckKind::Refused: break;
     }
     return {};
-}
-
-std::string_view ItemReasonText(std::int32_t code) {
-    const std::string_view message = CheckResultMessage(code);
-    if (!message.empty()) return message;
-    switch (code) {
-    case kCheckNoSection: return "断面が入力されていません。";
-    case kCheckNoBucklingLength: return "座屈長さ Lkx が入力されていません。";
-    case kCheckNoAxialForce: return "軸力が入力されていません。";
-    default: return "検定できません。";
-    }
 }
 
 std::string SummarySectionText(const MemberInputData& item) {
@@ -86,15 +51,12 @@ ColumnSummary SummarizeColumns(const ColumnsData& columns, const std::vector<int
         row.checked = outcome.computable();
         if (row.checked) {
             row.number = number++;
-            row.governing = GoverningRatioOf(outcome);
-            row.ok = true;
-            for (std::size_t j = 0; j < static_cast<std::size_t>(kLoadCaseCount); ++j) {
-                if (outcome.Checked[j] && !outcome.caseOk(j)) row.ok = false;
-            }
+            row.governing = GoverningCheckOf(outcome);
+            row.ok = row.governing.Ok;
             ++summary.checkedCount;
             if (!row.ok) ++summary.ngCount;
         } else {
-            row.reason = std::string(ItemReasonText(outcome.ResultCode));
+            row.reason = std::string(CheckRefusalReason(outcome.ResultCode));
         }
         summary.rows.push_back(std::move(row));
     }

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/check/GoverningCheck.h"
 #include "core/project/ColumnMember.h"
 #include "core/project/LoadCase.h"
 
@@ -18,29 +19,13 @@ class ColumnCheck;
 class ColumnsData;
 struct ColumnOutcome;
 
-// The checks a ratio can come from.
-enum class GoverningCheck {
-    Compression, // σc/fk: compression with buckling
-    Bearing,     // σcv/fcv: bearing on the horizontal member
-    Combined,    // σc/fk + σb/fb: the wind case's compression with bending
-    Shear,       // τ/fs: the wind case's shear
-};
-
-// The largest ratio of a checked item and where it comes from. Ties go to
-// the earlier load case, then to the check named first above.
-struct GoverningRatio {
-    double ratio = 0;
-    int loadCase = 0;
-    GoverningCheck check = GoverningCheck::Compression;
-};
-
 struct SummaryRow {
     int number = 0; // running number in the report; 0: not checked (no column page)
     std::string name;
     std::string material; // product, species and grade
     std::string section;  // "105×105", "105×105×2本", "150φ", "2-204"
     bool checked = false;
-    GoverningRatio governing; // when checked
+    GoverningCheck governing; // when checked
     bool ok = false;          // every checked verdict OK
     std::string reason;       // why the item could not be checked
 };
@@ -51,15 +36,8 @@ struct ColumnSummary {
     int ngCount = 0;
 };
 
-// The governing ratio of a computable outcome (every case with a force).
-GoverningRatio GoverningRatioOf(const ColumnOutcome& outcome);
-
 // The short name of a check as the summary prints it.
-std::string_view GoverningCheckName(GoverningCheck check);
-
-// Why an item could not be checked, also for the codes whose message is
-// empty in the window (there the empty page tells it).
-std::string_view ItemReasonText(std::int32_t code);
+std::string_view GoverningCheckName(CheckKind check);
 
 // The section as the summary gives it (size code, b × D with pieces, or φ).
 std::string SummarySectionText(const MemberInputData& item);

@@ -1,5 +1,7 @@
 #include "core/report/LatexTables.h"
 
+#include <algorithm>
+
 #include "core/report/ColumnSummary.h"
 #include "core/report/LatexText.h"
 #include "core/report/MaterialList.h"
@@ -108,10 +110,10 @@ std::string latexSummaryTable(const ColumnSummary& summary) {
         t += (row.number > 0 ? std::to_string(row.number) : "－") + " & " + text(row.name) + " & " +
              text(row.material) + " & " + text(row.section) + " & ";
         if (row.checked) {
-            const GoverningRatio& g = row.governing;
-            t += formatText("%.2f", g.ratio) + " & " +
-                 std::string(kLoadCaseNames[static_cast<std::size_t>(g.loadCase)]) + " & " +
-                 std::string(GoverningCheckName(g.check)) + " & " + (row.ok ? "OK" : "NG");
+            const GoverningCheck& g = row.governing;
+            t += formatText("%.2f", g.Ratio) + " & " +
+                 std::string(kLoadCaseNames[static_cast<std::size_t>(std::max(g.LoadCase, 0))]) + " & " +
+                 std::string(GoverningCheckName(g.Kind)) + " & " + (row.ok ? "OK" : "NG");
         } else {
             t += "\\multicolumn{4}{p{50mm}}{検定不可：" + text(row.reason) + "}";
         }

@@ -329,6 +329,88 @@ std::string rewriteForPlatex(std::string_view utf8) {
     return rewrite(utf8, [](std::string& out, char c) { out += isControl(c) ? ' ' : c; });
 }
 
+// The document bytes of each character of the basic multilingual plane
+// whose bytes do not depend on its neighbours, found once per character and
+// thread by the whole conversion of the character alone. A text of such
+// characters is their bytes side by side: the whole conversion either takes
+// the code page 932 text as it is (every character is then one whose own
+// conversion is that code) or rewrites character by character and converts
+// the result, code page 932 being free of context. Half-width katakana,
+// which join a following mark, and bytes longer than two are left to the
+// whole conversion.
+class PlatexBytes {
+public:
+    // Appends the document bytes of `utf8`; false (with `out` partly
+    // written) when a character is not one of those above or the UTF-8 is
+    // broken.
+    bool append(std::string_view utf8, std::string& out) {
+        for (std::size_t pos = 0; pos < utf8.size();) {
+            // A run of ASCII without controls goes in one piece.
+            std::size_t end = pos;
+            while (end < utf8.size() && kPlainAscii[static_cast<unsigned char>(utf8[end])])
+                ++end;
+            out.append(utf8.data() + pos, end - pos);
+            pos = end;
+            if (pos >= utf8.size()) break;
+            const char c = utf8[pos];
+            if (static_cast<unsigned char>(c) < 0x80) {
+                out += ' '; // a control
+                ++pos;
+                continue;
+            }
+            const char32_t code = nextCodePoint(utf8, pos);
+            if (code > 0xFFFF) return false; // outside the plane, or broken (kInvalid)
+            const std::uint32_t entry = entryOf(code);
+            if (entry == kNotKnown) return false;
+            if (entry >= kTwoBytes) out += static_cast<char>((entry >> 8) & 0xFF);
+            out += static_cast<char>(entry & 0xFF);
+        }
+        return true;
+    }
+
+private:
+    // ASCII bytes that stand for themselves: all but the controls (the line
+    // ends and the tab excepted).
+    static constexpr std::array<bool, 256> kPlainAscii = [] {
+        std::array<bool, 256> table{};
+        for (std::size_t b = 0x20; b < 0x7F; ++b)
+            table[b] = true;
+        table['\n'] = true;
+        table['\r'] = true;
+        table['\t'] = true;
+        return table;
+    }();
+
+    // An entry: 0 not asked yet, kNotKnown, or the bytes with kOneByte or kTwoBytes.
+    static constexpr std::uint32_t kNotKnown = 1;
+    static constexpr std::uint32_t kOneByte = 0x10000;
+    static constexpr std::uint32_t kTwoBytes = 0x20000;
+
+    std::uint32_t entryOf(char32_t code) {
+        if (!entries_) entries_ = std::make_unique<std::array<std::uint32_t, 0x10000>>();
+        std::uint32_t& entry = (*entries_)[code];
+        if (entry == 0) entry = find(code);
+        return entry;
+    }
+
+    static std::uint32_t find(char32_t code) {
+        if (code >= 0xFF61 && code <= 0xFF9F) return kNotKnown;
+        std::string alone;
+        appendUtf8(alone, code);
+        const std::string rewritten = toCp932(rewriteForPlatex(alone));
+        // A character taken as it is must be its rewritten bytes too.
+        if (const std::optional<std::string> asItIs = cp932IfSafeAsItIs(alone); asItIs && *asItIs != rewritten) {
+            return kNotKnown;
+        }
+        const auto byte = [&rewritten](std::size_t i) { return static_cast<unsigned char>(rewritten[i]); };
+        if (rewritten.size() == 1) return kOneByte | byte(0);
+        if (rewritten.size() == 2) return kTwoBytes | (std::uint32_t{byte(0)} << 8) | byte(1);
+        return kNotKnown;
+    }
+
+    std::unique_ptr<std::array<std::uint32_t, 0x10000>> entries_;
+};
+
 } // namespace
 
 std::string toPlatexCharacters(std::string_view utf8) {
@@ -338,6 +420,10 @@ std::string toPlatexCharacters(std::string_view utf8) {
 }
 
 std::string toPlatexCp932(std::string_view utf8) {
+    thread_local PlatexBytes known;
+    std::string bytes;
+    bytes.reserve(utf8.size());
+    if (known.append(utf8, bytes)) return bytes;
     // ASCII is the same in code page 932.
     if (isPlainAscii(utf8)) return std::string(utf8);
     if (std::optional<std::string> cp932 = cp932IfSafeAsItIs(utf8)) return std::move(*cp932);

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "core/check/ColumnCheck.h"
 #include "core/project/ColumnMember.h"
@@ -59,7 +60,7 @@ void appendNumberAndSection(const ItemPresentation& p, int number, ReportLines& 
     std::string line = formatReportText("&#0%2d. ", number);
     if (!item.Name.empty()) {
         line += reportNameText(item.Name);
-        list.push_back(line);
+        list.push_back(std::move(line));
         line.clear();
     }
     line += "@";
@@ -73,14 +74,14 @@ void appendNumberAndSection(const ItemPresentation& p, int number, ReportLines& 
         if (count > 1) appendReportFormat(line, "×%lld本", count);
         line += "　" + material;
     }
-    list.push_back(line);
+    list.push_back(std::move(line));
 }
 
 void appendOptionLine(const ItemPresentation& p, ReportLines& list) {
     if (!p.unevaluatedLaminae && p.serviceClass == nullptr) return;
     std::string line = p.unevaluatedLaminae ? "#2幅はぎ未評価ラミナを含む　　　" : "#2";
     if (p.serviceClass != nullptr) appendReportFormat(line, "使用環境区分 %s", p.serviceClass);
-    list.push_back(line);
+    list.push_back(std::move(line));
 }
 
 void appendAreaLine(const ItemPresentation& p, ReportLines& list) {
@@ -97,7 +98,7 @@ void appendAreaLine(const ItemPresentation& p, ReportLines& list) {
         appendReportFormat(line, "A＝Acv＝%.1fcm^2", o.A);
     }
     if (p.wallWidth) appendReportFormat(line, ",　As＝%.1fcm^2,　 Z＝%.1fcm^3", s.As, s.SectionModulus);
-    list.push_back(line);
+    list.push_back(std::move(line));
 }
 
 void appendSlendernessLine(const ItemPresentation& p, ReportLines& list) {
@@ -134,7 +135,7 @@ void appendStrengthLines(const ItemPresentation& p, const StrengthNames& names, 
         if (p.endPosition) line += "（材端）";
     }
     if (!p.windBending) {
-        list.push_back(line);
+        list.push_back(std::move(line));
         return;
     }
     const StrengthsInUse& inUse = *o.Strengths;
@@ -142,11 +143,11 @@ void appendStrengthLines(const ItemPresentation& p, const StrengthNames& names, 
     if (!p.sizeFactorLine) {
         appendReportFormat(line, ",　%s＝%.2f", names.bendingLabel, inUse.Fb);
     } else {
-        list.push_back(line);
+        list.push_back(std::move(line));
         line = formatReportText("#3寸法効果係数 Kz＝%.3f", inUse.Kz);
         appendReportFormat(line, ",　%s＝%.3f×%.1f＝%.2f", names.bendingLabel, inUse.Kz, p.bendingBase, inUse.Fb);
     }
-    list.push_back(line);
+    list.push_back(std::move(line));
 }
 
 void appendWindDataLine(const ItemPresentation& p, ReportLines& list) {
@@ -162,7 +163,7 @@ void appendWindDataLine(const ItemPresentation& p, ReportLines& list) {
         }
     }
     appendReportFormat(line, "　Cf＝%.3f,　風圧の負担巾 W＝%.2fm", o.Used.Cf, p.item.WindWidth);
-    list.push_back(line);
+    list.push_back(std::move(line));
 }
 
 // The wind case with wind bending: load, moment and shear, then the combined
@@ -195,23 +196,27 @@ void appendLoadCaseLines(const ItemPresentation& p, const StrengthNames& names, 
     const double fkBase = o.Buckling->Fk;
     for (std::size_t k = 0; k < static_cast<std::size_t>(kLoadCaseCount); ++k) {
         if (!p.caseShown(k)) continue;
-        list.push_back("#2" + std::string(kLoadCaseNames[k]) + "： #4" +
-                       formatReportText("N＝%.1fkN", p.item.AxialForce[k]));
+        std::string line = "#2";
+        line += kLoadCaseNames[k];
+        line += "： #4";
+        appendReportFormat(line, "N＝%.1fkN", p.item.AxialForce[k]);
+        list.push_back(std::move(line));
         if (!p.windBendingCase(k)) {
             const std::string factorText = shortestDecimal(StressFactors[k]);
             const double fk = fkBase * StressFactors[k] * kThird;
-            list.push_back(
-                formatReportText("#4fk＝%.2f×%s/3＝%.2fN/mm^2,　", fkBase, factorText.c_str(), fk) +
-                formatReportText("　σc/fk＝%.2f/%.2f＝%.2f　%s", o.SigmaC[k], fk, o.RatioC[k], verdict(o.OkC[k])));
+            line = formatReportText("#4fk＝%.2f×%s/3＝%.2fN/mm^2,　", fkBase, factorText.c_str(), fk);
+            appendReportFormat(line, "　σc/fk＝%.2f/%.2f＝%.2f　%s", o.SigmaC[k], fk, o.RatioC[k], verdict(o.OkC[k]));
+            list.push_back(std::move(line));
         }
         if (p.bearing) {
             const double fcvBase = o.BaseStrength->Fcv;
             const double factor = (*o.BearingFactors)[k];
             const std::string factorText = shortestDecimal(factor);
             const double fcv = fcvBase * factor * kThird;
-            list.push_back(formatReportText("#4fcv＝%.2f×%s/3＝%.2fN/mm^2,　", fcvBase, factorText.c_str(), fcv) +
-                           formatReportText("　σcv/fcv＝%.2f/%.2f＝%.2f　%s", o.SigmaCv[k], fcv, o.RatioCv[k],
-                                            verdict(o.OkCv[k])));
+            line = formatReportText("#4fcv＝%.2f×%s/3＝%.2fN/mm^2,　", fcvBase, factorText.c_str(), fcv);
+            appendReportFormat(line, "　σcv/fcv＝%.2f/%.2f＝%.2f　%s", o.SigmaCv[k], fcv, o.RatioCv[k],
+                               verdict(o.OkCv[k]));
+            list.push_back(std::move(line));
         }
         if (p.windBendingCase(k)) appendWindBendingLines(p, names, list);
     }

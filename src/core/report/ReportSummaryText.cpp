@@ -1,5 +1,7 @@
 // The summary of the printed columns as a report table: a line of column
 // heads between rules, one row per printed item, the totals.
+#include <algorithm>
+
 #include "core/report/ColumnSummary.h"
 #include "core/report/ReportText.h"
 #include "core/text/TextFormat.h"
@@ -41,10 +43,11 @@ void append(ReportLines& lines, const ReportLines& more) {
 ReportLines rowLines(const SummaryRow& row) {
     std::vector<TableCell> cells = identityCells(row);
     if (row.checked) {
-        const GoverningRatio& g = row.governing;
-        cells.push_back({kRatioRight, 6, formatText("%.2f", g.ratio), CellAlign::Right});
-        cells.push_back({kCase, kCaseWidth, std::string(kLoadCaseNames[static_cast<std::size_t>(g.loadCase)])});
-        cells.push_back({kCheck, kCheckWidth, std::string(GoverningCheckName(g.check))});
+        const GoverningCheck& g = row.governing;
+        cells.push_back({kRatioRight, 6, formatText("%.2f", g.Ratio), CellAlign::Right});
+        cells.push_back(
+            {kCase, kCaseWidth, std::string(kLoadCaseNames[static_cast<std::size_t>(std::max(g.LoadCase, 0))])});
+        cells.push_back({kCheck, kCheckWidth, std::string(GoverningCheckName(g.Kind))});
         cells.push_back({kVerdict, kRight - kVerdict, row.ok ? "OK" : "NG"});
     } else {
         cells.push_back({kReason, kRight - kReason, "検定不可：" + row.reason});

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "core/text/NumberText.h"
 #include "core/text/Rounding.h"
 
 namespace tarvo {
@@ -16,18 +17,37 @@ namespace {
 
 // One conversion of a format, e.g. "%-8.2f".
 struct Conversion {
-    std::string pattern; // the whole conversion text, '%' to conversion character
-    bool plain = true;   // no flags and no width: the value alone is written
+    std::string_view spec; // the conversion as the format writes it, '%' to conversion character
+    bool plain = true;     // no flags and no width: the value alone is written
     // Only a written width, no flags: the value right-aligned in `width` blanks.
     bool widthOnly = false;
     int width = -1;
     char length = 0;    // 'H' hh, 'h', 'l', 'L' ll or long double, 'z', 'j', 't', or 0
     char type = 0;      // conversion character
     int precision = -1; // -1: none given
+    // The values of '*' widths and precisions, in their order.
+    std::array<int, 2> stars{};
+    int starCount = 0;
+
+    // The conversion for printf, the '*' replaced by their values; made only
+    // where printf writes the value.
+    [[nodiscard]] std::string pattern() const {
+        std::string text;
+        int star = 0;
+        for (const char ch : spec) {
+            if (ch == '*' && star < starCount) {
+                text += std::to_string(stars[static_cast<std::size_t>(star++)]);
+            } else {
+                text.push_back(ch);
+            }
+        }
+        return text;
+    }
 };
 
-// Appends `pattern` formatted with one value.
-template <typename T> void appendOne(std::string& out, const std::string& pattern, T value) {
+// Appends the conversion, written by printf, with one value.
+template <typename T> void appendOne(std::string& out, const Conversion& c, T value) {
+    const std::string pattern = c.pattern();
     std::array<char, 128> small{};
     const int needed = std::snprintf(small.data(), small.size(), pattern.c_str(), value);
     if (needed < 0) return;
@@ -40,27 +60,31 @@ template <typename T> void appendOne(std::string& out, const std::string& patter
     out.append(big.data(), static_cast<std::size_t>(needed));
 }
 
+bool isFlag(char ch) {
+    return ch == '-' || ch == '+' || ch == ' ' || ch == '#' || ch == '0';
+}
+
 // Reads one conversion starting at format[pos] == '%'; '*' widths and
-// precisions are taken from the arguments and written into the pattern.
+// precisions are taken from the arguments.
 Conversion parseConversion(const char* format, std::size_t& pos, std::va_list& args) {
     Conversion c;
-    c.pattern.push_back(format[pos++]);
-    while (format[pos] != '\0' && std::string_view("-+ #0").find(format[pos]) != std::string_view::npos) {
-        c.pattern.push_back(format[pos++]);
+    const std::size_t begin = pos++;
+    while (isFlag(format[pos])) {
+        ++pos;
         c.plain = false;
     }
     auto number = [&](int& target) {
         if (format[pos] == '*') {
             target = va_arg(args, int);
-            c.pattern += std::to_string(target);
+            if (c.starCount < static_cast<int>(c.stars.size()))
+                c.stars[static_cast<std::size_t>(c.starCount++)] = target;
             ++pos;
             return;
         }
         int value = 0;
         bool any = false;
         while (format[pos] >= '0' && format[pos] <= '9') {
-            value = value * 10 + (format[pos] - '0');
-            c.pattern.push_back(format[pos++]);
+            value = value * 10 + (format[pos++] - '0');
             any = true;
         }
         if (any) target = value;
@@ -74,27 +98,23 @@ Conversion parseConversion(const char* format, std::size_t& pos, std::va_list& a
     c.widthOnly = !flags && !starWidth && width > 0;
     c.width = width;
     if (format[pos] == '.') {
-        c.pattern.push_back(format[pos++]);
+        ++pos;
         c.precision = 0;
         number(c.precision);
         if (c.precision < 0) c.precision = -1; // a negative '*' precision means none
     }
     if (format[pos] == 'h' || format[pos] == 'l') {
-        const char first = format[pos];
-        c.pattern.push_back(format[pos++]);
+        const char first = format[pos++];
         c.length = first;
         if (format[pos] == first) {
-            c.pattern.push_back(format[pos++]);
+            ++pos;
             c.length = first == 'h' ? 'H' : 'L';
         }
     } else if (format[pos] == 'z' || format[pos] == 'j' || format[pos] == 't' || format[pos] == 'L') {
-        c.length = format[pos];
-        c.pattern.push_back(format[pos++]);
+        c.length = format[pos++];
     }
-    if (format[pos] != '\0') {
-        c.type = format[pos];
-        c.pattern.push_back(format[pos++]);
-    }
+    if (format[pos] != '\0') c.type = format[pos++];
+    c.spec = std::string_view(format + begin, pos - begin);
     return c;
 }
 
@@ -117,7 +137,7 @@ void appendFixed(std::string& out, const Conversion& c, double value) {
             return;
         }
     }
-    appendOne(out, c.pattern, value);
+    appendOne(out, c, value);
 }
 
 // The length modifiers name types that coincide on some platforms only, so
@@ -125,11 +145,11 @@ void appendFixed(std::string& out, const Conversion& c, double value) {
 void appendSigned(std::string& out, const Conversion& c, std::va_list& args) {
     // NOLINTBEGIN(bugprone-branch-clone)
     switch (c.length) {
-    case 'l': appendOne(out, c.pattern, va_arg(args, long)); break;
-    case 'L': appendOne(out, c.pattern, va_arg(args, long long)); break;
-    case 'z': appendOne(out, c.pattern, va_arg(args, std::ptrdiff_t)); break;
-    case 'j': appendOne(out, c.pattern, va_arg(args, std::intmax_t)); break;
-    case 't': appendOne(out, c.pattern, va_arg(args, std::ptrdiff_t)); break;
+    case 'l': appendOne(out, c, va_arg(args, long)); break;
+    case 'L': appendOne(out, c, va_arg(args, long long)); break;
+    case 'z': appendOne(out, c, va_arg(args, std::ptrdiff_t)); break;
+    case 'j': appendOne(out, c, va_arg(args, std::intmax_t)); break;
+    case 't': appendOne(out, c, va_arg(args, std::ptrdiff_t)); break;
     default: {
         const int value = va_arg(args, int);
         if ((c.plain || c.widthOnly) && c.precision < 0 && c.length == 0) {
@@ -137,7 +157,7 @@ void appendSigned(std::string& out, const Conversion& c, std::va_list& args) {
             const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
             appendAligned(out, c, std::string_view(buffer.data(), static_cast<std::size_t>(end - buffer.data())));
         } else {
-            appendOne(out, c.pattern, value);
+            appendOne(out, c, value);
         }
         break;
     }
@@ -148,12 +168,12 @@ void appendSigned(std::string& out, const Conversion& c, std::va_list& args) {
 void appendUnsigned(std::string& out, const Conversion& c, std::va_list& args) {
     // NOLINTBEGIN(bugprone-branch-clone)
     switch (c.length) {
-    case 'l': appendOne(out, c.pattern, va_arg(args, unsigned long)); break;
-    case 'L': appendOne(out, c.pattern, va_arg(args, unsigned long long)); break;
-    case 'z': appendOne(out, c.pattern, va_arg(args, std::size_t)); break;
-    case 'j': appendOne(out, c.pattern, va_arg(args, std::uintmax_t)); break;
-    case 't': appendOne(out, c.pattern, va_arg(args, std::size_t)); break;
-    default: appendOne(out, c.pattern, va_arg(args, unsigned)); break;
+    case 'l': appendOne(out, c, va_arg(args, unsigned long)); break;
+    case 'L': appendOne(out, c, va_arg(args, unsigned long long)); break;
+    case 'z': appendOne(out, c, va_arg(args, std::size_t)); break;
+    case 'j': appendOne(out, c, va_arg(args, std::uintmax_t)); break;
+    case 't': appendOne(out, c, va_arg(args, std::size_t)); break;
+    default: appendOne(out, c, va_arg(args, unsigned)); break;
     }
     // NOLINTEND(bugprone-branch-clone)
 }
@@ -186,29 +206,36 @@ void appendWith(int maxFixedWidth, std::string& out, const char* format, std::va
         case 'o':
         case 'x':
         case 'X': appendUnsigned(out, c, ap); break;
-        case 'c': appendOne(out, c.pattern, va_arg(ap, int)); break;
+        case 'c': appendOne(out, c, va_arg(ap, int)); break;
         case 's': {
             const char* text = va_arg(ap, const char*);
             if (c.plain && c.precision < 0 && text != nullptr) {
                 out += text;
             } else {
-                appendOne(out, c.pattern, text);
+                appendOne(out, c, text);
             }
             break;
         }
-        case 'p': appendOne(out, c.pattern, va_arg(ap, void*)); break;
+        case 'p': appendOne(out, c, va_arg(ap, void*)); break;
         case 'f':
         case 'F': {
             // Fixed-point output rounds its last digit with halves away from
             // zero, like every other rounding of the program (printf alone
             // would round 110.25 to "110.2").
             if (c.length == 'L') {
-                appendOne(out, c.pattern, va_arg(ap, long double));
+                appendOne(out, c, va_arg(ap, long double));
                 break;
             }
             const double value = va_arg(ap, double);
             const std::size_t start = out.size();
-            appendFixed(out, c, roundHalfAway(value, c.precision < 0 ? 6 : c.precision));
+            const int precision = c.precision < 0 ? 6 : c.precision;
+            if ((c.plain || c.widthOnly) && appendRoundedFixed(out, value, precision)) {
+                const std::size_t written = out.size() - start;
+                if (c.widthOnly && written < static_cast<std::size_t>(c.width))
+                    out.insert(start, static_cast<std::size_t>(c.width) - written, ' ');
+            } else {
+                appendFixed(out, c, roundHalfAway(value, precision));
+            }
             if (maxFixedWidth > 0 && c.plain && out.size() - start > static_cast<std::size_t>(maxFixedWidth)) {
                 out.resize(start);
                 out += compactNumber(value, maxFixedWidth);
@@ -222,14 +249,14 @@ void appendWith(int maxFixedWidth, std::string& out, const char* format, std::va
         case 'a':
         case 'A':
             if (c.length == 'L') {
-                appendOne(out, c.pattern, va_arg(ap, long double));
+                appendOne(out, c, va_arg(ap, long double));
             } else {
-                appendOne(out, c.pattern, va_arg(ap, double));
+                appendOne(out, c, va_arg(ap, double));
             }
             break;
         default:
             // An unknown or cut-off conversion is copied as it stands.
-            out += c.pattern;
+            out += c.pattern();
             break;
         }
     }
@@ -254,6 +281,8 @@ std::string formatReportText(const char* format, ...) {
     std::va_list args;
     va_start(args, format);
     std::string out;
+    // Room for the line with its numbers, so that it is not grown piece by piece.
+    out.reserve(std::strlen(format) + 64);
     appendWith(kReportNumberWidth, out, format, args);
     va_end(args);
     return out;
@@ -302,10 +331,15 @@ void appendFormat(std::string& out, const char* format, ...) {
 }
 
 std::string shortestDecimal(double value) {
-    std::array<char, 400> buffer{}; // fixed notation of the largest double fits
-    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
-    if (ec != std::errc()) return {};
-    return std::string(buffer.data(), end);
+    std::string text;
+    if (!appendShortestFixed(text, value)) {
+        // Infinite or NaN: std::to_chars's own text ("inf", "nan").
+        std::array<char, 8> buffer{};
+        const auto [end, ec] =
+            std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
+        if (ec == std::errc()) text.assign(buffer.data(), end);
+    }
+    return text;
 }
 
 } // namespace tarvo

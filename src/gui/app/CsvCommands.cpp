@@ -44,22 +44,21 @@ std::optional<CsvImportMode> askImportMode(QWidget* parent) {
 
 } // namespace
 
-CsvCommands::CsvCommands(MainForm& window)
+CsvCommands::CsvCommands(MainForm& window, QMenu& fileMenu, QAction* before)
     : QObject(&window), window_(window), chooser_(chooseWithDialog), modeChooser_(askImportMode) {
-    QMenu* file = window.menuBar()->findChild<QMenu*>(QStringLiteral("MenuFile"));
-    QAction* separator = file != nullptr ? file->findChild<QAction*>(QStringLiteral("Sep1")) : nullptr;
+    QMenu* file = &fileMenu;
     const auto add = [&](const QString& text, const char* name, void (CsvCommands::*handler)()) {
         auto* action = new QAction(text, &window);
         action->setObjectName(QLatin1String(name));
         connect(action, &QAction::triggered, this, handler);
-        if (file != nullptr) file->insertAction(separator, action);
+        file->insertAction(before, action);
         return action;
     };
     QAction* first = add(QStringLiteral("CSV 読込み(&I)..."), "MenuCsvImport", &CsvCommands::importItems);
     add(QStringLiteral("CSV 書出し(&E)..."), "MenuCsvExport", &CsvCommands::exportItems);
     add(QStringLiteral("結果を CSV に書出し(&R)..."), "MenuCsvResults", &CsvCommands::exportResults);
     // A group of their own after the print entries.
-    if (file != nullptr) file->insertSeparator(first);
+    file->insertSeparator(first);
 }
 
 QString CsvCommands::suggestedFile(const QString& suffix) const {

@@ -12,6 +12,9 @@
 #include "core/project/ColumnsCsvFile.h"
 
 class QAction;
+class QMenu;
+
+class QAction;
 
 namespace tarvo::gui {
 
@@ -30,7 +33,8 @@ public:
     using ModeChooser = std::function<std::optional<CsvImportMode>(QWidget* parent)>;
 
     // Adds the three entries to the window's file menu.
-    explicit CsvCommands(MainForm& window);
+    // The entries go into `fileMenu` before `before` (the separator of the exit entry).
+    CsvCommands(MainForm& window, QMenu& fileMenu, QAction* before);
 
     // "CSV 読込み(&I)...": the items of the chosen file are appended to the
     // list or replace it (asked first; replacing asks to save the project

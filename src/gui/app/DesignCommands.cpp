@@ -12,16 +12,15 @@
 
 namespace tarvo::gui {
 
-DesignCommands::DesignCommands(MainForm& window) : QObject(&window), window_(window) {
+DesignCommands::DesignCommands(MainForm& window, QMenu& editMenu, QToolBar& itemBar)
+    : QObject(&window), window_(window) {
     auto* action = new QAction(QStringLiteral("断面算定(&D)..."), &window);
     action->setObjectName(QStringLiteral("MenuSectionDesign"));
     action->setStatusTip(QStringLiteral("すべての判定が OK になる最小の断面を求める"));
     connect(action, &QAction::triggered, this, &DesignCommands::designSections);
-    if (QMenu* edit = window.menuBar()->findChild<QMenu*>(QStringLiteral("MenuEdit"))) {
-        edit->addSeparator();
-        edit->addAction(action);
-    }
-    if (auto* bar = window.findChild<QToolBar*>(QStringLiteral("ToolBar3"))) {
+    editMenu.addSeparator();
+    editMenu.addAction(action);
+    if (QToolBar* bar = &itemBar) {
         auto* button = new QToolButton(bar);
         button->setObjectName(QStringLiteral("SectionDesignButton"));
         button->setText(QStringLiteral("断面算定"));

@@ -9,6 +9,9 @@
 
 #include "core/design/SectionSize.h"
 
+class QMenu;
+class QToolBar;
+
 namespace tarvo::gui {
 
 class MainForm;
@@ -18,7 +21,8 @@ class DesignCommands : public QObject {
 public:
     // Adds the menu entry after a separator at the end of the edit menu and
     // the tool button after the list buttons.
-    explicit DesignCommands(MainForm& window);
+    // The entry goes at the end of `editMenu`, its button at the end of `itemBar`.
+    DesignCommands(MainForm& window, QMenu& editMenu, QToolBar& itemBar);
 
     // Opens the dialog; "適用" applies its proposals.
     void designSections();

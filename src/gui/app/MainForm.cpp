@@ -88,8 +88,8 @@ MainForm::MainForm(const SettingsLocation& settings, QWidget* parent)
     buildMenus();
     buildToolBars();
     buildPages();
-    new CsvCommands(*this);    // the CSV entries of the file menu, owned by the window
-    new DesignCommands(*this); // the section design, owned by the window
+    new CsvCommands(*this, *fileMenu_, sep1_);        // the CSV entries of the file menu, owned by the window
+    new DesignCommands(*this, *editMenu_, *itemBar_); // the section design, owned by the window
     buildItemAndFileCommands();
     buildPrintCommands();
     restoreWindowState();
@@ -167,6 +167,7 @@ void MainForm::buildActions() {
 
 void MainForm::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("File(&F)"));
+    fileMenu_ = file;
     file->setObjectName(QStringLiteral("MenuFile"));
     file->addAction(fileNew_);
     file->addAction(fileOpen_);
@@ -180,6 +181,7 @@ void MainForm::buildMenus() {
     file->addAction(exit_);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
+    editMenu_ = edit;
     edit->setObjectName(QStringLiteral("MenuEdit"));
     buildEditMenu(edit);
 
@@ -381,6 +383,7 @@ void MainForm::buildToolBars() {
 
     addToolBarBreak();
     QToolBar* bar3 = addToolBar(QStringLiteral("ToolBar3"));
+    itemBar_ = bar3;
     bar3->setObjectName(QStringLiteral("ToolBar3"));
     bar3->setMovable(false);
     bar3->setIconSize(QSize(16, 16));
@@ -491,10 +494,9 @@ void MainForm::buildPrintCommands() {
 }
 
 void MainForm::buildItemAndFileCommands() {
-    itemCommands_ = new ItemListCommands(*this, {nameList_, addButton_, addCopyButton_, deleteButton_, arrangeButton_,
-                                                 columnPage_->findChild<QLabel*>(QStringLiteral("MessageBord"))});
-    fileCommands_ = new FileCommands(*this, menuBar()->findChild<QMenu*>(QStringLiteral("MenuFile")), sep1_,
-                                     settings_.historyFile());
+    itemCommands_ = new ItemListCommands(
+        *this, {nameList_, addButton_, addCopyButton_, deleteButton_, arrangeButton_, columnPage_->messageBoard()});
+    fileCommands_ = new FileCommands(*this, fileMenu_, sep1_, settings_.historyFile());
     connect(fileNew_, &QAction::triggered, fileCommands_, &FileCommands::MenuFileNewClick);
     connect(fileOpen_, &QAction::triggered, fileCommands_, &FileCommands::MenuOpenClick);
     connect(fileOverwrite_, &QAction::triggered, fileCommands_, &FileCommands::FileOverWriteButtonClick);
@@ -616,9 +618,12 @@ void MainForm::commitPendingEdit() {
 }
 
 void MainForm::updatePrintEntries() {
-    // The shown item as the pages show it, the others as stored.
+    // The shown item as the pages show it, the others as stored (the
+    // document counts them).
+    const ColumnCheck& check = document_->check();
+    const bool storedComputes = check.CheckColumn(document_->currentItem()).computable();
     const bool any =
-        document_->check().CheckColumn(shown_).computable() || document_->columns().AnyComputable(document_->check());
+        check.CheckColumn(shown_).computable() || document_->computableCount() - (storedComputes ? 1 : 0) > 0;
     printButton_->setEnabled(any);
     previewButton_->setEnabled(any);
     print_->setEnabled(any);

@@ -192,6 +192,9 @@ private:
     QAction* help_ = nullptr;
     QAction* version_ = nullptr;
     QAction* sep1_ = nullptr;
+    QMenu* fileMenu_ = nullptr;
+    QMenu* editMenu_ = nullptr;
+    QToolBar* itemBar_ = nullptr;
     QAction* undo_ = nullptr;
     QAction* redo_ = nullptr;
     RecoveryKeeper* recovery_ = nullptr;

@@ -114,7 +114,18 @@ bool ProjectDocument::open(const std::filesystem::path& file, MessageSink& messa
     return true;
 }
 
+int ProjectDocument::computes(const MemberInputData& item) const {
+    return check_.CheckColumn(item).computable() ? 1 : 0;
+}
+
+void ProjectDocument::countComputable() {
+    computable_ = 0;
+    for (int i = 0; i < columns_.Count(); ++i)
+        computable_ += computes(columns_.Item(i));
+}
+
 void ProjectDocument::resetHistory() {
+    countComputable();
     stack_.clear();
     stack_.setClean();
     unsavedWork_ = false;
@@ -175,6 +186,7 @@ std::vector<MemberInputData> ProjectDocument::listInputs() const {
 }
 
 void ProjectDocument::putItem(int index, const MemberInputData& inputs, int origin) {
+    computable_ += computes(inputs) - computes(columns_.Item(index));
     columns_.Item(index).input() = inputs;
     current_ = index;
     emit itemChanged(index, origin);
@@ -184,6 +196,8 @@ void ProjectDocument::putCommon(const CommonInputData& inputs, int origin) {
     common_.input() = inputs;
     common_.UpdateVelocityPressure();
     common_.UpdateMidHeights();
+    // The conditions decide whether an item checks: every item again.
+    countComputable();
     emit commonChanged(origin);
 }
 
@@ -191,9 +205,10 @@ void ProjectDocument::putPresence(int index, const MemberInputData& item, bool p
     if (present) {
         ColumnMember member;
         member.input() = item;
-        columns_.Insert(index, member);
+        if (columns_.Insert(index, member)) computable_ += computes(item);
     } else {
-        columns_.Delete(index);
+        const int lost = computes(columns_.Item(index));
+        if (columns_.Delete(index)) computable_ -= lost;
     }
     current_ = std::clamp(showIndex, 0, columns_.Count() - 1);
     if (present)
@@ -207,6 +222,7 @@ void ProjectDocument::putList(const std::vector<MemberInputData>& items, int sho
     for (std::size_t i = 0; i < items.size(); ++i)
         members[i].input() = items[i];
     columns_.Replace(std::move(members));
+    countComputable();
     current_ = std::clamp(showIndex, 0, columns_.Count() - 1);
     emit listReplaced(current_, origin);
 }

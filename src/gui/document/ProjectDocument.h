@@ -41,6 +41,9 @@ public:
     [[nodiscard]] int count() const { return columns_.Count(); }
     [[nodiscard]] const ColumnMember& item(int index) const { return columns_.Item(index); }
     [[nodiscard]] const MatDataBase& catalogue() const { return catalogue_; }
+    // How many items check (result code 0), kept up to date with every
+    // change, so that the print entries need no pass over a long list.
+    [[nodiscard]] int computableCount() const { return computable_; }
     [[nodiscard]] const ColumnCheck& check() const { return check_; }
 
     // The item being edited; setting it clamps to the list.
@@ -127,6 +130,8 @@ signals:
 
 private:
     void resetHistory();
+    void countComputable();
+    [[nodiscard]] int computes(const MemberInputData& item) const;
     void emitModified();
 
     CommonData common_;
@@ -137,6 +142,7 @@ private:
     std::filesystem::path file_;
     QUndoStack stack_;
     bool unsavedWork_ = false;
+    int computable_ = 0;
     bool lastModified_ = false;
 };
 

@@ -72,7 +72,7 @@ PdfWriteResult PdfReportWriter::write(const std::filesystem::path& path, const C
             result.error = "PDFファイルを作成できません。\n" + path.string();
             return result;
         }
-        QtPainterCanvas canvas(painter);
+        QtPainterCanvas canvas(painter, TextShaping::Kept);
         PageDrawer drawer(writer, canvas, printer_, settings_);
         result.pageCount = paginate(columns, settings_, printer_, source, drawer);
         const bool ended = painter.end();

@@ -56,6 +56,8 @@ public:
     void focusFirstField();
 
     [[nodiscard]] ResultView* resultView() const { return resultView_; }
+    // The red message line under the page.
+    [[nodiscard]] QLabel* messageBoard() const { return messageBord_; }
     // The room the result box needs to show the sheet of a column with wind,
     // bearing and all five load cases without scrolling, in the page's font.
     [[nodiscard]] QSize sheetRoom() const;

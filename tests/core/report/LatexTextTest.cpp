@@ -2,6 +2,10 @@
 // that pLaTeX sets from Shift-JIS, and TeX's special characters are escaped.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <string>
+#include <vector>
+
 #include "core/report/LatexText.h"
 #include "core/text/Cp932Codec.h"
 
@@ -62,6 +66,55 @@ TEST(LatexTextTest, EveryCharacterOfTheBasicPlaneEndsUpSettable) {
         const TextConversion bytes = utf8ToCp932(escapeLatexText(utf8));
         ASSERT_TRUE(bytes.ok && onlyJisX0208(bytes.text)) << "U+" << std::hex << static_cast<unsigned>(c);
     }
+}
+
+std::string utf8Of(char32_t c) {
+    std::string utf8;
+    if (c >= 0x10000) {
+        utf8 += static_cast<char>(0xF0 | (c >> 18));
+        utf8 += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    } else if (c >= 0x800) {
+        utf8 += static_cast<char>(0xE0 | (c >> 12));
+    }
+    if (c >= 0x800) {
+        utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    } else {
+        utf8 += static_cast<char>(0xC0 | (c >> 6));
+    }
+    utf8 += static_cast<char>(0x80 | (c & 0x3F));
+    return utf8;
+}
+
+// The document bytes are the settable characters in code page 932, however
+// the text mixes characters taken as they are (also those whose second byte
+// is an ASCII byte, "ソ", "表"), rewritten ones, joined kana, controls,
+// characters outside the plane and broken bytes, and whether a character was
+// met before or not.
+TEST(LatexTextTest, DocumentBytesAreTheSettableCharactersInCodePage932) {
+    const std::vector<std::string> pieces = {
+        "A",        "#",    "\\",      "\n", "\t", "\x01", "\x7F", "柱", "ソ", "表",           "ー",           "φ",
+        "×",        "＝",   "①",       "Ⅱ",  "㎡", "¥",    "‾",    "髙", "é",  "\xEF\xBD\xB6", "\xEF\xBE\x9E", "😀",
+        "\xE6\x9F", "\xFF", "\xC2\xA0"};
+    std::uint32_t state = 12345;
+    for (int round = 0; round < 3000; ++round) {
+        std::string text;
+        const int length = 1 + round % 9;
+        for (int i = 0; i < length; ++i) {
+            state = state * 1103515245u + 12345u;
+            text += pieces[(state >> 16) % pieces.size()];
+        }
+        ASSERT_EQ(toPlatexCp932(text), toCp932(toPlatexCharacters(text))) << text;
+    }
+    // Every character of the plane alone, then after plain text.
+    for (char32_t c = 0x80; c <= 0xFFFF; ++c) {
+        if (c >= 0xD800 && c <= 0xDFFF) continue;
+        const std::string text = "柱" + utf8Of(c) + "ソ";
+        ASSERT_EQ(toPlatexCp932(text), toCp932(toPlatexCharacters(text)))
+            << "U+" << std::hex << static_cast<unsigned>(c);
+        ASSERT_EQ(toPlatexCp932(text), toCp932(toPlatexCharacters(text)))
+            << "U+" << std::hex << static_cast<unsigned>(c);
+    }
+    EXPECT_EQ(toPlatexCp932(utf8Of(0x1F600)), toCp932(std::string(kLatexMissingCharacter)));
 }
 
 TEST(LatexTextTest, SpecialCharactersAreEscaped) {

@@ -23,6 +23,16 @@ TEST(TextFormat, FixedPointRoundsHalvesAwayFromZero) {
     EXPECT_EQ(formatText("%8.2f|", 3.14159), "    3.14|");
 }
 
+TEST(TextFormat, FixedPointNearTheLimitsOfTheShortPathRoundsTheSame) {
+    EXPECT_EQ(formatText("%.2f", -0.004), "-0.00");
+    EXPECT_EQ(formatText("%.2f", -0.0), "0.00");
+    EXPECT_EQ(formatText("%.0f", 999999999999999.4), "999999999999999");
+    EXPECT_EQ(formatText("%.0f", 1e15), "1000000000000000");
+    EXPECT_EQ(formatText("%.1f", 123456789012345.67), "123456789012345.7");
+    EXPECT_EQ(formatText("%9.2f|%2.1f|", -1234.565, 0.05), " -1234.57|0.1|");
+    EXPECT_EQ(formatText("%.2f", std::numeric_limits<double>::quiet_NaN()), "nan");
+}
+
 TEST(TextFormat, MixedConversionsTakeTheirArgumentsInOrder) {
     EXPECT_EQ(formatText("%d-%ld-%lld-%zu-%s-%c-%x-%5.1f%%", -3, 40L, 5LL, std::size_t{6}, "柱", 'Z', 255u, 2.25),
               "-3-40-5-6-柱-Z-ff-  2.3%");

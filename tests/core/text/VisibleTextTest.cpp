@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 namespace tarvo {
 namespace {
 
@@ -23,6 +26,26 @@ TEST(VisibleText, AppendKeepsWhatIsThere) {
     appendVisibleText(line, "C\r1");
     appendVisibleText(line, "");
     EXPECT_EQ(line, "No. C␍1");
+}
+
+// A control is found wherever it stands in a long text, also inside the
+// runs that are passed over eight bytes at a time.
+TEST(VisibleText, FindsEveryControlOfALongText) {
+    const std::pair<std::string, std::string> controls[] = {
+        {"\x1b", "␛"}, {"\x7f", "␡"}, {"\xc2\x9b", "<U+009B>"}, {"\x01", "␁"}};
+    for (const auto& [control, shown] : controls) {
+        for (std::size_t length = 0; length < 20; ++length) {
+            for (std::size_t at = 0; at <= length; ++at) {
+                std::string text(length, 'k');
+                std::string expected = text;
+                text.insert(at, control);
+                expected.insert(at, shown);
+                ASSERT_EQ(visibleText(text), expected) << length << " " << at;
+            }
+        }
+    }
+    // Text near a C1 lead byte without a control stays as it is.
+    EXPECT_EQ(visibleText("柱の設計 ±0.5 · 柱の設計"), "柱の設計 ±0.5 · 柱の設計");
 }
 
 } // namespace

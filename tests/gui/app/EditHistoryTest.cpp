@@ -311,6 +311,16 @@ TEST_F(DocumentUndoTest, ACommonEditThenAPageChangeIsOneStepAndOneUndoTakesItBac
     EXPECT_FALSE(window_->undoStack().canUndo());
 }
 
+TEST_F(DocumentUndoTest, ATypedValueIsInTheProjectWhenTheFieldIsLeft) {
+    openSample("sawn-lumber-wind.tvp");
+    type("LkxEdit", "3150");
+    // No event has run since: the command is on the stack already, with Lky derived.
+    EXPECT_EQ(window_->columns().Item(0).Lkx, 3150);
+    EXPECT_EQ(window_->columns().Item(0).Lky, 3150);
+    ASSERT_EQ(window_->undoStack().count(), 1);
+    EXPECT_EQ(window_->undoStack().undoText(), QStringLiteral("Lkx の変更"));
+}
+
 TEST_F(DocumentUndoTest, ListChangesWhileAFieldHasTheFocusKeepTheTypedValue) {
     openSample("sawn-lumber-wind.tvp");
     NumberEdit* lkx = find<NumberEdit>("LkxEdit");

@@ -70,6 +70,13 @@ TEST_F(ProjectDocumentTest, ListCommandsAndTheirUndo) {
     EXPECT_EQ(removed.count(), 1);
     doc_.undoStack().undo();
     EXPECT_EQ(doc_.item(1).Name, "X2");
+    EXPECT_EQ(doc_.computableCount(), 2);
+    doc_.setItemField(1, ItemFieldId::B, 0, 3);
+    doc_.setItemField(1, ItemFieldId::D, 0, 3);
+    EXPECT_EQ(doc_.computableCount(), 1);
+    doc_.undoStack().undo();
+    doc_.undoStack().undo();
+    EXPECT_EQ(doc_.computableCount(), 2);
 
     std::vector<MemberInputData> arranged{doc_.item(1).input(), doc_.item(0).input()};
     ASSERT_TRUE(doc_.replaceItems(arranged, 0, QStringLiteral("データの整理"), 3));

@@ -1,7 +1,9 @@
 #pragma once
 // The check that governs an outcome: its largest ratio, which check and load
 // case gave it, and whether every verdict is OK. The section design compares
-// candidates by it and names the check a smaller section fails.
+// candidates by it and names the check a smaller section fails; the summary
+// of the report prints it. With wind bending the wind case is judged by the
+// combined ratio, which holds its σc/fk, so its σc/fk alone never governs.
 #include <cstdint>
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "core/design/GoverningCheck.h"
+#include "core/check/GoverningCheck.h"
 
-#include "core/check/ColumnCheck.h"
+#include "core/check/CheckRefusal.h"
 
 namespace tarvo {
 namespace {
@@ -15,18 +15,6 @@ std::string_view kindName(CheckKind kind) {
     case CheckKind::Refused: break;
     }
     return {};
-}
-
-// The messages the window leaves empty (its empty page tells them).
-std::string_view refusalText(std::int32_t code) {
-    const std::string_view message = CheckResultMessage(code);
-    if (!message.empty()) return message;
-    switch (code) {
-    case kCheckNoSection: return "断面が入力されていません。";
-    case kCheckNoBucklingLength: return "座屈長さ Lkx が入力されていません。";
-    case kCheckNoAxialForce: return "軸力が入力されていません。";
-    default: return "検定できません。";
-    }
 }
 
 } // namespace
@@ -49,9 +37,10 @@ GoverningCheck GoverningCheckOf(const ColumnOutcome& outcome) {
     for (std::size_t j = 0; j < static_cast<std::size_t>(kLoadCaseCount); ++j) {
         if (!outcome.Checked[j]) continue;
         ok = ok && outcome.caseOk(j);
-        consider(CheckKind::Compression, j, outcome.RatioC[j]);
+        const bool windCase = j == static_cast<std::size_t>(kWindLoadCase) && outcome.windBending();
+        if (!windCase) consider(CheckKind::Compression, j, outcome.RatioC[j]);
         if (outcome.bearingChecked()) consider(CheckKind::Bearing, j, outcome.RatioCv[j]);
-        if (j == static_cast<std::size_t>(kWindLoadCase) && outcome.Wind) {
+        if (windCase) {
             consider(CheckKind::Combined, j, outcome.Wind->RatioCombined);
             consider(CheckKind::Shear, j, outcome.Wind->RatioShear);
         }
@@ -61,7 +50,7 @@ GoverningCheck GoverningCheckOf(const ColumnOutcome& outcome) {
 }
 
 std::string GoverningCheckText(const GoverningCheck& governing) {
-    if (governing.Kind == CheckKind::Refused) return std::string(refusalText(governing.ResultCode));
+    if (governing.Kind == CheckKind::Refused) return std::string(CheckRefusalReason(governing.ResultCode));
     if (governing.Kind == CheckKind::None) return {};
     std::string text(kindName(governing.Kind));
     text += "（";
