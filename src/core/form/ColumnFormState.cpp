@@ -80,6 +80,7 @@ ColumnFormState MakeColumnFormState(const MemberInputData& shown, const FormCont
     const bool round = shown.Shape == kRound;
 
     s.productKind = fixedChoice("ProductKind", kProductKindTexts, product);
+    s.productKind.columns = 2;
     s.label6 = labelOf("Label6", true, std::string(product == kGlulamColumn ? kSpeciesCaption : kGradeCaption));
     MatInputData material = shown.ColumnMaterial;
     s.gradeSelect = catalogueChoice("GradeSelect", context.catalogue.fillGradeList(material));

@@ -40,6 +40,7 @@ TEST_F(ColumnFormStateTest, GradeListFollowsTheProductAndNamesSpeciesForTheGlula
     item.ColumnMaterial.SelectGrade[0] = 4;
     ColumnFormState s = state(item);
     EXPECT_EQ(s.productKind.selectedValue(), kSawnLumber);
+    EXPECT_EQ(s.productKind.columns, 2); // the five products in two columns
     EXPECT_EQ(s.label6.text, "等級");
     ASSERT_EQ(s.gradeSelect.entries.size(), 6U);
     EXPECT_EQ(s.gradeSelect.selectedValue(), 4);

@@ -67,6 +67,7 @@ TEST_F(ColumnDesignPageTest, DrawsTheFormStateOfTheShownItem) {
     }
     EXPECT_EQ(control<QComboBox>("SizeSelect")->currentText(), QStringLiteral(" 204"));
     EXPECT_EQ(control<RadioGroup>("ShapeSelect")->count(), 1);
+    EXPECT_EQ(control<RadioGroup>("ProductKind")->columns(), s.productKind.columns);
     for (const FlagControl* box : {&s.lkyDirect, &s.lbDirect, &s.cfDirect, &s.autoDeduct, &s.useAxisX}) {
         EXPECT_EQ(control<QCheckBox>(box->id)->isChecked(), box->checked) << box->id;
         EXPECT_EQ(control<QCheckBox>(box->id)->isEnabled(), box->enabled) << box->id;
