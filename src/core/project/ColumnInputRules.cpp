@@ -108,6 +108,11 @@ std::vector<int> FloorValues(const CommonData& common) {
     return values;
 }
 
+bool FloorsDiffer(const CommonData& before, const CommonData& after) {
+    if (FloorValues(before) != FloorValues(after)) return true;
+    return WindConsidered(after) && before.MidHeight != after.MidHeight;
+}
+
 FloorSelection SyncFloorValue(const std::vector<int>& values, MemberInputData& item, const CommonData& common) {
     FloorSelection selection;
     const int count = static_cast<int>(values.size());

@@ -57,6 +57,11 @@ bool ApplyRoundPieceRule(MemberInputData& item);
 // n for storey n.
 [[nodiscard]] std::vector<int> FloorValues(const CommonData& common);
 
+// Whether the floor list, or with wind the mid-height a storey entry sets as
+// Z, differs between the common conditions `before` and `after`: the shown
+// item is then fitted to the floor list again.
+[[nodiscard]] bool FloorsDiffer(const CommonData& before, const CommonData& after);
+
 struct FloorSelection {
     int selected = -1;    // entry to select, -1 for none
     bool enabled = false; // the list has entries

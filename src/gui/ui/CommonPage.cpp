@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "core/form/tables/FormChoiceTexts.h"
+#include "core/project/ColumnInputRules.h"
 #include "core/project/CommonData.h"
 #include "core/project/CommonFields.h"
 #include "gui/ui/FormDrawing.h"
@@ -59,17 +60,19 @@ CommonPage::CommonPage(PageContext& context, QWidget* parent) : QWidget(parent),
     layout->addWidget(inner);
 }
 
-bool CommonPage::choose(CommonFieldId id, double value) {
-    const std::optional<CommonInputData> after = ChooseCommon(context_.common().input(), id, value);
-    if (after) context_.commitCommon(*after);
+void CommonPage::choose(CommonFieldId id, double value) {
+    const CommonData before = context_.common();
+    if (const std::optional<CommonInputData> after = ChooseCommon(before.input(), id, value)) {
+        context_.commitCommon(*after);
+        if (FloorsDiffer(before, context_.common())) emit woodenStoreyChanged();
+    }
     // A refused choice puts the control back.
     draw(MakeCommonFormState(context_.common().input()));
-    return after.has_value();
 }
 
 void CommonPage::bindField(NumLabeledEdit* field, CommonFieldId id) {
     fields_.emplace_back(field, id);
-    connect(field, &NumberEdit::valueEdited, this, [this, id](double v) { (void)choose(id, v); });
+    connect(field, &NumberEdit::valueEdited, this, [this, id](double v) { choose(id, v); });
 }
 
 void CommonPage::buildPage(QWidget* page) {
@@ -123,9 +126,8 @@ void CommonPage::buildPage(QWidget* page) {
         floorLayout->addWidget(floorHeights_[slot]->editLabel(), row, 0);
         floorLayout->addWidget(floorHeights_[slot], row, 1);
         floorLayout->addWidget(wooden, row, 2);
-        connect(wooden, &QCheckBox::toggled, this, [this, slot](bool checked) {
-            if (choose(kWoodenFields[slot], checked ? 1 : 0)) emit woodenStoreyChanged();
-        });
+        connect(wooden, &QCheckBox::toggled, this,
+                [this, slot](bool checked) { choose(kWoodenFields[slot], checked ? 1 : 0); });
     }
     floorLevel_ = commonEntry(CommonFieldId::FirstFloorLevel, QStringLiteral("床高"), "FirstFloorLevel", floorBox);
     floorLevel_->model().setZeroVisible(false);
@@ -162,21 +164,21 @@ void CommonPage::buildPage(QWidget* page) {
 
     // Every choice goes to the form as the value its entry stands for.
     connect(radioGroup1_, &RadioGroup::itemClicked, this, [this](int index) {
-        (void)choose(CommonFieldId::WindCalcStandard, valueAt(state_.radioGroup1, index));
+        choose(CommonFieldId::WindCalcStandard, valueAt(state_.radioGroup1, index));
         emit velocityPressureChanged();
     });
     connect(v0Select_, &QComboBox::activated, this, [this](int index) {
-        (void)choose(CommonFieldId::V0Index, valueAt(state_.v0Select, index));
+        choose(CommonFieldId::V0Index, valueAt(state_.v0Select, index));
         emit velocityPressureChanged();
     });
     connect(roughSelect_, &QComboBox::activated, this, [this](int index) {
-        (void)choose(CommonFieldId::RoughIndex, valueAt(state_.roughSelect, index));
+        choose(CommonFieldId::RoughIndex, valueAt(state_.roughSelect, index));
         emit velocityPressureChanged();
     });
     for (NumLabeledEdit* field : {buildingHeight_, upQ_})
         connect(field, &NumberEdit::exited, this, [this] { emit velocityPressureChanged(); });
     connect(snowEriaSelect_, &RadioGroup::itemClicked, this, [this](int index) {
-        (void)choose(CommonFieldId::SnowEria, valueAt(state_.snowEriaSelect, index));
+        choose(CommonFieldId::SnowEria, valueAt(state_.snowEriaSelect, index));
         emit snowAreaChanged(context_.common().SnowEria);
     });
     connect(defaultButton1_, &QPushButton::clicked, this,

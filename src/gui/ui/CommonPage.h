@@ -37,7 +37,9 @@ public:
     void refreshVelocityLabel();
 
 signals:
-    // A storey was marked wooden or not: the floor list is out of date.
+    // The floor list of the column page, or with wind the mid-height of a
+    // storey on it, changed (a wooden storey, a storey height, the floor
+    // level, wind on or off): the shown item is out of date with it.
     void woodenStoreyChanged();
     // The snow area was chosen (0 general, 1 heavy snow).
     void snowAreaChanged(int snowArea);
@@ -48,8 +50,8 @@ private:
     void buildPage(QWidget* page);
     void bindField(NumLabeledEdit* field, CommonFieldId id);
     // What the form makes of `value` chosen for `id`, committed; the page is
-    // drawn again. Whether the conditions changed.
-    bool choose(CommonFieldId id, double value);
+    // drawn again.
+    void choose(CommonFieldId id, double value);
     void draw(const CommonFormState& state);
 
     PageContext& context_;

@@ -159,6 +159,19 @@ TEST(FloorEntries, WithWindStopsAtTheFirstStoreyWithoutHeight) {
     EXPECT_EQ(FloorEntries(common), (Entries{"直接", "  1", "  2"}));
 }
 
+TEST(FloorsDiffer, TheListOrWithWindTheStoreysMidHeights) {
+    const CommonData calm = commonWith(0, {2.8, 2.7, 0, 0}, {true, true, false, false});
+    // Without wind the list names every wooden storey, whatever its height.
+    EXPECT_FALSE(FloorsDiffer(calm, commonWith(0, {2.8, 3.1, 0, 0}, {true, true, false, false})));
+    EXPECT_TRUE(FloorsDiffer(calm, commonWith(0, {2.8, 2.7, 0, 0}, {true, true, false, true})));
+    // Wind brings "直接"; with wind a height moves the mid-heights or ends the list.
+    const CommonData windy = commonWith(9.0, {2.8, 2.7, 0, 0}, {true, true, false, false});
+    EXPECT_TRUE(FloorsDiffer(calm, windy));
+    EXPECT_TRUE(FloorsDiffer(windy, commonWith(9.0, {2.8, 3.1, 0, 0}, {true, true, false, false})));
+    EXPECT_TRUE(FloorsDiffer(windy, commonWith(9.0, {2.8, 0, 0, 0}, {true, true, false, false})));
+    EXPECT_FALSE(FloorsDiffer(windy, commonWith(10.0, {2.8, 2.7, 0, 0}, {true, true, false, false})));
+}
+
 TEST(FloorSync, SelectsTheItemsStoreyAndTakesItsMidHeight) {
     const CommonData common = commonWith(9.0, {2.8, 2.7, 0, 0}, {true, true, false, false});
     const std::vector<int> values = FloorValues(common);

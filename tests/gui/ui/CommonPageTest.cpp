@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QSignalSpy>
+#include <QTest>
 
 #include "FakePageContext.h"
 #include "gui/ui/NumLabeledEdit.h"
@@ -68,6 +69,24 @@ TEST_F(CommonPageTest, OnlyAChoiceThatChangesTheConditionsIsCommitted) {
     EXPECT_EQ(context.edits, 2);
     EXPECT_EQ(context.common().WoodenStorey[2], control<QCheckBox>("StructCheckBox3")->isChecked());
     EXPECT_EQ(stale.count(), 1);
+}
+
+TEST_F(CommonPageTest, AStoreyHeightPutsTheFloorListOutOfDateOnlyWithWind) {
+    page.showProject();
+    QSignalSpy stale(&page, &CommonPage::woodenStoreyChanged);
+    const auto enter = [this](std::string_view id, const QString& text) {
+        auto* field = control<NumLabeledEdit>(id);
+        field->selectAll();
+        QTest::keyClicks(field, text);
+        field->commit();
+    };
+    enter("SecondFloorHeight", QStringLiteral("2.7"));
+    EXPECT_EQ(context.common().FloorHeight[1], 2.7);
+    EXPECT_EQ(stale.count(), 0); // without wind the list names the wooden storeys alone
+    enter("BuildingHeight", QStringLiteral("7"));
+    EXPECT_EQ(stale.count(), 1); // wind brings the direct entry
+    enter("FirstFloorHeight", QStringLiteral("3.2"));
+    EXPECT_EQ(stale.count(), 2); // and the storeys' mid-heights into Z
 }
 
 } // namespace
