@@ -39,10 +39,11 @@ public:
     // Moves the focus to `widget`, unless an item is being shown.
     virtual void focusControl(QWidget* widget) = 0;
 
-    // The column design page's grade and size lists are refilled from the
-    // current item's column material (and the size list with them).
+    // The column design page drawn again from the current item, its grade
+    // and size lists with it. The pages take every rule from the form states
+    // and need none of these: the column design page draws itself whenever
+    // it is shown.
     virtual void refillGrades() = 0;
-    // The column design page's size and shape rules on the current item.
     virtual void refreshSizes() = 0;
     // Checks and redraws the current item.
     virtual void recomputeItem() = 0;
