@@ -1,23 +1,37 @@
 #pragma once
 // Reads little-endian values from a byte buffer with bounds checks: every
 // read either takes all its bytes or fails and leaves the position alone.
+// The bytes are a buffer in memory or a file of known size read through a
+// source in pieces of 256 KiB, so that a large file is never held whole
+// while it is decoded; a view `bytes` hands out stays valid until the next
+// read.
+#include <algorithm>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <functional>
+#include <string>
 #include <string_view>
+#include <utility>
 
 namespace tarvo {
 
 class ByteReader {
 public:
-    explicit ByteReader(std::string_view bytes) : bytes_(bytes) {}
+    // Fills `dst` with up to `max` bytes; 0 at the end or on a failure.
+    using Source = std::function<std::size_t(char* dst, std::size_t max)>;
+
+    explicit ByteReader(std::string_view bytes) : window_(bytes), total_(bytes.size()) {}
+    ByteReader(std::size_t total, Source source) : total_(total), source_(std::move(source)) {}
 
     [[nodiscard]] std::size_t position() const { return pos_; }
-    [[nodiscard]] std::size_t remaining() const { return bytes_.size() - pos_; }
+    [[nodiscard]] std::size_t remaining() const { return total_ - pos_; }
 
     bool bytes(std::size_t count, std::string_view& out) {
         if (count > remaining()) return false;
-        out = bytes_.substr(pos_, count);
+        if (pos_ - base_ + count > window_.size() && !refill(count)) return false;
+        out = window_.substr(pos_ - base_, count);
         pos_ += count;
         return true;
     }
@@ -57,7 +71,37 @@ public:
     }
 
 private:
-    std::string_view bytes_;
+    static constexpr std::size_t kPiece = std::size_t{1} << 18;
+
+    // Keeps the bytes not yet read and reads on until `count` of them are at
+    // hand; false when the source ends first.
+    bool refill(std::size_t count) {
+        if (!source_) return false;
+        const std::size_t kept = window_.size() - (pos_ - base_);
+        const std::size_t wanted = std::min(std::max(count, kPiece), remaining());
+        if (buffer_.size() < wanted) {
+            std::string larger(wanted, '\0');
+            std::memcpy(larger.data(), window_.data() + (pos_ - base_), kept);
+            buffer_.swap(larger);
+        } else if (kept > 0) {
+            std::memmove(buffer_.data(), window_.data() + (pos_ - base_), kept);
+        }
+        std::size_t filled = kept;
+        while (filled < wanted) {
+            const std::size_t got = source_(buffer_.data() + filled, wanted - filled);
+            if (got == 0) break;
+            filled += got;
+        }
+        window_ = std::string_view(buffer_.data(), filled);
+        base_ = pos_;
+        return filled >= count;
+    }
+
+    std::string_view window_; // the bytes at hand, from file position `base_`
+    std::size_t total_ = 0;
+    Source source_;
+    std::string buffer_;
+    std::size_t base_ = 0;
     std::size_t pos_ = 0;
 };
 

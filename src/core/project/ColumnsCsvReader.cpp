@@ -8,6 +8,7 @@
 #include "core/check/ColumnCheck.h"
 #include "core/project/CommonData.h"
 #include "core/project/ItemFields.h"
+#include "core/text/AsciiCase.h"
 #include "core/text/Cp932Codec.h"
 #include "core/text/CsvTable.h"
 #include "core/text/FormulaGuard.h"
@@ -30,13 +31,6 @@ std::string_view trimmed(std::string_view text) {
     while (!text.empty() && isBlank(text.back()))
         text.remove_suffix(1);
     return text;
-}
-
-std::string lowerAscii(std::string_view text) {
-    std::string out(text);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return out;
 }
 
 // 1-based line of byte `offset` of the file.

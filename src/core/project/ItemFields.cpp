@@ -16,6 +16,7 @@
 #include "core/material/tables/SawnLumberTables.h"
 #include "core/material/tables/SpeciesLists.h"
 #include "core/project/CommonInputData.h"
+#include "core/text/AsciiCase.h"
 
 namespace tarvo {
 namespace {
@@ -309,13 +310,6 @@ std::vector<ItemField> buildColumns() {
     // The ids follow the table's order.
     for (std::size_t i = 0; i < out.size(); ++i)
         out[i].id = static_cast<ItemFieldId>(i);
-    return out;
-}
-
-std::string lowerAscii(std::string_view text) {
-    std::string out(text);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return out;
 }
 

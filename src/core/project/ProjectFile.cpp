@@ -1,7 +1,9 @@
 #include "core/project/ProjectFile.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <fstream>
 #include <type_traits>
 #include <vector>
 
@@ -208,8 +210,7 @@ namespace {
 // each item decoded straight into its place; on failure both may hold part
 // of the file.
 template <typename Item>
-ProjectParseStatus parseInto(std::string_view bytes, CommonInputData& common, std::vector<Item>& items) {
-    ByteReader in(bytes);
+ProjectParseStatus parseInto(ByteReader& in, CommonInputData& common, std::vector<Item>& items) {
     std::string_view identifier;
     if (!in.bytes(kProjectIdentifierSize, identifier)) return ProjectParseStatus::WrongFormat;
     if (identifier.substr(0, identifier.find('\0')) != kProjectIdentifier) return ProjectParseStatus::WrongFormat;
@@ -234,7 +235,8 @@ ProjectParseStatus parseInto(std::string_view bytes, CommonInputData& common, st
 
 ProjectParseStatus parseProject(std::string_view bytes, ProjectContents& out) {
     ProjectContents contents;
-    const ProjectParseStatus status = parseInto(bytes, contents.common, contents.items);
+    ByteReader in(bytes);
+    const ProjectParseStatus status = parseInto(in, contents.common, contents.items);
     if (status == ProjectParseStatus::Ok) out = std::move(contents);
     return status;
 }
@@ -256,9 +258,12 @@ std::string serializeProject(const CommonInputData& common, const ColumnsData& c
 
 int LoadProject(const std::filesystem::path& path, CommonData& common, ColumnsData& columns, MessageSink& messages) {
     const std::string shownPath = path.string();
-    std::string bytes;
+    // The file is decoded as it is read, a piece at a time: its bytes are
+    // never all held beside the items they become.
+    std::ifstream file;
+    std::uintmax_t size = 0;
     FileReadFailure failure;
-    switch (FileReader::readAll(path, kMaxProjectFileBytes, bytes, &failure)) {
+    switch (FileReader::open(path, kMaxProjectFileBytes, file, size, &failure)) {
     case FileReadStatus::Ok: break;
     case FileReadStatus::Missing:
     case FileReadStatus::CannotOpen:
@@ -272,9 +277,24 @@ int LoadProject(const std::filesystem::path& path, CommonData& common, ColumnsDa
         return 1;
     }
 
+    int readError = 0;
+    ByteReader in(static_cast<std::size_t>(size), [&file, &readError](char* dst, std::size_t max) {
+        errno = 0;
+        file.read(dst, static_cast<std::streamsize>(max));
+        const auto got = static_cast<std::size_t>(file.gcount());
+        if (got == 0 && file.bad()) readError = errno != 0 ? errno : EIO;
+        return got;
+    });
     CommonInputData commonInput;
     std::vector<ColumnMember> items;
-    switch (parseInto(bytes, commonInput, items)) {
+    const ProjectParseStatus parsed = parseInto(in, commonInput, items);
+    if (readError != 0) {
+        messages.showMessage(MessageKind::Error, withReason(std::string(kReadFailed) + shownPath,
+                                                            describeReadFailure({FileReadStatus::ReadFailed, readError},
+                                                                                kMaxProjectFileBytes)));
+        return 1;
+    }
+    switch (parsed) {
     case ProjectParseStatus::Ok: break;
     case ProjectParseStatus::WrongFormat:
         messages.showMessage(MessageKind::Error, std::string(kWrongFormat) + shownPath);
@@ -283,8 +303,6 @@ int LoadProject(const std::filesystem::path& path, CommonData& common, ColumnsDa
         messages.showMessage(MessageKind::Error, std::string(kReadFailed) + shownPath);
         return 1;
     }
-    // The file's bytes are no longer needed once the items hold their values.
-    std::string().swap(bytes);
     columns.Replace(std::move(items));
     common.input() = commonInput;
     common.UpdateVelocityPressure();

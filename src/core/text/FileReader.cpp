@@ -14,9 +14,9 @@ FileReadStatus failed(FileReadFailure* failure, FileReadStatus status, int syste
 
 } // namespace
 
-FileReadStatus FileReader::readAll(const std::filesystem::path& path, std::uintmax_t maxBytes, std::string& bytes,
-                                   FileReadFailure* failure) {
-    bytes.clear();
+FileReadStatus FileReader::open(const std::filesystem::path& path, std::uintmax_t maxBytes, std::ifstream& in,
+                                std::uintmax_t& size, FileReadFailure* failure) {
+    size = 0;
     std::error_code ec;
     const auto status = std::filesystem::status(path, ec);
     if (status.type() == std::filesystem::file_type::not_found) {
@@ -29,11 +29,21 @@ FileReadStatus FileReader::readAll(const std::filesystem::path& path, std::uintm
     if (status.type() != std::filesystem::file_type::regular) return failed(failure, FileReadStatus::CannotOpen, 0);
 
     errno = 0;
-    std::ifstream in(path, std::ios::binary);
+    in.open(path, std::ios::binary);
     if (!in) return failed(failure, FileReadStatus::CannotOpen, errno != 0 ? errno : EACCES);
-    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    size = std::filesystem::file_size(path, ec);
     if (ec) return failed(failure, FileReadStatus::CannotOpen, ec.value());
     if (size > maxBytes) return failed(failure, FileReadStatus::TooLarge, 0);
+    return failed(failure, FileReadStatus::Ok, 0);
+}
+
+FileReadStatus FileReader::readAll(const std::filesystem::path& path, std::uintmax_t maxBytes, std::string& bytes,
+                                   FileReadFailure* failure) {
+    bytes.clear();
+    std::ifstream in;
+    std::uintmax_t size = 0;
+    if (const FileReadStatus opened = open(path, maxBytes, in, size, failure); opened != FileReadStatus::Ok)
+        return opened;
 
     bytes.resize(static_cast<std::size_t>(size));
     if (size > 0 && !in.read(bytes.data(), static_cast<std::streamsize>(size))) {

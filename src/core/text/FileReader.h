@@ -1,8 +1,10 @@
 #pragma once
 // Reads a whole file into memory, with a size limit, so that parsers work on
-// a byte buffer and never on a half-open stream.
+// a byte buffer and never on a half-open stream; or opens it, with the same
+// checks, for a parser that reads it in pieces.
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 namespace tarvo {
@@ -26,6 +28,9 @@ public:
     // `failure`, when given, receives the status and the system's error.
     static FileReadStatus readAll(const std::filesystem::path& path, std::uintmax_t maxBytes, std::string& bytes,
                                   FileReadFailure* failure = nullptr);
+    // Opens `path` as `readAll` would read it; `size` is its size then.
+    static FileReadStatus open(const std::filesystem::path& path, std::uintmax_t maxBytes, std::ifstream& in,
+                               std::uintmax_t& size, FileReadFailure* failure = nullptr);
 };
 
 // Why a read failed, for the end of a message: the system's reason, or the

@@ -6,6 +6,7 @@
 #include <limits>
 #include <system_error>
 
+#include "core/text/AsciiCase.h"
 #include "core/text/Cp932Codec.h"
 #include "core/text/FileReader.h"
 #include "core/text/SafeFileWriter.h"
@@ -21,10 +22,6 @@ std::string_view trim(std::string_view s) {
     while (!s.empty() && isBlank(s.back()))
         s.remove_suffix(1);
     return s;
-}
-
-char asciiLower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 bool equalsNoCase(std::string_view a, std::string_view b) {

@@ -1,4 +1,5 @@
-
+// Undo and redo in the window: one step per user action, named after what it
+// changed, and every step taken back and made again exactly.
 #include <QAction>
 #include <QLineEdit>
 #include <QUndoStack>
@@ -31,7 +32,7 @@ std::string difference(const std::string& expected, const std::string& actual) {
     return text;
 }
 
-class EditHistoryTest : public MainFormFixture {
+class MainFormUndoTest : public MainFormFixture {
 protected:
     QUndoStack& stack() { return window_->undoStack(); }
     QAction* action(const char* name) { return window_->findChild<QAction*>(QLatin1String(name)); }
@@ -92,7 +93,7 @@ protected:
 
 // Steps of field edits: one per user action, named after what changed.
 
-TEST_F(EditHistoryTest, TypedNumberIsOneStepNamedAfterItsField) {
+TEST_F(MainFormUndoTest, TypedNumberIsOneStepNamedAfterItsField) {
     openSample("sawn-lumber-wind.tvp");
     const std::string before = projectBytes();
     type("LkxEdit", "3150");
@@ -114,7 +115,7 @@ TEST_F(EditHistoryTest, TypedNumberIsOneStepNamedAfterItsField) {
     EXPECT_EQ(projectBytes(), after);
 }
 
-TEST_F(EditHistoryTest, ChoicesChecksCommonAndMaterialEditsAreStepsOfTheirOwn) {
+TEST_F(MainFormUndoTest, ChoicesChecksCommonAndMaterialEditsAreStepsOfTheirOwn) {
     openSample("sawn-lumber-wind.tvp");
     // Each user action is its own event; the history records it when the
     // event is done.
@@ -138,7 +139,7 @@ TEST_F(EditHistoryTest, ChoicesChecksCommonAndMaterialEditsAreStepsOfTheirOwn) {
     undoAndRedoThrough(states);
 }
 
-TEST_F(EditHistoryTest, UndoShowsTheItemAndPageOfTheEdit) {
+TEST_F(MainFormUndoTest, UndoShowsTheItemAndPageOfTheEdit) {
     openSample("mixed-with-ng.tvp");
     find<QToolButton>("NextButton")->click();
     find<QToolButton>("NextButton")->click();
@@ -151,7 +152,7 @@ TEST_F(EditHistoryTest, UndoShowsTheItemAndPageOfTheEdit) {
     EXPECT_EQ(find<QLabel>("PagePanel")->text(), QStringLiteral("3/") + QString::number(window_->columns().Count()));
 }
 
-TEST_F(EditHistoryTest, UndoKeyInAFieldTakesBackTheProjectStep) {
+TEST_F(MainFormUndoTest, UndoKeyInAFieldTakesBackTheProjectStep) {
     openSample("sawn-lumber-wind.tvp");
     const std::string before = projectBytes();
     type("LkxEdit", "3150");
@@ -168,7 +169,7 @@ TEST_F(EditHistoryTest, UndoKeyInAFieldTakesBackTheProjectStep) {
     EXPECT_EQ(item().Lkx, 3150) << "nothing left to redo";
 }
 
-TEST_F(EditHistoryTest, NumberBeingTypedIsWrittenAndTakenBackByUndo) {
+TEST_F(MainFormUndoTest, NumberBeingTypedIsWrittenAndTakenBackByUndo) {
     openSample("sawn-lumber-wind.tvp");
     const std::string before = projectBytes();
     NumberEdit* edit = find<NumberEdit>("LkxEdit");
@@ -180,7 +181,7 @@ TEST_F(EditHistoryTest, NumberBeingTypedIsWrittenAndTakenBackByUndo) {
     EXPECT_EQ(edit->text(), QStringLiteral("2800"));
 }
 
-TEST_F(EditHistoryTest, NavigationAndShowingRecordNothing) {
+TEST_F(MainFormUndoTest, NavigationAndShowingRecordNothing) {
     openSample("mixed-with-ng.tvp");
     for (int i = 0; i < 4; ++i)
         find<QToolButton>("NextButton")->click();
@@ -194,7 +195,7 @@ TEST_F(EditHistoryTest, NavigationAndShowingRecordNothing) {
 
 // Steps of the list commands.
 
-TEST_F(EditHistoryTest, AddCopyDeleteAndArrangeAreUndoneAndRedoneByteForByte) {
+TEST_F(MainFormUndoTest, AddCopyDeleteAndArrangeAreUndoneAndRedoneByteForByte) {
     openSample("sawn-lumber-wind.tvp");
     showEveryItem();
     std::vector<std::string> states{settledBytes()};
@@ -226,7 +227,7 @@ TEST_F(EditHistoryTest, AddCopyDeleteAndArrangeAreUndoneAndRedoneByteForByte) {
     undoAndRedoThrough(states);
 }
 
-TEST_F(EditHistoryTest, RenamingInTheNameListIsOneStepPerRunOfTyping) {
+TEST_F(MainFormUndoTest, RenamingInTheNameListIsOneStepPerRunOfTyping) {
     openSample("sawn-lumber-wind.tvp");
     const std::string before = projectBytes();
     const QString name = find<QComboBox>("NameList")->itemText(0);
@@ -251,7 +252,7 @@ TEST_F(EditHistoryTest, RenamingInTheNameListIsOneStepPerRunOfTyping) {
 
 // The history and the save state.
 
-TEST_F(EditHistoryTest, NewAndOpenForgetTheHistory) {
+TEST_F(MainFormUndoTest, NewAndOpenForgetTheHistory) {
     type("SizeD", "120");
     QApplication::processEvents();
     EXPECT_GT(stack().count(), 0);
@@ -267,7 +268,7 @@ TEST_F(EditHistoryTest, NewAndOpenForgetTheHistory) {
     EXPECT_EQ(window_->modifiedCount(), 0);
 }
 
-TEST_F(EditHistoryTest, UndoingBackToTheSavedStateNeedsNoSave) {
+TEST_F(MainFormUndoTest, UndoingBackToTheSavedStateNeedsNoSave) {
     openSample("sawn-lumber-wind.tvp");
     type("NS", "20");
     EXPECT_GT(window_->modifiedCount(), 0);
