@@ -548,7 +548,6 @@ void MainForm::ShowItem(int index, bool selectInList) {
         columnMaterialPage_->showItem();
         baseMaterialPage_->showItem();
         columnPage_->showItem();
-        pagePanel_->setText(QStringLiteral("%1/%2").arg(current + 1).arg(document_->count()));
         if (selectInList) nameList_->setCurrentIndex(current);
         UpdateNavigation();
         if (itemCommands_ != nullptr) itemCommands_->itemShown();
@@ -598,14 +597,6 @@ void MainForm::UpdateNavigation() {
 
 void MainForm::focusControl(QWidget* widget) {
     if (showing_ == 0 && widget != nullptr && widget->isEnabled()) widget->setFocus(Qt::OtherFocusReason);
-}
-
-void MainForm::refillGrades() {
-    columnPage_->refillGrades();
-}
-
-void MainForm::refreshSizes() {
-    columnPage_->refreshSizeControls();
 }
 
 void MainForm::recomputeItem() {

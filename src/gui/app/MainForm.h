@@ -120,9 +120,8 @@ public:
     void markChanged() override;
     void commitCommon(const CommonInputData& after) override;
     void focusControl(QWidget* widget) override;
-    void refillGrades() override;
-    void refreshSizes() override;
-    void recomputeItem() override;
+    // Checks the shown item again and redraws the column page.
+    void recomputeItem();
     MessageSink& messages() override { return messages_; }
 
 protected:

@@ -44,9 +44,6 @@ public:
     // Draws the page from the shown item as it stands (the message line
     // stays): after the common conditions changed what the page offers.
     void redraw();
-    // The column material changed the item's grade or size lists: redrawn.
-    void refillGrades() { redraw(); }
-    void refreshSizeControls() { redraw(); }
     // The storeys changed: the shown item is fitted to the floor list the
     // common conditions now give (no edit) and drawn.
     void rebuildFloorList();

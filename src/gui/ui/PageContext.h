@@ -1,8 +1,8 @@
 #pragma once
 // What the pages of the main window share, provided by the main window: the
 // project document (read by the pages, changed only through its commands),
-// the item being shown, and the operations of the column design page that
-// other pages call. Pages hold a reference to it and never own project data.
+// the item being shown and the few services the window gives them. Pages
+// hold a reference to it and never own project data.
 //
 // The shown item is the pages' working copy of the document's current
 // item: a control changes it and says so (`markChanged`); once the user's
@@ -38,15 +38,6 @@ public:
     virtual void commitCommon(const CommonInputData& after) = 0;
     // Moves the focus to `widget`, unless an item is being shown.
     virtual void focusControl(QWidget* widget) = 0;
-
-    // The column design page drawn again from the current item, its grade
-    // and size lists with it. The pages take every rule from the form states
-    // and need none of these: the column design page draws itself whenever
-    // it is shown.
-    virtual void refillGrades() = 0;
-    virtual void refreshSizes() = 0;
-    // Checks and redraws the current item.
-    virtual void recomputeItem() = 0;
 
     // Message boxes with their beep.
     virtual MessageSink& messages() = 0;

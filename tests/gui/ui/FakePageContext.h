@@ -1,7 +1,7 @@
 #pragma once
-// A page context for page tests: the real project objects of the core, the
-// first item current, and counters for the calls a page makes into the
-// column design page. Every call is counted, also while an item is shown.
+// A page context for page tests: a real project document, the first item
+// shown, and a counter of the edits a page reports. Every call is counted,
+// also while an item is shown.
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QFile>
@@ -33,19 +33,13 @@ public:
         document_.editCommon(after, 0);
     }
     void focusControl(QWidget*) override {}
-    void refillGrades() override { ++refills; }
-    void refreshSizes() override { ++sizeRefreshes; }
-    void recomputeItem() override { ++recomputes; }
     MessageSink& messages() override { return sink; }
 
-    [[nodiscard]] int calls() const { return edits + refills + sizeRefreshes + recomputes; }
-    void resetCounters() { edits = refills = sizeRefreshes = recomputes = 0; }
+    [[nodiscard]] int calls() const { return edits; }
+    void resetCounters() { edits = 0; }
 
     bool showing = false;
     int edits = 0;
-    int refills = 0;
-    int sizeRefreshes = 0;
-    int recomputes = 0;
     RecordingMessageSink sink;
 
 private:
