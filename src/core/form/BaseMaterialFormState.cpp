@@ -21,14 +21,6 @@ ChoiceControl speciesGroup(std::string_view id, std::span<const std::string_view
     return group;
 }
 
-FlagControl flagOf(std::string_view id, bool checked, bool enabled) {
-    FlagControl control;
-    control.id = id;
-    control.checked = checked;
-    control.enabled = enabled;
-    return control;
-}
-
 std::optional<MemberInputData> change(const MemberInputData& shown, ItemFieldId field, double value) {
     MemberInputData after = shown;
     itemField(field).set(after, value);

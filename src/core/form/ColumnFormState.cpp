@@ -36,14 +36,6 @@ ItemNumberControl numberOf(std::string_view id, ItemFieldId field, const MemberI
     return control;
 }
 
-FlagControl flagOf(std::string_view id, bool checked, bool enabled = true) {
-    FlagControl control;
-    control.id = id;
-    control.checked = checked;
-    control.enabled = enabled;
-    return control;
-}
-
 LabelControl labelOf(std::string_view id, bool enabled, std::string text = {}) {
     LabelControl control;
     control.id = id;

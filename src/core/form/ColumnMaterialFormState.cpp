@@ -14,14 +14,6 @@ using namespace form;
 // reduction of un-evaluated laminae to every other lay-up.
 constexpr int kSameGradeLayUp = 0;
 
-FlagControl flagOf(std::string_view id, bool checked, bool enabled) {
-    FlagControl control;
-    control.id = id;
-    control.checked = checked;
-    control.enabled = enabled;
-    return control;
-}
-
 ButtonControl buttonOf(std::string_view id) {
     ButtonControl control;
     control.id = id;

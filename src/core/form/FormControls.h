@@ -78,6 +78,14 @@ struct FlagControl {
     bool visible = true;
 };
 
+[[nodiscard]] inline FlagControl flagOf(std::string_view id, bool checked, bool enabled = true) {
+    FlagControl control;
+    control.id = id;
+    control.checked = checked;
+    control.enabled = enabled;
+    return control;
+}
+
 // A label. `text` is set where the page changes it; empty, the label keeps
 // its own caption.
 struct LabelControl {

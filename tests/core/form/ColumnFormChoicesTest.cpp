@@ -4,23 +4,14 @@
 
 #include <limits>
 
+#include "core/form/WindyCommon.h"
 #include "core/material/MatDataBase.h"
 #include "core/project/CommonData.h"
 
 namespace tarvo {
 namespace {
 
-// Wind on; storeys 1 and 2 of 3 m above a 0.5 m floor level, all wooden.
-CommonData windy() {
-    CommonData common;
-    common.BuildingHeight = 6.5;
-    common.FirstFloorLevel = 0.5;
-    common.FloorHeight = {3, 3, 0, 0};
-    common.WoodenStorey = {true, true, true, true};
-    common.UpdateVelocityPressure();
-    common.UpdateMidHeights();
-    return common;
-}
+using test::windy;
 
 class ColumnFormChoicesTest : public ::testing::Test {
 protected:
