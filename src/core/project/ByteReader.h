@@ -81,7 +81,8 @@ private:
         const std::size_t wanted = std::min(std::max(count, kPiece), remaining());
         if (buffer_.size() < wanted) {
             std::string larger(wanted, '\0');
-            std::memcpy(larger.data(), window_.data() + (pos_ - base_), kept);
+            // Before the first piece there is nothing kept (and no window to copy from).
+            if (kept > 0) std::memcpy(larger.data(), window_.data() + (pos_ - base_), kept);
             buffer_.swap(larger);
         } else if (kept > 0) {
             std::memmove(buffer_.data(), window_.data() + (pos_ - base_), kept);
