@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/print/ReportCanvas.h"
+#include "core/text/Utf8Length.h"
 
 namespace tarvo {
 namespace {
@@ -70,20 +71,6 @@ std::vector<Segment> splitSegments(std::string_view line) {
     return segments;
 }
 
-// Bytes of the UTF-8 character that starts at `at`.
-std::size_t characterLength(std::string_view text, std::size_t at) {
-    const auto lead = static_cast<unsigned char>(text[at]);
-    std::size_t length = 1;
-    if (lead >= 0xF0) {
-        length = 4;
-    } else if (lead >= 0xE0) {
-        length = 3;
-    } else if (lead >= 0xC0) {
-        length = 2;
-    }
-    return std::min(length, text.size() - at);
-}
-
 } // namespace
 
 int ReportLineDrawer::draw(std::string_view line, int y) {
@@ -136,7 +123,7 @@ int ReportLineDrawer::drawSegment(std::string_view text, int x, int y) {
         }
         text.remove_prefix(caret + 1);
         if (text.empty()) break;
-        const auto length = characterLength(text, 0);
+        const auto length = utf8Length(text, 0);
         const auto raised = text.substr(0, length);
         canvas_.setFont(body_.name, superscriptHeight(heightPx_), body_.style);
         canvas_.drawText(x, y, raised);

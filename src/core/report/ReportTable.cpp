@@ -3,22 +3,10 @@
 #include <algorithm>
 
 #include "core/text/TextFormat.h"
+#include "core/text/Utf8Length.h"
 
 namespace tarvo {
 namespace {
-
-std::size_t characterLength(std::string_view text, std::size_t at) {
-    const auto lead = static_cast<unsigned char>(text[at]);
-    std::size_t length = 1;
-    if (lead >= 0xF0) {
-        length = 4;
-    } else if (lead >= 0xE0) {
-        length = 3;
-    } else if (lead >= 0xC0) {
-        length = 2;
-    }
-    return std::min(length, text.size() - at);
-}
 
 // Widths in tenths of a column. The proportional body fonts set a
 // full-width character about 1.7 times as wide as the digit "0"; the caret
@@ -51,7 +39,7 @@ std::vector<std::string> WrapColumns(std::string_view text, int width) {
     std::size_t breakAt = std::string::npos;
     int usedAtBreak = 0;
     for (std::size_t at = 0; at < text.size();) {
-        const std::size_t length = characterLength(text, at);
+        const std::size_t length = utf8Length(text, at);
         const std::string_view character = text.substr(at, length);
         const int columns = tenthsOf(character);
         if (used > 0 && used + columns > limit && !hangs(character)) {

@@ -17,8 +17,8 @@ namespace {
 
 // One conversion of a format, e.g. "%-8.2f".
 struct Conversion {
-    std::string_view spec; // the conversion as the format writes it, '%' to conversion character
-    bool plain = true;     // no flags and no width: the value alone is written
+    std::string_view conversion; // the conversion as the format writes it, '%' to conversion character
+    bool plain = true;           // no flags and no width: the value alone is written
     // Only a written width, no flags: the value right-aligned in `width` blanks.
     bool widthOnly = false;
     int width = -1;
@@ -34,7 +34,7 @@ struct Conversion {
     [[nodiscard]] std::string pattern() const {
         std::string text;
         int star = 0;
-        for (const char ch : spec) {
+        for (const char ch : conversion) {
             if (ch == '*' && star < starCount) {
                 text += std::to_string(stars[static_cast<std::size_t>(star++)]);
             } else {
@@ -114,7 +114,7 @@ Conversion parseConversion(const char* format, std::size_t& pos, std::va_list& a
         c.length = format[pos++];
     }
     if (format[pos] != '\0') c.type = format[pos++];
-    c.spec = std::string_view(format + begin, pos - begin);
+    c.conversion = std::string_view(format + begin, pos - begin);
     return c;
 }
 
